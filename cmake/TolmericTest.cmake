@@ -1,0 +1,35 @@
+# Test executables. Natively every GoogleTest case is a CTest test of its own;
+# under Wine one test per executable keeps the start-up cost low.
+if(TOLMERIC_BUILD_TESTS)
+  enable_testing()
+  if(CMAKE_CROSSCOMPILING)
+    set(gtest_disable_pthreads OFF CACHE BOOL "" FORCE)
+    set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+    add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
+    set(TOLMERIC_GTEST_LIBS gmock_main)
+  else()
+    find_package(GTest REQUIRED)
+    set(TOLMERIC_GTEST_LIBS GTest::gmock_main GTest::gtest)
+    include(GoogleTest)
+  endif()
+endif()
+
+# tolmeric_add_test(<name> SOURCES <files...> LIBS <targets...>)
+# The test runs with its own folder as working directory, so it finds its
+# input files under tests/data with relative paths if it wants to.
+function(tolmeric_add_test name)
+  if(NOT TOLMERIC_BUILD_TESTS)
+    return()
+  endif()
+  cmake_parse_arguments(T "" "" "SOURCES;LIBS" ${ARGN})
+  add_executable(${name} ${T_SOURCES})
+  target_link_libraries(${name} PRIVATE ${T_LIBS} ${TOLMERIC_GTEST_LIBS})
+  target_compile_definitions(${name} PRIVATE
+    TOLMERIC_TEST_DATA="${CMAKE_CURRENT_SOURCE_DIR}/tests/data")
+  if(CMAKE_CROSSCOMPILING)
+    add_test(NAME ${name} COMMAND ${name})
+    set_tests_properties(${name} PROPERTIES TIMEOUT 600)
+  else()
+    gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60 PROPERTIES TIMEOUT 600)
+  endif()
+endfunction()

@@ -1,0 +1,66 @@
+// The archive encoding shared by language and project files: little-endian
+// integers and length-prefixed strings. A loading archive reads from bytes
+// held in memory and checks every length against what remains; a storing
+// archive collects bytes that the caller then writes out.
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "FileError.h"
+
+namespace tolmeric {
+
+class IMessageSink;
+
+class CArchive {
+ public:
+  enum class Mode { kLoad, kStore };
+
+  // A storing archive; fileName names the target in errors.
+  static CArchive ForStoring(std::filesystem::path fileName);
+  // A loading archive over bytes; fileName names the source in errors.
+  static CArchive ForLoading(std::vector<uint8_t> bytes, std::filesystem::path fileName);
+  // Reads a whole file into a loading archive (CFileError kCannotOpen).
+  static CArchive OpenForLoading(const std::filesystem::path& fileName);
+
+  bool IsStoring() const { return mode_ == Mode::kStore; }
+  bool IsLoading() const { return mode_ == Mode::kLoad; }
+  const std::filesystem::path& FileName() const { return fileName_; }
+
+  // Where a loader shows messages such as a wrong magic; may be null.
+  void SetMessageSink(IMessageSink* sink) { sink_ = sink; }
+  IMessageSink* MessageSink() const { return sink_; }
+
+  void WriteU32(uint32_t value);
+  void WriteI32(int32_t value);
+  void WriteString(const std::u16string& value);  // always with the Unicode marker
+  void WriteBytes(const uint8_t* data, size_t size);
+
+  uint32_t ReadU32();
+  int32_t ReadI32();
+  std::u16string ReadString();
+
+  // Bytes not yet read (loading).
+  size_t Remaining() const { return bytes_.size() - offset_; }
+  // Bytes read so far (loading), or written so far (storing).
+  size_t Offset() const { return IsStoring() ? bytes_.size() : offset_; }
+  // Everything written (storing) or the whole input (loading).
+  const std::vector<uint8_t>& Bytes() const { return bytes_; }
+
+  [[noreturn]] void ThrowEndOfFile() const;
+  [[noreturn]] void ThrowBadData(const std::string& detail) const;
+
+ private:
+  CArchive(Mode mode, std::vector<uint8_t> bytes, std::filesystem::path fileName);
+
+  Mode mode_;
+  std::vector<uint8_t> bytes_;
+  size_t offset_ = 0;
+  std::filesystem::path fileName_;
+  IMessageSink* sink_ = nullptr;
+};
+
+}  // namespace tolmeric
