@@ -1,0 +1,44 @@
+// The problem log of a scan: one text, started by the caller with string 133,
+// to which the section parsers append a message per failure.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace tolmeric {
+
+class CRcTokenList;
+class IStringSource;
+
+// Message strings of the reader.
+enum RcMessage : uint32_t {
+  kMsgSectionFailed = 113,
+  kMsgControlFailed = 114,
+  kMsgMenuItemFailed = 115,
+  kMsgMenuFailed = 116,
+  kMsgStringEntryFailed = 127,
+  kMsgScanStart = 133,
+};
+
+// "%s (%i): " with the token's script and 1-based line, then the tokens of
+// the unbroken run on that line around index, each followed by a blank.
+std::u16string FormatProblemLine(const CRcTokenList& tokens, int32_t index);
+
+class CProblemLog {
+ public:
+  explicit CProblemLog(const IStringSource& strings) : strings_(strings) {}
+
+  // Starts the log with string 133 (which carries its own line end).
+  void Begin();
+  // Appends string id, CR LF, "- ", the problem line of the token, CR LF.
+  void ReportProblem(uint32_t id, const CRcTokenList& tokens, int32_t index);
+  int32_t problemCount() const { return problems_; }
+
+  std::u16string text;
+
+ private:
+  const IStringSource& strings_;
+  int32_t problems_ = 0;
+};
+
+}  // namespace tolmeric

@@ -1,0 +1,48 @@
+// The elements the section parsers build from a script, and the parsing
+// primitives they share. Every element walks the scan's token list by index.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+
+#include "rcreader/RcTokenList.h"
+#include "translation/TextNode.h"
+
+namespace tolmeric {
+
+class CProblemLog;
+
+// What Parse returns when the element could not be read.
+inline constexpr int32_t kParseFailed = -99;
+
+class CRcElement {
+ public:
+  virtual ~CRcElement() = default;
+  // Stores the list and the start position, reads the element and returns
+  // the position after it, or kParseFailed.
+  virtual int32_t Parse(const CRcTokenList& list, int32_t start, CProblemLog& log) = 0;
+  virtual int32_t Kind() const = 0;
+  // The element's node below parent (which the caller appends), or null.
+  virtual std::unique_ptr<CTextNode> BuildNode(CTextNode* parent) const = 0;
+
+ protected:
+  const CRcToken& Current() const { return tokens->TokenAt(position); }
+  bool CurrentIs(const char16_t* literal) const { return Current().text == literal; }
+
+  // The primitives. On success they leave the position after what they
+  // consumed; a failing one leaves it where its failing step left it.
+  bool ReadComma();
+  bool ReadName(std::u16string& name);
+  bool ReadNumber(int32_t& value);
+  bool ReadExpression(std::u16string& expression);
+  std::u16string ReadMemoryOptions();
+
+  const CRcTokenList* tokens = nullptr;
+  int32_t position = 0;
+};
+
+// Base of the three section classes: dialogs, menus and string tables.
+class CRcResource : public CRcElement {};
+
+}  // namespace tolmeric

@@ -1,0 +1,34 @@
+// The tokens of all scripts of one scan, in script order.
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "rcreader/RcToken.h"
+
+namespace tolmeric {
+
+class CRcTokenList {
+ public:
+  CRcTokenList() = default;
+  // Reads the whole script into a new list; fileName is what tokens carry,
+  // path is where the bytes are read from (CFileError kCannotOpen).
+  CRcTokenList(const std::u16string& fileName, const std::filesystem::path& path);
+  // Reads a script whose bytes are already in memory.
+  static CRcTokenList FromBytes(const std::u16string& fileName, const std::string& bytes);
+
+  void Append(CRcToken token) { tokens_.push_back(std::move(token)); }
+  // Appends copies of all tokens of other, in order.
+  void AppendList(const CRcTokenList& other);
+  // The token at index, or the empty token (type 0, text "", line -1) when
+  // the index lies outside the list.
+  const CRcToken& TokenAt(int32_t index) const;
+  int32_t count() const { return static_cast<int32_t>(tokens_.size()); }
+
+ private:
+  std::vector<CRcToken> tokens_;
+};
+
+}  // namespace tolmeric
