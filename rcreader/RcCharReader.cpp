@@ -1,0 +1,76 @@
+#include "rcreader/RcCharReader.h"
+
+namespace tolmeric {
+
+CRcCharReader::CRcCharReader(std::shared_ptr<const std::u16string> fileName, std::string bytes)
+    : fileName_(std::move(fileName)), file_(std::move(bytes)) {
+  FetchLine();
+}
+
+// A new line is cut at a line comment unless a block comment is open.
+void CRcCharReader::FetchLine() {
+  if (!file_.NextLine(line_)) {
+    atEnd_ = true;
+    line_.clear();
+    return;
+  }
+  if (stripComments_ && !inBlockComment_) CutLineComment();
+}
+
+// Only the first "//" of the line counts. The quotes before it are counted
+// from the present quote state, on a copy: the state itself changes only as
+// characters are delivered. Inside quotes the line stays whole, even when a
+// later "//" would start a real comment.
+void CRcCharReader::CutLineComment() {
+  size_t slashes = line_.find(u"//");
+  if (slashes == std::u16string::npos) return;
+  bool quoted = inQuotes_;
+  for (size_t i = 0; i < slashes; ++i) {
+    if (line_[i] == u'"') quoted = !quoted;
+  }
+  if (!quoted) line_.resize(slashes);
+}
+
+char16_t CRcCharReader::NextChar() {
+  if (position_ >= line_.size()) {
+    FetchLine();
+    ++lineNumber_;
+    position_ = 0;
+    if (atEnd_) return 0;
+    current_ = u' ';
+    return current_;
+  }
+  if (atEnd_) return 0;
+  current_ = line_[position_++];
+  if (current_ == u'"') inQuotes_ = !inQuotes_;
+  return current_;
+}
+
+char16_t CRcCharReader::Peek() const {
+  return position_ < line_.size() ? line_[position_] : char16_t(0);
+}
+
+// Block comments vanish wherever they stand, also between quotes. The star
+// that opens a comment cannot also close it: "/*/" opens one.
+char16_t CRcCharReader::NextCharWithoutComments() {
+  char16_t c = NextChar();
+  while (stripComments_ && c == u'/' && Peek() == u'*') {
+    inBlockComment_ = true;
+    NextChar();  // the opening star
+    char16_t previous = 0;
+    for (;;) {
+      c = NextChar();
+      if (atEnd_) {
+        inBlockComment_ = false;
+        return 0;
+      }
+      if (previous == u'*' && c == u'/') break;
+      previous = c;
+    }
+    inBlockComment_ = false;
+    c = NextChar();
+  }
+  return c;
+}
+
+}  // namespace tolmeric

@@ -1,0 +1,49 @@
+// The character reader over one script: delivers its characters line by
+// line with comments removed.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+
+#include "rcreader/ScriptDecoder.h"
+
+namespace tolmeric {
+
+class CRcCharReader {
+ public:
+  // Fetches the first line; the tokenizer then takes the first character.
+  CRcCharReader(std::shared_ptr<const std::u16string> fileName, std::string bytes);
+
+  // The next character, comments not regarded. Every line end reads as one
+  // blank, delivered after lineNumber has moved on; at the end of input 0.
+  char16_t NextChar();
+  // The character at position without consuming it, or 0 past the line.
+  char16_t Peek() const;
+  // The next character with block comments removed. A block comment cut off
+  // by the end of input ends there, and the request yields 0.
+  char16_t NextCharWithoutComments();
+
+  const std::shared_ptr<const std::u16string>& fileName() const { return fileName_; }
+  bool atEnd() const { return atEnd_; }
+  int32_t lineNumber() const { return lineNumber_; }
+  bool inQuotes() const { return inQuotes_; }
+  char16_t current() const { return current_; }
+
+ private:
+  void FetchLine();
+  void CutLineComment();
+
+  std::shared_ptr<const std::u16string> fileName_;
+  CScriptDecoder file_;
+  bool atEnd_ = false;
+  int32_t lineNumber_ = 0;
+  size_t position_ = 0;
+  std::u16string line_;
+  char16_t current_ = 0;
+  bool inQuotes_ = false;
+  bool stripComments_ = true;
+  bool inBlockComment_ = false;
+};
+
+}  // namespace tolmeric

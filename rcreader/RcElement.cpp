@@ -1,0 +1,119 @@
+#include "rcreader/RcElement.h"
+
+#include <array>
+
+namespace tolmeric {
+
+namespace {
+
+// The decimal value of a number token, taken modulo 2^32.
+uint32_t DecimalValue(const std::u16string& digits) {
+  uint32_t value = 0;
+  for (char16_t d : digits) value = value * 10u + static_cast<uint32_t>(d - u'0');
+  return value;
+}
+
+const std::array<const char16_t*, 7> kMemoryOptions = {
+    u"PRELOAD", u"LOADONCALL", u"FIXED", u"MOVEABLE", u"DISCARDABLE", u"PURE", u"IMPURE"};
+
+}  // namespace
+
+// comma: ","
+bool CRcElement::ReadComma() {
+  if (!CurrentIs(u",")) return false;
+  ++position;
+  return true;
+}
+
+// name: any-token | "-" number
+// Reading past the last token fails: the empty token there is no name.
+bool CRcElement::ReadName(std::u16string& name) {
+  name.clear();
+  if (CurrentIs(u"-")) {
+    ++position;
+    if (Current().type != kTokenNumber) {
+      --position;
+      return false;
+    }
+    name = u"-";
+  }
+  if (Current().type == kTokenNone) return false;
+  name += Current().text;
+  ++position;
+  return true;
+}
+
+// signed-number: number | "-" number
+// The value wraps modulo 2^32, as a 32-bit resource compiler reads it.
+bool CRcElement::ReadNumber(int32_t& value) {
+  bool negative = false;
+  if (CurrentIs(u"-")) {
+    ++position;
+    if (Current().type != kTokenNumber) {
+      --position;
+      return false;
+    }
+    negative = true;
+  } else if (Current().type != kTokenNumber) {
+    return false;
+  }
+  uint32_t bits = DecimalValue(Current().text);
+  if (negative) bits = 0u - bits;
+  value = static_cast<int32_t>(bits);
+  ++position;
+  return true;
+}
+
+// expression: "0"                      (a lone 0: no flags)
+//           | term ("|" term)*
+// term:       ["0"] ["NOT"] identifier  ("0" and x-digits join a hex number)
+// The result holds the terms, each followed by a blank, "NOT " before a
+// negated one; the "|" are dropped.
+bool CRcElement::ReadExpression(std::u16string& expression) {
+  expression.clear();
+  if (CurrentIs(u"0")) {
+    const std::u16string& next = tokens->TokenAt(position + 1).text;
+    if (next.empty() || next[0] != u'x') {
+      ++position;
+      return true;
+    }
+  }
+  for (;;) {
+    if (Current().type != kTokenIdentifier) {
+      if (!CurrentIs(u"0")) return false;
+      expression += u"0";
+      ++position;
+    }
+    if (CurrentIs(u"NOT")) {
+      expression += u"NOT ";
+      ++position;
+      if (Current().type != kTokenIdentifier) return false;
+    }
+    expression += Current().text;
+    expression += u' ';
+    ++position;
+    if (!CurrentIs(u"|")) return true;
+    ++position;
+  }
+}
+
+// memory-options: ("PRELOAD" | "LOADONCALL" | "FIXED" | "MOVEABLE"
+//                  | "DISCARDABLE" | "PURE" | "IMPURE")*
+std::u16string CRcElement::ReadMemoryOptions() {
+  std::u16string options;
+  for (;;) {
+    bool found = false;
+    for (const char16_t* option : kMemoryOptions) {
+      if (CurrentIs(option)) {
+        found = true;
+        break;
+      }
+    }
+    if (!found) return options;
+    options += Current().text;
+    options += u' ';
+    ++position;
+  }
+}
+
+}  // namespace tolmeric

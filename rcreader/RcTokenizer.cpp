@@ -1,0 +1,124 @@
+#include "rcreader/RcTokenizer.h"
+
+namespace tolmeric {
+
+namespace {
+
+bool IsWhiteSpace(char16_t c) {
+  return c == u'\t' || c == u'\n' || c == u'\v' || c == u'\f' || c == u'\r' || c == u' ';
+}
+bool IsLetter(char16_t c) { return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z'); }
+bool IsDigit(char16_t c) { return c >= u'0' && c <= u'9'; }
+bool IsOctalDigit(char16_t c) { return c >= u'0' && c <= u'7'; }
+
+}  // namespace
+
+CRcTokenizer::CRcTokenizer(std::shared_ptr<const std::u16string> fileName, std::string bytes)
+    : reader_(std::make_unique<CRcCharReader>(std::move(fileName), std::move(bytes))) {
+  current_ = reader_->NextCharWithoutComments();
+}
+
+// token: identifier | number | quoted-text | any single character
+CRcToken CRcTokenizer::NextToken() {
+  while (IsWhiteSpace(current_)) current_ = reader_->NextCharWithoutComments();
+  CRcToken token;
+  token.line = reader_->lineNumber();
+  token.file = reader_->fileName();
+  if (IsLetter(current_) || current_ == u'_') {
+    ReadIdentifier(token);
+  } else if (IsDigit(current_)) {
+    ReadNumber(token);
+  } else if (current_ == u'"') {
+    ReadQuotedText(token);
+  } else {
+    token.type = kTokenCharacter;
+    token.text.assign(1, current_);
+    current_ = reader_->NextCharWithoutComments();
+  }
+  return token;
+}
+
+// identifier: (letter | "_") (letter | "_" | digit)*
+void CRcTokenizer::ReadIdentifier(CRcToken& token) {
+  token.type = kTokenIdentifier;
+  while (IsLetter(current_) || current_ == u'_' || IsDigit(current_)) {
+    token.text += current_;
+    current_ = reader_->NextCharWithoutComments();
+  }
+}
+
+// number: digit+   (no sign, no hexadecimal, no suffix)
+void CRcTokenizer::ReadNumber(CRcToken& token) {
+  token.type = kTokenNumber;
+  while (IsDigit(current_)) {
+    token.text += current_;
+    current_ = reader_->NextCharWithoutComments();
+  }
+}
+
+// quoted-text: '"' (any character but '"' | '""')* '"'
+// The end of input closes an open quoted text.
+void CRcTokenizer::ReadQuotedText(CRcToken& token) {
+  token.type = kTokenQuoted;
+  std::u16string raw(1, u'"');
+  for (;;) {
+    for (;;) {
+      char16_t c = reader_->NextCharWithoutComments();
+      if (reader_->atEnd()) {
+        raw += u'"';
+        current_ = 0;
+        token.text = DecodeQuoted(raw);
+        return;
+      }
+      raw += c;
+      if (c == u'"') break;
+    }
+    current_ = reader_->NextCharWithoutComments();
+    // A doubled quote stands for one quote in the content: the first is
+    // kept, the second dropped, and the text goes on.
+    if (current_ != u'"') break;
+  }
+  token.text = DecodeQuoted(raw);
+}
+
+// Drops the quotes and decodes the escapes \n \r \t \\ \a and three octal
+// digits (codes 0 to 511). Any other backslash stays as it is.
+std::u16string CRcTokenizer::DecodeQuoted(const std::u16string& raw) {
+  std::u16string content = raw.size() >= 2 ? raw.substr(1, raw.size() - 2) : raw;
+  std::u16string text;
+  text.reserve(content.size());
+  size_t i = 0;
+  while (i < content.size()) {
+    char16_t c = content[i];
+    if (c != u'\\' || i + 1 >= content.size()) {
+      text += c;
+      ++i;
+      continue;
+    }
+    char16_t next = content[i + 1];
+    char16_t escaped = 0;
+    switch (next) {
+      case u'n': escaped = u'\n'; break;
+      case u'r': escaped = u'\r'; break;
+      case u't': escaped = u'\t'; break;
+      case u'\\': escaped = u'\\'; break;
+      case u'a': escaped = 7; break;
+      default: break;
+    }
+    if (escaped != 0) {
+      text += escaped;
+      i += 2;
+    } else if (i + 3 < content.size() && IsOctalDigit(content[i + 1]) &&
+               IsOctalDigit(content[i + 2]) && IsOctalDigit(content[i + 3])) {
+      text += static_cast<char16_t>((content[i + 1] - u'0') * 64 + (content[i + 2] - u'0') * 8 +
+                                    (content[i + 3] - u'0'));
+      i += 4;
+    } else {
+      text += c;
+      ++i;
+    }
+  }
+  return text;
+}
+
+}  // namespace tolmeric

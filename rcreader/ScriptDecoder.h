@@ -1,0 +1,53 @@
+// Turns the bytes of a resource script into lines of UTF-16 text.
+#pragma once
+
+#include <memory>
+#include <string>
+
+#include "rcreader/CodePageDecoder.h"
+
+namespace tolmeric {
+
+// Delivers the lines of a script one at a time, decoded, without their line
+// ends. A line ends at a line feed; a carriage return right before it belongs
+// to the line end; no empty line follows a final line feed.
+//
+// A script starting with FF FE is UTF-16LE, one starting with EF BB BF is
+// UTF-8 (the mark is dropped in both). Any other script is read one byte per
+// character until a line `#pragma code_page(N)` selects code page N for the
+// lines after it, as the resource compiler does; `code_page(DEFAULT)` returns
+// to one byte per character, and an unknown N changes nothing.
+class CScriptDecoder {
+ public:
+  explicit CScriptDecoder(std::string bytes);
+  ~CScriptDecoder();
+
+  // The next line, or false when none is left.
+  bool NextLine(std::u16string& line);
+
+  // The code page that decodes the next line of a byte script: 0 for one
+  // byte per character.
+  int CodePage() const { return decoder_ ? decoder_->CodePage() : 0; }
+
+  // What a `#pragma code_page` line selects: a code page number (any
+  // number, kUnknownCodePage for one too long to be one), kDefault, or
+  // kNoPragma when the line is no such pragma.
+  static constexpr int kNoPragma = -1;
+  static constexpr int kDefault = -2;
+  static constexpr int kUnknownCodePage = 999999;
+  static int ParseCodePagePragma(const std::u16string& line);
+
+ private:
+  enum class Encoding { kBytes, kUtf8, kUtf16 };
+
+  bool NextByteLine(std::u16string& line);
+  bool NextUtf16Line(std::u16string& line);
+  void SelectCodePage(int codePage);
+
+  std::string bytes_;
+  size_t next_ = 0;  // offset of the next line's first byte
+  Encoding encoding_ = Encoding::kBytes;
+  std::unique_ptr<CCodePageDecoder> decoder_;  // null: one byte per character
+};
+
+}  // namespace tolmeric

@@ -1,0 +1,147 @@
+#include <gtest/gtest.h>
+
+#include "rcreader/CodePageDecoder.h"
+#include "rcreader/RcTokenList.h"
+#include "rcreader/ScriptDecoder.h"
+#include "rcreader/tests/TokenDump.h"
+
+namespace tolmeric {
+namespace {
+
+std::vector<std::u16string> Lines(const std::string& bytes) {
+  CScriptDecoder decoder(bytes);
+  std::vector<std::u16string> lines;
+  std::u16string line;
+  while (decoder.NextLine(line)) lines.push_back(line);
+  return lines;
+}
+
+std::vector<std::u16string> QuotedTexts(const std::string& script) {
+  CRcTokenList list = CRcTokenList::FromBytes(u"d.rc", script);
+  std::vector<std::u16string> texts;
+  for (int32_t i = 0; i < list.count(); ++i) {
+    if (list.TokenAt(i).type == kTokenQuoted) texts.push_back(list.TokenAt(i).text);
+  }
+  return texts;
+}
+
+using Texts = std::vector<std::u16string>;
+
+TEST(ScriptDecoder, SplitsLines) {
+  EXPECT_EQ(Lines("a\nb\r\nc"), (Texts{u"a", u"b", u"c"}));
+  EXPECT_EQ(Lines("a\n"), (Texts{u"a"}));
+  EXPECT_EQ(Lines("a\n\n"), (Texts{u"a", u""}));
+  EXPECT_EQ(Lines("\r\n"), (Texts{u""}));
+  // A carriage return elsewhere stays in the line.
+  EXPECT_EQ(Lines("a\rb\r\r\n"), (Texts{u"a\rb\r"}));
+  EXPECT_EQ(Lines(""), Texts{});
+}
+
+TEST(ScriptDecoder, BytesAreCharactersUntilACodePageIsSelected) {
+  EXPECT_EQ(Lines("\xC4\x80\xFF"), (Texts{u"\u00C4\u0080\u00FF"}));
+}
+
+// 95 5C and 83 5C are two Shift-JIS characters whose trail byte is a
+// backslash; read byte for byte, "\x5C" "n" would become a line feed.
+TEST(ScriptDecoder, ShiftJisTrailByteIsNoEscape) {
+  std::string script = "#pragma code_page(932)\nCAPTION \"\x95\x5C\x83\x5Cn\"\n";
+  EXPECT_EQ(QuotedTexts(script), (Texts{u"\u8868\u30BDn"}));
+  // A lead byte without a fitting trail byte is one replacement character.
+  EXPECT_EQ(QuotedTexts("#pragma code_page(932)\n\"\x81 x\x81\""), (Texts{u"\uFFFD x\uFFFD"}));
+  // Half-width katakana are single bytes.
+  EXPECT_EQ(QuotedTexts("#pragma code_page(932)\n\"\xB1\""), (Texts{u"\uFF71"}));
+}
+
+TEST(ScriptDecoder, CodePagePragmas) {
+  const std::string privet = "\"\xCF\xF0\xE8\xE2\xE5\xF2\"\n";
+  const std::u16string cyrillic = u"\u041F\u0440\u0438\u0432\u0435\u0442";
+  const std::u16string latin1 = u"\u00CF\u00F0\u00E8\u00E2\u00E5\u00F2";
+  // The pragma changes the lines after it, not its own.
+  EXPECT_EQ(QuotedTexts("#pragma code_page(1251) " + privet + privet), (Texts{latin1, cyrillic}));
+  // DEFAULT returns to bytes; an unknown number changes nothing.
+  EXPECT_EQ(QuotedTexts("#pragma code_page(1251)\n" + privet + "#pragma code_page(437)\n" + privet +
+                        "#pragma code_page(DEFAULT)\n" + privet),
+            (Texts{cyrillic, cyrillic, latin1}));
+  EXPECT_EQ(QuotedTexts("#pragma code_page(437)\n" + privet), (Texts{latin1}));
+  // Blanks and tabs around the parts; a line comment after it.
+  EXPECT_EQ(QuotedTexts(" \t# pragma\tcode_page ( 1251\t) // Cyrillic\n" + privet), (Texts{cyrillic}));
+  EXPECT_EQ(QuotedTexts("#pragma code_page(65001)\n\"\xC3\xA4\xE2\x82\""), (Texts{u"\u00E4\uFFFD"}));
+}
+
+TEST(ScriptDecoder, ParsesOnlyWholePragmas) {
+  EXPECT_EQ(CScriptDecoder::ParseCodePagePragma(u"#pragma code_page(1252)"), 1252);
+  EXPECT_EQ(CScriptDecoder::ParseCodePagePragma(u"#pragma code_page(DEFAULT)"), CScriptDecoder::kDefault);
+  EXPECT_EQ(CScriptDecoder::ParseCodePagePragma(u"#pragma code_page(0)"), 0);
+  EXPECT_EQ(CScriptDecoder::ParseCodePagePragma(u"#pragma code_page(12345678901)"),
+            CScriptDecoder::kUnknownCodePage);
+  for (const char16_t* line : {u"#pragmacode_page(1252)", u"#pragma code_page(1252", u"#pragma code_page()",
+                               u"x #pragma code_page(1252)", u"#pragma Code_page(1252)", u"#pragma code_page(default)",
+                               u"#pragma code_page"}) {
+    EXPECT_EQ(CScriptDecoder::ParseCodePagePragma(line), CScriptDecoder::kNoPragma) << std::u16string(line).size();
+  }
+}
+
+TEST(ScriptDecoder, Utf16WithMark) {
+  // FF FE, then A CR LF " U+00E4 U+20AC " and an odd last byte.
+  std::string script("\xFF\xFE" "A\0\r\0\n\0\"\0\xE4\0\xAC\x20\"\0\x41", 17);
+  EXPECT_EQ(Lines(script), (Texts{u"A", u"\"\u00E4\u20AC\""}));
+  CRcTokenList list = CRcTokenList::FromBytes(u"w.rc", script);
+  EXPECT_EQ(DumpTokens(list), "0 1 A\n1 3 \u00E4\u20AC\n");
+  EXPECT_EQ(Lines("\xFF\xFE"), Texts{});
+}
+
+TEST(ScriptDecoder, Utf8WithMark) {
+  EXPECT_EQ(QuotedTexts("\xEF\xBB\xBF\"a\xE2\x82" "b\xC0\xC3\xA4\""), (Texts{u"a\uFFFDb\uFFFD\u00E4"}));
+  // The mark is dropped, and a pragma does not change a marked script.
+  EXPECT_EQ(Lines("\xEF\xBB\xBF#pragma code_page(1251)\n\xC3\xA4"), (Texts{u"#pragma code_page(1251)", u"\u00E4"}));
+}
+
+// A character above U+FFFF is a surrogate pair: two tokens of their own
+// outside quotes, kept together inside.
+TEST(ScriptDecoder, SurrogatePairs) {
+  CRcTokenList list = CRcTokenList::FromBytes(u"e.rc", "\xEF\xBB\xBF\xF0\x9F\x98\x80 \"\xF0\x9F\x98\x80\"");
+  ASSERT_EQ(list.count(), 3);
+  EXPECT_EQ(list.TokenAt(0).text, u"\xD83D");
+  EXPECT_EQ(list.TokenAt(1).text, u"\xDE00");
+  EXPECT_EQ(list.TokenAt(2).text, u"\U0001F600");
+}
+
+// Every single-byte code page: the bytes below 0x80 are ASCII, and an
+// assigned byte differs from its own value (one the page leaves open keeps
+// it). The table is the same on every platform.
+TEST(CodePageDecoder, SingleBytePages) {
+  struct Sample {
+    int codePage;
+    char byte;
+    char16_t expected;
+  };
+  const Sample samples[] = {
+      {874, '\xA1', u'\u0E01'},  {874, '\x80', u'\u20AC'},  {874, '\xDB', u'\u00DB'},
+      {1250, '\x8A', u'\u0160'}, {1250, '\xB9', u'\u0105'}, {1251, '\xC0', u'\u0410'},
+      {1251, '\x98', u'\u0098'}, {1252, '\x80', u'\u20AC'}, {1252, '\x81', u'\u0081'},
+      {1253, '\xC1', u'\u0391'}, {1253, '\xAA', u'\u00AA'}, {1254, '\xD0', u'\u011E'},
+      {1255, '\xE0', u'\u05D0'}, {1255, '\xCA', u'\u00CA'}, {1256, '\xC7', u'\u0627'},
+      {1257, '\xC0', u'\u0104'}, {1258, '\xC3', u'\u0102'}, {1258, '\xDE', u'\u0303'}, {1258, '\xFE', u'\u20AB'},
+  };
+  for (const Sample& sample : samples) {
+    SCOPED_TRACE(sample.codePage);
+    ASSERT_TRUE(CCodePageDecoder::IsSupported(sample.codePage));
+    CCodePageDecoder decoder(sample.codePage);
+    EXPECT_EQ(decoder.Decode(std::string(1, sample.byte)), std::u16string(1, sample.expected));
+    EXPECT_EQ(decoder.Decode("Az\x7F"), u"Az\x7F");
+  }
+  for (int unknown : {0, 437, 1200, 1259, 20127}) EXPECT_FALSE(CCodePageDecoder::IsSupported(unknown));
+}
+
+TEST(CodePageDecoder, DoubleBytePages) {
+  // "Chinese" in GBK and Big5, "Korean" in UHC.
+  EXPECT_EQ(CCodePageDecoder(936).Decode("\xD6\xD0\xCE\xC4"), u"\u4E2D\u6587");
+  EXPECT_EQ(CCodePageDecoder(950).Decode("\xA4\xA4\xA4\xE5"), u"\u4E2D\u6587");
+  EXPECT_EQ(CCodePageDecoder(949).Decode("\xC7\xD1\xB1\xB9\xBE\xEE"), u"\uD55C\uAD6D\uC5B4");
+  // A lead byte at the end of the line starts no character.
+  EXPECT_EQ(CCodePageDecoder(950).Decode("a\xA4"), u"a\uFFFD");
+  EXPECT_EQ(CCodePageDecoder(932).Decode("\xFF"), u"\uFFFD");
+}
+
+}  // namespace
+}  // namespace tolmeric
