@@ -1,0 +1,32 @@
+// The dialogs, the menus or the string tables of one scan.
+#pragma once
+
+#include <vector>
+
+#include "rcreader/RcElement.h"
+
+namespace tolmeric {
+
+class CRcCategory : public CRcElement {
+ public:
+  // categoryKind: kKindDialogCategory, kKindMenuCategory or
+  // kKindStringTableCategory.
+  explicit CRcCategory(int32_t categoryKind) : categoryKind_(categoryKind) {}
+
+  // A category is filled by the file, never read from a script.
+  int32_t Parse(const CRcTokenList& list, int32_t start, CProblemLog& log) override;
+  int32_t Kind() const override { return categoryKind_; }
+  // The category node ("Dialoge", "Menus" or "Stringtables"), made even
+  // when the category is empty, with the nodes of its elements in order.
+  std::unique_ptr<CTextNode> BuildNode(CTextNode* parent) const override;
+
+  void Add(std::unique_ptr<CRcElement> element);
+  int32_t elementCount() const { return static_cast<int32_t>(elements_.size()); }
+  const CRcElement* ElementAt(int32_t index) const;
+
+ private:
+  std::vector<std::unique_ptr<CRcElement>> elements_;
+  int32_t categoryKind_;
+};
+
+}  // namespace tolmeric

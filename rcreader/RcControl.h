@@ -1,0 +1,53 @@
+// One control statement inside a dialog's BEGIN ... END.
+#pragma once
+
+#include "rcreader/RcElement.h"
+
+namespace tolmeric {
+
+class IStringSource;
+
+class CRcControl : public CRcElement {
+ public:
+  CRcControl() = default;
+  // A control made from values rather than read: its text is the string
+  // with number textId, cx and cy its size; everything else stays empty.
+  CRcControl(const IStringSource& strings, uint32_t textId, std::u16string keyword, int32_t cx,
+             int32_t cy);
+
+  // True when the token is one of the fourteen control keywords that a
+  // dialog body recognises.
+  static bool IsControlKeyword(const CRcToken& token);
+
+  int32_t Parse(const CRcTokenList& list, int32_t start, CProblemLog& log) override;
+  int32_t Kind() const override { return kKindControl; }
+  // A node with the control's text and size, or null for an empty text and
+  // for the controls whose window class shows no text of its own.
+  std::unique_ptr<CTextNode> BuildNode(CTextNode* parent) const override;
+  // The node kind of a control with this keyword and window class.
+  static int32_t NodeKind(const std::u16string& keyword, const std::u16string& className);
+
+  std::u16string keyword;
+  std::u16string text;
+  std::u16string name;
+  int32_t x = 0;
+  int32_t y = 0;
+  int32_t cx = 0;
+  int32_t cy = 0;
+  std::u16string style;
+  std::u16string exStyle;
+  std::u16string helpId;
+  std::u16string iconName;
+  std::u16string className;
+
+ private:
+  bool ReadTextOperand();
+  bool ReadIconOperand();
+  bool ReadRectangle();
+  bool ReadControlClassAndStyle();
+  bool ReadOptionalExpression(std::u16string& into, bool& present);
+  bool ReadOptionalHelpId();
+  bool ReadAnyToken(std::u16string& into);
+};
+
+}  // namespace tolmeric

@@ -1,0 +1,191 @@
+#include "rcreader/RcDialog.h"
+
+#include "rcreader/ProblemLog.h"
+#include "translation/StringSource.h"
+
+namespace tolmeric {
+
+int32_t CRcDialog::Parse(const CRcTokenList& list, int32_t start, CProblemLog& log) {
+  tokens = &list;
+  position = start;
+  endReached_ = false;
+  if (!ParseHeader()) return kParseFailed;
+  return ParseBody(log);
+}
+
+// header := name ( "DIALOG" | "DIALOGEX" ) memory-options
+//           x "," y "," cx "," cy [ "," help-id ] { statement } "BEGIN"
+bool CRcDialog::ParseHeader() {
+  if (!ReadName(name)) return false;
+  if (CurrentIs(u"DIALOGEX"))
+    isEx = true;
+  else if (CurrentIs(u"DIALOG"))
+    isEx = false;
+  else
+    return false;
+  ++position;
+  memoryOptions = ReadMemoryOptions();
+  if (!ReadNumber(x) || !ReadComma() || !ReadNumber(y) || !ReadComma() || !ReadNumber(cx) ||
+      !ReadComma() || !ReadNumber(cy))
+    return false;
+  if (ReadComma() && !ReadName(helpId)) return false;
+  while (ReadOptionalStatement()) {
+  }
+  return CurrentIs(u"BEGIN");
+}
+
+// One pass over the optional statements: the first that applies ends the
+// pass. A statement whose operands fail leaves the position where they
+// failed, and the later statements are tried from there.
+bool CRcDialog::ReadOptionalStatement() {
+  return ReadExpressionStatement(u"STYLE", style) ||
+         ReadExpressionStatement(u"EXSTYLE", exStyle) || ReadCaption() || ReadMenu() ||
+         ReadFont() || ReadExpressionStatement(u"CHARACTERISTICS", characteristics) ||
+         ReadExpressionStatement(u"VERSION", version) || ReadLanguage() || ReadClass();
+}
+
+// keyword expression
+bool CRcDialog::ReadExpressionStatement(const char16_t* keyword, std::u16string& into) {
+  if (!CurrentIs(keyword)) return false;
+  ++position;
+  std::u16string expression;
+  if (!ReadExpression(expression)) return false;
+  into = std::move(expression);
+  return true;
+}
+
+// caption := "CAPTION" quoted-text
+bool CRcDialog::ReadCaption() {
+  if (!CurrentIs(u"CAPTION")) return false;
+  ++position;
+  if (Current().type != kTokenQuoted) return false;
+  caption = Current().text;
+  ++position;
+  return true;
+}
+
+// menu := "MENU" token
+bool CRcDialog::ReadMenu() {
+  if (!CurrentIs(u"MENU")) return false;
+  ++position;
+  if (Current().type == kTokenNone) return false;
+  menu = Current().text;
+  ++position;
+  return true;
+}
+
+// font := "FONT" size "," quoted-face [ "," weight "," italic "," "0" identifier ]
+bool CRcDialog::ReadFont() {
+  if (!CurrentIs(u"FONT")) return false;
+  ++position;
+  int32_t size = 0;
+  if (!ReadNumber(size) || !ReadComma() || Current().type != kTokenQuoted) return false;
+  std::u16string face = Current().text;
+  ++position;
+  int32_t weight = 0;
+  int32_t italic = 0;
+  std::u16string charset;
+  if (ReadComma()) {
+    if (!ReadNumber(weight) || !ReadComma() || !ReadNumber(italic) || !ReadComma()) return false;
+    if (!CurrentIs(u"0")) return false;
+    ++position;
+    if (Current().type != kTokenIdentifier) return false;
+    charset = u"0" + Current().text;
+    ++position;
+  }
+  fontSize = size;
+  fontFace = std::move(face);
+  fontWeight = weight;
+  fontItalic = italic;
+  fontCharset = std::move(charset);
+  return true;
+}
+
+// language := "LANGUAGE" name "," name
+bool CRcDialog::ReadLanguage() {
+  if (!CurrentIs(u"LANGUAGE")) return false;
+  ++position;
+  std::u16string primary;
+  std::u16string secondary;
+  if (!ReadName(primary) || !ReadComma() || !ReadName(secondary)) return false;
+  language = std::move(primary);
+  subLanguage = std::move(secondary);
+  return true;
+}
+
+// class := "CLASS" ( quoted-text | name )
+bool CRcDialog::ReadClass() {
+  if (!CurrentIs(u"CLASS")) return false;
+  ++position;
+  if (Current().type == kTokenQuoted) {
+    className = Current().text;
+    ++position;
+    return true;
+  }
+  std::u16string name;
+  if (!ReadName(name)) return false;
+  className = std::move(name);
+  return true;
+}
+
+// body := "BEGIN" { control } "END"
+// A control that fails is reported and the search for the next one goes
+// on one token further. Running out of tokens fails the whole dialog.
+int32_t CRcDialog::ParseBody(CProblemLog& log) {
+  ++position;
+  while (!CurrentIs(u"END")) {
+    if (position >= tokens->count()) {
+      endReached_ = true;
+      return kParseFailed;
+    }
+    const int32_t statement = position;
+    int32_t next = kParseFailed;
+    if (CRcControl::IsControlKeyword(Current())) {
+      auto control = std::make_unique<CRcControl>();
+      next = control->Parse(*tokens, statement, log);
+      if (next != kParseFailed) controls.push_back(std::move(control));
+    }
+    if (next == kParseFailed) {
+      log.ReportProblem(kMsgControlFailed, *tokens, statement);
+      next = statement + 1;
+    }
+    position = next;
+  }
+  return ++position;
+}
+
+std::unique_ptr<CTextNode> CRcDialog::BuildNode(CTextNode* parent) const {
+  auto node = std::make_unique<CTextNode>(parent, caption, caption, Kind(), cx, cy);
+  for (const auto& control : controls) {
+    if (auto child = control->BuildNode(node.get())) node->AddChild(std::move(child));
+  }
+  return node;
+}
+
+void CRcDialog::MakeStandardSwitch(const IStringSource& strings) {
+  struct ControlValues {
+    const char16_t* keyword;
+    uint32_t textId;
+    int32_t cx;
+    int32_t cy;
+  };
+  static constexpr ControlValues kControls[] = {
+      {u"GROUPBOX", 1001, 150, 10},  {u"GROUPBOX", 1002, 150, 10},
+      {u"GROUPBOX", 1003, 150, 10},  {u"PUSHBUTTON", 1004, 45, 10},
+      {u"PUSHBUTTON", 1005, 45, 10}, {u"PUSHBUTTON", 1006, 45, 10},
+      {u"LTEXT", 1007, 100, 10},     {u"LTEXT", 1008, 300, 30},
+      {u"LTEXT", 1009, 300, 30},     {u"LTEXT", 1010, 150, 10},
+      {u"LTEXT", 1011, 300, 30}};
+  isStandardSwitch = true;
+  isEx = false;
+  name = u"IDD_DLG_AUTOMATIC_STANDARD_SWITCH";
+  caption = strings.LoadString(1000);
+  x = y = cx = cy = 0;
+  fontSize = fontWeight = fontItalic = 0;
+  for (const ControlValues& values : kControls) {
+    controls.push_back(
+        std::make_unique<CRcControl>(strings, values.textId, values.keyword, values.cx, values.cy));
+  }
+}
+
+}  // namespace tolmeric

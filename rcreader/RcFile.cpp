@@ -1,0 +1,85 @@
+#include "rcreader/RcFile.h"
+
+#include "rcreader/ProblemLog.h"
+#include "rcreader/RcDialog.h"
+#include "rcreader/RcMenu.h"
+#include "rcreader/RcSkippedSection.h"
+#include "rcreader/RcStringTable.h"
+
+namespace tolmeric {
+
+namespace {
+
+// What became of one section.
+struct SectionResult {
+  int32_t next = kParseFailed;
+  // The list ended inside the section: nothing after it can be read.
+  bool endReached = false;
+};
+
+template <typename Element>
+SectionResult ReadSection(std::unique_ptr<Element> element, const CRcTokenList& list,
+                          int32_t from, CProblemLog& log, CRcCategory& category) {
+  SectionResult result;
+  result.next = element->Parse(list, from, log);
+  result.endReached = element->EndReached();
+  if (result.next != kParseFailed) category.Add(std::move(element));
+  return result;
+}
+
+}  // namespace
+
+CRcFile::CRcFile()
+    : dialogs(kKindDialogCategory),
+      menus(kKindMenuCategory),
+      stringTables(kKindStringTableCategory) {}
+
+int32_t CRcFile::Parse(const CRcTokenList& list, int32_t start, CProblemLog& log) {
+  tokens = &list;
+  position = start;
+  const CRcBlockIndex blocks(list);
+  int32_t stringTableNumber = 0;
+  while (position < list.count()) {
+    const CRcToken& token = Current();
+    SectionResult result;
+    if (token.Is(u"DIALOG") || token.Is(u"DIALOGEX")) {
+      result = ReadSection(std::make_unique<CRcDialog>(), list, position - 1, log, dialogs);
+    } else if (token.Is(u"MENU") || token.Is(u"MENUEX")) {
+      result = ReadSection(std::make_unique<CRcMenu>(), list, position - 1, log, menus);
+    } else if (token.Is(u"STRINGTABLE")) {
+      ++position;
+      result = ReadSection(std::make_unique<CRcStringTable>(++stringTableNumber), list,
+                           position - 1, log, stringTables);
+    } else if (token.Is(u"TOOLBAR") || token.Is(u"DESIGNINFO")) {
+      CRcSkippedSection skipped(&blocks);
+      result.next = skipped.Parse(list, position - 1, log);
+    } else {
+      ++position;
+      continue;
+    }
+    if (result.next == kParseFailed) {
+      log.ReportProblem(kMsgSectionFailed, list, position);
+      if (result.endReached) break;
+      ++position;
+    } else {
+      position = result.next;
+    }
+  }
+  return position;
+}
+
+std::unique_ptr<CTextNode> CRcFile::BuildNode(CTextNode* parent) const {
+  auto root = std::make_unique<CTextNode>(parent, u"RCFile", u"RCFileText", kKindRoot, -1, -1);
+  root->AddChild(menus.BuildNode(root.get()));
+  root->AddChild(dialogs.BuildNode(root.get()));
+  root->AddChild(stringTables.BuildNode(root.get()));
+  return root;
+}
+
+void CRcFile::AddStandardSwitchDialog(const IStringSource& strings) {
+  auto dialog = std::make_unique<CRcDialog>();
+  dialog->MakeStandardSwitch(strings);
+  dialogs.Add(std::move(dialog));
+}
+
+}  // namespace tolmeric

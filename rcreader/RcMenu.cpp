@@ -1,0 +1,67 @@
+#include "rcreader/RcMenu.h"
+
+#include "rcreader/ProblemLog.h"
+
+namespace tolmeric {
+
+int32_t CRcMenu::Parse(const CRcTokenList& list, int32_t start, CProblemLog& log) {
+  tokens = &list;
+  position = start;
+  block.endReached = false;
+  if (!ParseHeader()) return kParseFailed;
+  ++position;
+  position = block.Parse(list, position, log, kMsgMenuFailed, 0);
+  return position;
+}
+
+// header := name ( "MENU" | "MENUEX" ) memory-options { statement } "BEGIN"
+bool CRcMenu::ParseHeader() {
+  if (!ReadName(name)) return false;
+  if (CurrentIs(u"MENUEX"))
+    isEx = true;
+  else if (CurrentIs(u"MENU"))
+    isEx = false;
+  else
+    return false;
+  ++position;
+  memoryOptions = ReadMemoryOptions();
+  while (ReadOptionalStatement()) {
+  }
+  return CurrentIs(u"BEGIN");
+}
+
+// One pass: the first statement that applies ends it.
+bool CRcMenu::ReadOptionalStatement() {
+  return ReadExpressionStatement(u"CHARACTERISTICS", characteristics) ||
+         ReadExpressionStatement(u"VERSION", version) || ReadLanguage();
+}
+
+// keyword expression
+bool CRcMenu::ReadExpressionStatement(const char16_t* keyword, std::u16string& into) {
+  if (!CurrentIs(keyword)) return false;
+  ++position;
+  std::u16string expression;
+  if (!ReadExpression(expression)) return false;
+  into = std::move(expression);
+  return true;
+}
+
+// language := "LANGUAGE" name "," name
+bool CRcMenu::ReadLanguage() {
+  if (!CurrentIs(u"LANGUAGE")) return false;
+  ++position;
+  std::u16string primary;
+  std::u16string secondary;
+  if (!ReadName(primary) || !ReadComma() || !ReadName(secondary)) return false;
+  language = std::move(primary);
+  subLanguage = std::move(secondary);
+  return true;
+}
+
+std::unique_ptr<CTextNode> CRcMenu::BuildNode(CTextNode* parent) const {
+  auto node = std::make_unique<CTextNode>(parent, name, name, kKindMenu, -1, -1);
+  block.BuildNodes(*node);
+  return node;
+}
+
+}  // namespace tolmeric

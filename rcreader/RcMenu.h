@@ -1,0 +1,36 @@
+// A MENU or MENUEX section with its popups and items.
+#pragma once
+
+#include "rcreader/RcMenuEntry.h"
+
+namespace tolmeric {
+
+class CRcMenu : public CRcResource {
+ public:
+  // Reads from the menu's name, the token before its keyword; returns the
+  // position after its END.
+  int32_t Parse(const CRcTokenList& list, int32_t start, CProblemLog& log) override;
+  int32_t Kind() const override { return kKindMenu; }
+  // The node named by the menu's identifier, with its entries below.
+  std::unique_ptr<CTextNode> BuildNode(CTextNode* parent) const override;
+
+  bool EndReached() const { return block.endReached; }
+  int32_t entryCount() const { return static_cast<int32_t>(block.entries.size()); }
+
+  CRcMenuBlock block;
+  std::u16string name;
+  std::u16string memoryOptions;
+  bool isEx = false;
+  std::u16string characteristics;
+  std::u16string version;
+  std::u16string language;
+  std::u16string subLanguage;
+
+ private:
+  bool ParseHeader();
+  bool ReadOptionalStatement();
+  bool ReadExpressionStatement(const char16_t* keyword, std::u16string& into);
+  bool ReadLanguage();
+};
+
+}  // namespace tolmeric

@@ -1,0 +1,70 @@
+#include "rcreader/RcMenuEntry.h"
+
+#include "rcreader/ProblemLog.h"
+#include "rcreader/RcMenuItem.h"
+#include "rcreader/RcPopup.h"
+
+namespace tolmeric {
+
+bool CRcMenuEntry::ReadItemOperands() {
+  if (Current().type != kTokenQuoted) return false;
+  text = Current().text;
+  ++position;
+  if (!ReadComma()) return true;
+  if (!ReadName(name)) return false;
+  if (!ReadComma()) return true;
+  if (!ReadExpression(typeFlags)) return false;
+  if (!ReadComma()) return true;
+  return ReadExpression(stateFlags);
+}
+
+// block := { entry } "END"     (the BEGIN is already read)
+int32_t CRcMenuBlock::Parse(const CRcTokenList& list, int32_t position, CProblemLog& log,
+                            uint32_t messageId, int32_t depth) {
+  endReached = false;
+  while (!list.TokenAt(position).Is(u"END")) {
+    if (position >= list.count()) {
+      endReached = true;
+      return kParseFailed;
+    }
+    const int32_t next = ParseEntry(list, position, log, depth);
+    if (endReached) return kParseFailed;
+    if (next == kParseFailed) {
+      log.ReportProblem(messageId, list, position);
+      ++position;
+    } else {
+      position = next;
+    }
+  }
+  return position + 1;
+}
+
+// entry := menu-item | popup
+int32_t CRcMenuBlock::ParseEntry(const CRcTokenList& list, int32_t position, CProblemLog& log,
+                                 int32_t depth) {
+  const CRcToken& token = list.TokenAt(position);
+  std::unique_ptr<CRcElement> entry;
+  int32_t next = kParseFailed;
+  if (token.Is(u"MENUITEM")) {
+    entry = std::make_unique<CRcMenuItem>();
+    next = entry->Parse(list, position, log);
+  } else if (token.Is(u"POPUP")) {
+    if (depth >= kMaxMenuDepth) return kParseFailed;
+    auto popup = std::make_unique<CRcPopup>(depth + 1);
+    next = popup->Parse(list, position, log);
+    // A popup left open to the end of the list takes every enclosing block
+    // with it at once.
+    if (popup->EndReached()) endReached = true;
+    entry = std::move(popup);
+  }
+  if (next != kParseFailed) entries.push_back(std::move(entry));
+  return next;
+}
+
+void CRcMenuBlock::BuildNodes(CTextNode& node) const {
+  for (const auto& entry : entries) {
+    if (auto child = entry->BuildNode(&node)) node.AddChild(std::move(child));
+  }
+}
+
+}  // namespace tolmeric

@@ -1,0 +1,45 @@
+// What popups and menu items share: their operands, and the block of
+// entries that a menu and a popup both hold.
+#pragma once
+
+#include <vector>
+
+#include "rcreader/RcElement.h"
+
+namespace tolmeric {
+
+class CRcMenuEntry : public CRcElement {
+ public:
+  std::u16string text;
+  std::u16string name;
+  std::u16string typeFlags;
+  std::u16string stateFlags;
+
+ protected:
+  // operands := quoted-text [ "," name [ "," type [ "," state ] ] ]
+  bool ReadItemOperands();
+};
+
+// Popups deeper than this fail like a popup with bad operands, so that a
+// script cannot exhaust the stack.
+inline constexpr int32_t kMaxMenuDepth = 200;
+
+struct CRcMenuBlock {
+  std::vector<std::unique_ptr<CRcElement>> entries;
+  // Set when the block failed because the token list ended inside it.
+  bool endReached = false;
+
+  // Reads entries from position (just after BEGIN) up to and past the END.
+  // A failing entry is reported with messageId and the search goes on one
+  // token further. depth is the nesting depth of popups in this block.
+  // Returns the position after END, or kParseFailed when the list ended.
+  int32_t Parse(const CRcTokenList& list, int32_t position, CProblemLog& log, uint32_t messageId,
+                int32_t depth);
+  // Appends the entries' nodes below node.
+  void BuildNodes(CTextNode& node) const;
+
+ private:
+  int32_t ParseEntry(const CRcTokenList& list, int32_t position, CProblemLog& log, int32_t depth);
+};
+
+}  // namespace tolmeric

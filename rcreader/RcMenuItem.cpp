@@ -1,0 +1,25 @@
+#include "rcreader/RcMenuItem.h"
+
+namespace tolmeric {
+
+// menu-item := "MENUITEM" ( "SEPARATOR" | operands )
+int32_t CRcMenuItem::Parse(const CRcTokenList& list, int32_t start, CProblemLog&) {
+  tokens = &list;
+  position = start;
+  if (!CurrentIs(u"MENUITEM")) return kParseFailed;
+  ++position;
+  if (CurrentIs(u"SEPARATOR")) {
+    isSeparator = true;
+    return ++position;
+  }
+  isSeparator = false;
+  if (!ReadItemOperands()) return kParseFailed;
+  return position;
+}
+
+std::unique_ptr<CTextNode> CRcMenuItem::BuildNode(CTextNode* parent) const {
+  if (isSeparator) return nullptr;
+  return std::make_unique<CTextNode>(parent, text, text, kKindMenuItem, -1, -1);
+}
+
+}  // namespace tolmeric

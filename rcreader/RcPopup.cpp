@@ -1,0 +1,25 @@
+#include "rcreader/RcPopup.h"
+
+#include "rcreader/ProblemLog.h"
+
+namespace tolmeric {
+
+// popup := "POPUP" operands "BEGIN" { entry } "END"
+int32_t CRcPopup::Parse(const CRcTokenList& list, int32_t start, CProblemLog& log) {
+  tokens = &list;
+  position = start;
+  if (!CurrentIs(u"POPUP")) return kParseFailed;
+  ++position;
+  if (!ReadItemOperands() || !CurrentIs(u"BEGIN")) return kParseFailed;
+  ++position;
+  position = block.Parse(list, position, log, kMsgMenuItemFailed, depth_);
+  return position;
+}
+
+std::unique_ptr<CTextNode> CRcPopup::BuildNode(CTextNode* parent) const {
+  auto node = std::make_unique<CTextNode>(parent, text, text, kKindPopup, -1, -1);
+  block.BuildNodes(*node);
+  return node;
+}
+
+}  // namespace tolmeric

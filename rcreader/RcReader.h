@@ -1,0 +1,39 @@
+// The reader's entry point for a scan: reads every script of a project into
+// one token list and parses it into a CRcFile.
+#pragma once
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "rcreader/RcFile.h"
+
+namespace tolmeric {
+
+class CProblemLog;
+class IProgress;
+class IStringSource;
+
+class CRcReader {
+ public:
+  // Reads the scripts in order, moving progress (may be null) from start
+  // towards end as each further script begins. The names are what the
+  // tokens and the log carry; each is opened as a path. A script that
+  // cannot be opened throws CFileError (kCannotOpen) naming it.
+  CRcReader(const std::vector<std::u16string>& scriptNames, IProgress* progress, int32_t start,
+            int32_t end);
+
+  // Parses all sections; with withStandardSwitch the language switch
+  // dialog follows the dialogs of the scripts, its texts taken from
+  // strings. Problems go to log.
+  std::unique_ptr<CRcFile> Parse(CProblemLog& log, bool withStandardSwitch,
+                                 const IStringSource& strings);
+
+  // Null when there were no scripts.
+  const CRcTokenList* tokenList() const { return tokenList_.get(); }
+
+ private:
+  std::unique_ptr<CRcTokenList> tokenList_;
+};
+
+}  // namespace tolmeric

@@ -1,0 +1,55 @@
+#include "rcreader/RcStringTable.h"
+
+#include "rcreader/ProblemLog.h"
+#include "translation/Utf.h"
+
+namespace tolmeric {
+
+// string-table := "STRINGTABLE" { identifier } "BEGIN" { entry } "END"
+int32_t CRcStringTable::Parse(const CRcTokenList& list, int32_t start, CProblemLog& log) {
+  tokens = &list;
+  position = start;
+  endReached_ = false;
+  if (!CurrentIs(u"STRINGTABLE")) return kParseFailed;
+  ++position;
+  while (Current().type == kTokenIdentifier && !CurrentIs(u"BEGIN")) {
+    options += Current().text;
+    options += u' ';
+    ++position;
+  }
+  if (!CurrentIs(u"BEGIN")) return kParseFailed;
+  ++position;
+  while (!CurrentIs(u"END")) {
+    if (position >= tokens->count()) {
+      endReached_ = true;
+      return kParseFailed;
+    }
+    const int32_t entry = position;
+    if (!ReadEntry()) {
+      log.ReportProblem(kMsgStringEntryFailed, *tokens, entry);
+      position = entry + 1;
+    }
+  }
+  return ++position;
+}
+
+// entry := name quoted-text      (no comma between them)
+bool CRcStringTable::ReadEntry() {
+  std::u16string name;
+  if (!ReadName(name) || Current().type != kTokenQuoted) return false;
+  names.push_back(std::move(name));
+  texts.push_back(Current().text);
+  ++position;
+  return true;
+}
+
+std::unique_ptr<CTextNode> CRcStringTable::BuildNode(CTextNode* parent) const {
+  const std::u16string title = u"StringTable" + FromAscii(std::to_string(number));
+  auto node = std::make_unique<CTextNode>(parent, title, title, kKindStringTable, -1, -1);
+  for (const std::u16string& text : texts) {
+    node->AddChild(std::make_unique<CTextNode>(node.get(), text, text, kKindStringEntry, -1, -1));
+  }
+  return node;
+}
+
+}  // namespace tolmeric

@@ -1,0 +1,35 @@
+// A STRINGTABLE block: identifiers and their texts.
+#pragma once
+
+#include <vector>
+
+#include "rcreader/RcElement.h"
+
+namespace tolmeric {
+
+class CRcStringTable : public CRcResource {
+ public:
+  // number: the block's running number in the scan, from 1.
+  explicit CRcStringTable(int32_t number) : number(number) {}
+
+  // Reads from the STRINGTABLE keyword; returns the position after END.
+  int32_t Parse(const CRcTokenList& list, int32_t start, CProblemLog& log) override;
+  int32_t Kind() const override { return kKindStringTable; }
+  // "StringTable<number>" with one node per entry, empty texts included.
+  std::unique_ptr<CTextNode> BuildNode(CTextNode* parent) const override;
+
+  bool EndReached() const { return endReached_; }
+  int32_t entryCount() const { return static_cast<int32_t>(texts.size()); }
+
+  std::vector<std::u16string> names;
+  std::vector<std::u16string> texts;
+  std::u16string options;
+  int32_t number;
+
+ private:
+  bool ReadEntry();
+
+  bool endReached_ = false;
+};
+
+}  // namespace tolmeric

@@ -1,0 +1,106 @@
+// Resource scripts of public applications, read as a project scan reads
+// them: each must scan to its end, every problem must point into the
+// script, and the elements found must all reach the tree. A few have their
+// tree and log checked in full under data/corpus-golden.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "rcreader/ProblemLog.h"
+#include "rcreader/RcReader.h"
+#include "rcreader/tests/ScanFixture.h"
+#include "translation/TextTreeDump.h"
+#include "translation/Utf.h"
+
+namespace tolmeric {
+namespace {
+
+namespace fs = std::filesystem;
+
+const fs::path kCorpusFolder = fs::path(TOLMERIC_TEST_DATA) / "corpus";
+
+std::vector<std::string> CorpusScripts() {
+  std::vector<std::string> scripts;
+  for (const auto& entry : fs::recursive_directory_iterator(kCorpusFolder)) {
+    const std::string extension = entry.path().extension().string();
+    if (extension == ".rc" || extension == ".rc2")
+      scripts.push_back(fs::relative(entry.path(), kCorpusFolder).generic_string());
+  }
+  std::sort(scripts.begin(), scripts.end());
+  return scripts;
+}
+
+std::string ReadBytes(const fs::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::ostringstream bytes;
+  bytes << in.rdbuf();
+  return bytes.str();
+}
+
+struct Scan {
+  std::unique_ptr<CRcFile> file;
+  std::unique_ptr<CTextNode> root;
+  std::u16string log;
+  int32_t problems = 0;
+};
+
+// Reads the script through the reader as the scan of a project does, named
+// by its path inside the corpus.
+Scan ScanCorpusScript(const std::string& relative) {
+  static const testing::CReaderStrings strings;
+  const fs::path path = kCorpusFolder / relative;
+  CRcReader reader({path.u16string()}, nullptr, 0, 60);
+  CProblemLog log(strings);
+  log.Begin();
+  Scan scan;
+  scan.file = reader.Parse(log, false, strings);
+  scan.root = scan.file->BuildNode(nullptr);
+  scan.log = log.text;
+  scan.problems = log.problemCount();
+  return scan;
+}
+
+class CorpusScript : public ::testing::TestWithParam<std::string> {};
+
+TEST_P(CorpusScript, ScansToTheEndAndReportsInsideTheScript) {
+  const Scan scan = ScanCorpusScript(GetParam());
+  ASSERT_EQ(scan.root->childCount, 3);
+  EXPECT_EQ(scan.root->ChildAt(0)->childCount, scan.file->MenuCount());
+  EXPECT_EQ(scan.root->ChildAt(1)->childCount, scan.file->DialogCount());
+  EXPECT_EQ(scan.root->ChildAt(2)->childCount, scan.file->StringTableCount());
+  EXPECT_GT(scan.file->MenuCount() + scan.file->DialogCount() + scan.file->StringTableCount(), 0);
+
+  // Every problem names this script and a line that exists in it.
+  const std::string bytes = ReadBytes(kCorpusFolder / GetParam());
+  const auto lines = static_cast<int>(std::count(bytes.begin(), bytes.end(), '\n')) + 1;
+  const std::u16string fileName = (kCorpusFolder / GetParam()).u16string();
+  int32_t located = 0;
+  for (size_t at = scan.log.find(u"\r\n- "); at != std::u16string::npos;
+       at = scan.log.find(u"\r\n- ", at + 1)) {
+    const size_t name = at + 4;
+    ASSERT_EQ(scan.log.compare(name, fileName.size(), fileName), 0)
+        << ToUtf8(scan.log.substr(name, 200));
+    const size_t open = name + fileName.size();
+    ASSERT_EQ(scan.log.substr(open, 2), u" (");
+    const size_t close = scan.log.find(u')', open);
+    const int line = std::stoi(ToUtf8(scan.log.substr(open + 2, close - open - 2)));
+    EXPECT_GE(line, 1);
+    EXPECT_LE(line, lines);
+    ++located;
+  }
+  EXPECT_EQ(located, scan.problems);
+}
+
+INSTANTIATE_TEST_SUITE_P(Corpus, CorpusScript, ::testing::ValuesIn(CorpusScripts()),
+                         [](const ::testing::TestParamInfo<std::string>& info) {
+                           std::string name;
+                           for (char c : info.param) name += std::isalnum(c) ? c : '_';
+                           return name;
+                         });
+
+TEST(Corpus, HoldsAllEighteenScripts) { EXPECT_EQ(CorpusScripts().size(), 18u); }
+
+}  // namespace
+}  // namespace tolmeric

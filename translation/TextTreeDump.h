@@ -1,0 +1,25 @@
+// Portable text forms of a tree of texts: one line per node for reading and
+// comparing, and JSON for other programs. Both are UTF-8.
+#pragma once
+
+#include <string>
+
+#include "translation/TextNode.h"
+
+namespace tolmeric {
+
+// One node per line, indented by two blanks per level below node:
+//   kind number1 number2 state "baseText" "text"
+// e.g. 7 -1 -1 0 "RCFile" "RCFileText". Texts are quoted; a quote, a
+// backslash and every control character are escaped (\", \\, \n, \r, \t,
+// otherwise \xHH), so the dump of a tree is unambiguous. A lone surrogate
+// is written as \uXXXX.
+std::string DumpTextTree(const CTextNode& node);
+
+// The same tree as one JSON object per node:
+//   {"kind":7,"number1":-1,"number2":-1,"state":0,"baseText":"RCFile",
+//    "text":"RCFileText","children":[...]}
+// Lone surrogates are kept as \uXXXX escapes.
+std::string DumpTextTreeJson(const CTextNode& node);
+
+}  // namespace tolmeric
