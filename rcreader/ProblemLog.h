@@ -33,6 +33,9 @@ class CProblemLog {
   // Appends string id, CR LF, "- ", the problem line of the token, CR LF.
   void ReportProblem(uint32_t id, const CRcTokenList& tokens, int32_t index);
   int32_t problemCount() const { return problems_; }
+  // Where the messages come from; also the source of other tool strings a
+  // scan needs.
+  const IStringSource& strings() const { return strings_; }
 
   std::u16string text;
 

@@ -29,4 +29,8 @@ std::unique_ptr<CRcFile> CRcReader::Parse(CProblemLog& log, bool withStandardSwi
   return file;
 }
 
+std::unique_ptr<CRcFile> CRcReader::Parse(CProblemLog& log, bool withStandardSwitch) {
+  return Parse(log, withStandardSwitch, log.strings());
+}
+
 }  // namespace tolmeric

@@ -25,9 +25,10 @@ class CRcReader {
 
   // Parses all sections; with withStandardSwitch the language switch
   // dialog follows the dialogs of the scripts, its texts taken from
-  // strings. Problems go to log.
+  // strings (or from the log's strings). Problems go to log.
   std::unique_ptr<CRcFile> Parse(CProblemLog& log, bool withStandardSwitch,
                                  const IStringSource& strings);
+  std::unique_ptr<CRcFile> Parse(CProblemLog& log, bool withStandardSwitch);
 
   // Null when there were no scripts.
   const CRcTokenList* tokenList() const { return tokenList_.get(); }

@@ -4,6 +4,9 @@
 // tree and log checked in full under data/corpus-golden.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cctype>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -101,6 +104,30 @@ INSTANTIATE_TEST_SUITE_P(Corpus, CorpusScript, ::testing::ValuesIn(CorpusScripts
                          });
 
 TEST(Corpus, HoldsAllEighteenScripts) { EXPECT_EQ(CorpusScripts().size(), 18u); }
+
+// corpus-golden/<folder>/<script>.tree and .log: the full result of scanning
+// corpus/<folder>/<script>, named by that relative path.
+TEST(Corpus, ChosenScriptsGiveTheirTreeAndLog) {
+  const fs::path goldenFolder = fs::path(TOLMERIC_TEST_DATA) / "corpus-golden";
+  const char* update = std::getenv("TOLMERIC_UPDATE_GOLDEN");
+  int checked = 0;
+  for (const std::string& script : CorpusScripts()) {
+    const fs::path treePath = goldenFolder / (script + ".tree");
+    const fs::path logPath = goldenFolder / (script + ".log");
+    if (!fs::exists(treePath)) continue;
+    SCOPED_TRACE(script);
+    const testing::ScanResult scan =
+        testing::ScanScripts({{FromUtf8(script), ReadBytes(kCorpusFolder / script)}});
+    if (update && std::string(update) == "1") {
+      std::ofstream(treePath, std::ios::binary) << scan.Tree();
+      std::ofstream(logPath, std::ios::binary) << scan.LogUtf8();
+    }
+    EXPECT_TRUE(ReadBytes(treePath) == scan.Tree()) << scan.Tree();
+    EXPECT_TRUE(ReadBytes(logPath) == scan.LogUtf8()) << scan.LogUtf8();
+    ++checked;
+  }
+  EXPECT_EQ(checked, 3);
+}
 
 }  // namespace
 }  // namespace tolmeric
