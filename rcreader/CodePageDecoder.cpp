@@ -19,6 +19,29 @@ constexpr char16_t kReplacement = 0xFFFD;
 
 bool IsPrivateUse(char16_t c) { return c >= 0xE000 && c <= 0xF8FF; }
 
+// Single bytes that Windows assigns and older tables of the C library leave
+// open. Windows decides what a compiled resource shows, so its answer wins.
+struct SingleByteFix {
+  int codePage;
+  unsigned char byte;
+  char16_t character;
+};
+constexpr SingleByteFix kSingleByteFixes[] = {
+    {932, 0x80, u'\u0080'},
+    {949, 0x80, u'\u0080'},
+    {1255, 0xCA, u'\u05BA'},
+};
+
+bool FixedSingleByte(int codePage, unsigned char byte, char16_t& character) {
+  for (const SingleByteFix& fix : kSingleByteFixes) {
+    if (fix.codePage == codePage && fix.byte == byte) {
+      character = fix.character;
+      return true;
+    }
+  }
+  return false;
+}
+
 }  // namespace
 
 // Converts a short byte sequence that should form exactly one character.
@@ -99,6 +122,7 @@ void CCodePageDecoder::BuildSingleByteTable() {
   for (int b = 0; b < 256; ++b) {
     char byte = static_cast<char>(b);
     char16_t out[2];
+    if (FixedSingleByte(codePage_, static_cast<unsigned char>(b), singleByte_[b])) continue;
     int made = converter_->Convert(&byte, 1, out);
     singleByte_[b] = made == 1 && !IsPrivateUse(out[0]) ? out[0] : static_cast<char16_t>(b);
   }
@@ -115,7 +139,9 @@ std::u16string CCodePageDecoder::Decode(std::string_view bytes) const {
 
 // Every character of these code pages is one or two bytes. A byte that
 // neither alone nor with its successor makes a valid character is replaced,
-// and decoding goes on at the next byte.
+// and decoding goes on at the next byte. The user-defined characters, which
+// some platforms map into the private use area and others reject, count as
+// invalid everywhere.
 std::u16string CCodePageDecoder::DecodeMultiByte(std::string_view bytes) const {
   std::u16string out;
   out.reserve(bytes.size());
@@ -128,13 +154,20 @@ std::u16string CCodePageDecoder::DecodeMultiByte(std::string_view bytes) const {
       continue;
     }
     char16_t units[2];
+    if (FixedSingleByte(codePage_, lead, units[0])) {
+      out += units[0];
+      ++i;
+      continue;
+    }
     int made = converter_->Convert(bytes.data() + i, 1, units);
+    if (made != 1 || IsPrivateUse(units[0])) made = 0;
     size_t used = 1;
     if (made == 0 && i + 1 < bytes.size()) {
       made = converter_->Convert(bytes.data() + i, 2, units);
       used = 2;
       // Two bytes make one character, or one above U+FFFF as a pair.
       if (made == 2 && !(units[0] >= 0xD800 && units[0] <= 0xDBFF)) made = 0;
+      if (made == 1 && IsPrivateUse(units[0])) made = 0;
     }
     if (made == 0) {
       out += kReplacement;

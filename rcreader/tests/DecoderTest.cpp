@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <cstdio>
+
 #include "rcreader/CodePageDecoder.h"
 #include "rcreader/RcTokenList.h"
 #include "rcreader/ScriptDecoder.h"
@@ -120,7 +122,7 @@ TEST(CodePageDecoder, SingleBytePages) {
       {1250, '\x8A', u'\u0160'}, {1250, '\xB9', u'\u0105'}, {1251, '\xC0', u'\u0410'},
       {1251, '\x98', u'\u0098'}, {1252, '\x80', u'\u20AC'}, {1252, '\x81', u'\u0081'},
       {1253, '\xC1', u'\u0391'}, {1253, '\xAA', u'\u00AA'}, {1254, '\xD0', u'\u011E'},
-      {1255, '\xE0', u'\u05D0'}, {1255, '\xCA', u'\u00CA'}, {1256, '\xC7', u'\u0627'},
+      {1255, '\xE0', u'\u05D0'}, {1255, '\xCA', u'\u05BA'}, {1255, '\xD9', u'\u00D9'}, {1256, '\xC7', u'\u0627'},
       {1257, '\xC0', u'\u0104'}, {1258, '\xC3', u'\u0102'}, {1258, '\xDE', u'\u0303'}, {1258, '\xFE', u'\u20AB'},
   };
   for (const Sample& sample : samples) {
@@ -141,6 +143,41 @@ TEST(CodePageDecoder, DoubleBytePages) {
   // A lead byte at the end of the line starts no character.
   EXPECT_EQ(CCodePageDecoder(950).Decode("a\xA4"), u"a\uFFFD");
   EXPECT_EQ(CCodePageDecoder(932).Decode("\xFF"), u"\uFFFD");
+}
+
+// A digest of every single byte and every byte pair decoded on its own,
+// per code page. The expected digests are those of Windows' tables: the
+// native build, which uses the C library's converters, and the Windows build
+// must both arrive at them.
+uint32_t DecodingDigest(int codePage) {
+  CCodePageDecoder decoder(codePage);
+  uint32_t hash = 2166136261u;
+  auto add = [&hash](const std::u16string& text) {
+    for (char16_t c : text) {
+      hash = (hash ^ (c & 0xFF)) * 16777619u;
+      hash = (hash ^ (c >> 8)) * 16777619u;
+    }
+    hash = (hash ^ 0xFFu) * 16777619u;
+  };
+  for (int b = 0; b < 256; ++b) add(decoder.Decode(std::string(1, static_cast<char>(b))));
+  for (int lead = 0x81; lead < 0xFF; ++lead) {
+    for (int trail = 0x40; trail < 0xFF; ++trail) {
+      const char pair[2] = {static_cast<char>(lead), static_cast<char>(trail)};
+      add(decoder.Decode(std::string(pair, 2)));
+    }
+  }
+  return hash;
+}
+
+TEST(CodePageDecoder, SameTablesOnEveryPlatform) {
+  std::string expected = ReadTestFile("lexer/codepages.digest");
+  std::string actual;
+  for (int codePage : {874, 932, 936, 949, 950, 1250, 1251, 1252, 1253, 1254, 1255, 1256, 1257, 1258}) {
+    char line[32];
+    std::snprintf(line, sizeof line, "%d %08X\n", codePage, static_cast<unsigned>(DecodingDigest(codePage)));
+    actual += line;
+  }
+  EXPECT_EQ(actual, expected);
 }
 
 }  // namespace
