@@ -19,9 +19,12 @@ int32_t CRcCategory::Parse(const CRcTokenList&, int32_t, CProblemLog&) { return 
 std::unique_ptr<CTextNode> CRcCategory::BuildNode(CTextNode* parent) const {
   const char16_t* text = CategoryText(categoryKind_);
   auto node = std::make_unique<CTextNode>(parent, text, text, categoryKind_, -1, -1);
+  std::vector<std::unique_ptr<CTextNode>> children;
+  children.reserve(elements_.size());
   for (const auto& element : elements_) {
-    if (auto child = element->BuildNode(node.get())) node->AddChild(std::move(child));
+    if (auto child = element->BuildNode(node.get())) children.push_back(std::move(child));
   }
+  AddChildNodes(*node, std::move(children));
   return node;
 }
 
@@ -32,6 +35,21 @@ void CRcCategory::Add(std::unique_ptr<CRcElement> element) {
 const CRcElement* CRcCategory::ElementAt(int32_t index) const {
   if (index < 0 || index >= elementCount()) return nullptr;
   return elements_[static_cast<size_t>(index)].get();
+}
+
+void AddChildNodes(CTextNode& parent, std::vector<std::unique_ptr<CTextNode>> nodes) {
+  constexpr int32_t kStep = 10;
+  const auto needed = static_cast<int64_t>(parent.childCount) + static_cast<int64_t>(nodes.size());
+  if (needed > parent.capacity) {
+    const int64_t missing = needed - parent.capacity;
+    const auto capacity =
+        static_cast<int32_t>(parent.capacity + (missing + kStep - 1) / kStep * kStep);
+    auto grown = std::make_unique<std::unique_ptr<CTextNode>[]>(static_cast<size_t>(capacity));
+    for (int32_t i = 0; i < parent.childCount; ++i) grown[i] = std::move(parent.children[i]);
+    parent.children = std::move(grown);
+    parent.capacity = capacity;
+  }
+  for (auto& node : nodes) parent.AddChild(std::move(node));
 }
 
 }  // namespace tolmeric

@@ -29,4 +29,9 @@ class CRcCategory : public CRcElement {
   int32_t categoryKind_;
 };
 
+// Appends nodes below parent. The child array is sized once, to exactly the
+// capacity that adding them one at a time would give (it grows by 10), so
+// a category of thousands of dialogs costs linear time.
+void AddChildNodes(CTextNode& parent, std::vector<std::unique_ptr<CTextNode>> nodes);
+
 }  // namespace tolmeric

@@ -1,6 +1,7 @@
 #include "rcreader/RcDialog.h"
 
 #include "rcreader/ProblemLog.h"
+#include "rcreader/RcCategory.h"
 #include "translation/StringSource.h"
 
 namespace tolmeric {
@@ -156,9 +157,11 @@ int32_t CRcDialog::ParseBody(CProblemLog& log) {
 
 std::unique_ptr<CTextNode> CRcDialog::BuildNode(CTextNode* parent) const {
   auto node = std::make_unique<CTextNode>(parent, caption, caption, Kind(), cx, cy);
+  std::vector<std::unique_ptr<CTextNode>> children;
   for (const auto& control : controls) {
-    if (auto child = control->BuildNode(node.get())) node->AddChild(std::move(child));
+    if (auto child = control->BuildNode(node.get())) children.push_back(std::move(child));
   }
+  AddChildNodes(*node, std::move(children));
   return node;
 }
 

@@ -1,6 +1,7 @@
 #include "rcreader/RcMenuEntry.h"
 
 #include "rcreader/ProblemLog.h"
+#include "rcreader/RcCategory.h"
 #include "rcreader/RcMenuItem.h"
 #include "rcreader/RcPopup.h"
 
@@ -62,9 +63,11 @@ int32_t CRcMenuBlock::ParseEntry(const CRcTokenList& list, int32_t position, CPr
 }
 
 void CRcMenuBlock::BuildNodes(CTextNode& node) const {
+  std::vector<std::unique_ptr<CTextNode>> children;
   for (const auto& entry : entries) {
-    if (auto child = entry->BuildNode(&node)) node.AddChild(std::move(child));
+    if (auto child = entry->BuildNode(&node)) children.push_back(std::move(child));
   }
+  AddChildNodes(node, std::move(children));
 }
 
 }  // namespace tolmeric

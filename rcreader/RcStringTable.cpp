@@ -1,6 +1,7 @@
 #include "rcreader/RcStringTable.h"
 
 #include "rcreader/ProblemLog.h"
+#include "rcreader/RcCategory.h"
 #include "translation/Utf.h"
 
 namespace tolmeric {
@@ -46,9 +47,12 @@ bool CRcStringTable::ReadEntry() {
 std::unique_ptr<CTextNode> CRcStringTable::BuildNode(CTextNode* parent) const {
   const std::u16string title = u"StringTable" + FromAscii(std::to_string(number));
   auto node = std::make_unique<CTextNode>(parent, title, title, kKindStringTable, -1, -1);
-  for (const std::u16string& text : texts) {
-    node->AddChild(std::make_unique<CTextNode>(node.get(), text, text, kKindStringEntry, -1, -1));
-  }
+  std::vector<std::unique_ptr<CTextNode>> children;
+  children.reserve(texts.size());
+  for (const std::u16string& text : texts)
+    children.push_back(
+        std::make_unique<CTextNode>(node.get(), text, text, kKindStringEntry, -1, -1));
+  AddChildNodes(*node, std::move(children));
   return node;
 }
 

@@ -5,6 +5,7 @@
 #include <random>
 
 #include "rcreader/ProblemLog.h"
+#include "rcreader/RcCategory.h"
 #include "rcreader/RcDialog.h"
 #include "rcreader/RcMenu.h"
 #include "rcreader/RcMenuItem.h"
@@ -280,6 +281,8 @@ TEST(FileLevel, CategoriesGrowPastAThousandElements) {
   EXPECT_EQ(scan.file->StringTableCount(), 1200);
   EXPECT_EQ(TableAt(scan, 1199).number, 1200);
   EXPECT_EQ(DialogAt(scan, 1199).name, u"D1199");
+  EXPECT_EQ(scan.root->ChildAt(1)->childCount, 1200);
+  EXPECT_EQ(scan.root->ChildAt(1)->capacity, 1200);
   EXPECT_EQ(scan.LogUtf8(), kLogStart);
 }
 
@@ -323,6 +326,31 @@ TEST(FileLevel, SectionKeywordsAtTheEdgesOfTheListFail) {
   // the list.
   EXPECT_EQ(ScanText("X STRINGTABLE").LogUtf8(), kLogStart + Problem(kSection, " (0):  "));
   EXPECT_EQ(ScanText("X MENU").LogUtf8(), kLogStart + Problem(kSection, "test.rc (1): X MENU "));
+}
+
+TEST(TreeBuilding, ChildArraysEndAsAddingOneByOneLeavesThem) {
+  // Sizing the array once must give the capacity that growing by 10 gives.
+  for (int before : {0, 3, 10}) {
+    for (int added : {0, 1, 7, 10, 11, 25}) {
+      CTextNode grown(nullptr, u"", u"", kKindDialog, 0, 0);
+      CTextNode sized(nullptr, u"", u"", kKindDialog, 0, 0);
+      std::vector<std::unique_ptr<CTextNode>> nodes;
+      for (int i = 0; i < before + added; ++i) {
+        const std::u16string text = FromAscii(std::to_string(i));
+        grown.AddChild(std::make_unique<CTextNode>(&grown, text, text, kKindControl, 0, 0));
+        auto node = std::make_unique<CTextNode>(&sized, text, text, kKindControl, 0, 0);
+        if (i < before)
+          sized.AddChild(std::move(node));
+        else
+          nodes.push_back(std::move(node));
+      }
+      AddChildNodes(sized, std::move(nodes));
+      EXPECT_EQ(sized.capacity, grown.capacity) << before << " + " << added;
+      ASSERT_EQ(sized.childCount, before + added);
+      for (int i = 0; i < before + added; ++i)
+        EXPECT_EQ(sized.ChildAt(i)->baseText, FromAscii(std::to_string(i)));
+    }
+  }
 }
 
 TEST(SkippedSection, IndexAgreesWithWalkingOverRandomBlocks) {

@@ -1,0 +1,125 @@
+// Scan throughput: a generated resource script of thousands of dialogs,
+// menus and string tables is read into tokens, parsed and turned into the
+// text tree. Run at several sizes: the time per MB must stay flat.
+#include <benchmark/benchmark.h>
+
+#include <string>
+
+#include "rcreader/ProblemLog.h"
+#include "rcreader/RcFile.h"
+#include "rcreader/RcTokenList.h"
+#include "translation/StringSource.h"
+
+namespace tolmeric {
+namespace {
+
+class CBenchStrings : public IStringSource {
+ public:
+  std::u16string LoadString(uint32_t id) const override { return u"message"; }
+};
+
+// One block of sections as an application's script holds them: a dialog, a
+// menu with nested popups, a string table, a toolbar and a version block,
+// and one bad control statement so that the log is written to as well.
+std::string Block(int n) {
+  const std::string id = std::to_string(n);
+  std::string s;
+  s += "IDD_DIALOG" + id + " DIALOGEX 0, 0, 320, 200\n"
+       "STYLE DS_SETFONT | DS_MODALFRAME | WS_POPUP | WS_CAPTION | WS_SYSMENU\n"
+       "CAPTION \"Dialog " + id + "\"\n"
+       "FONT 8, \"MS Shell Dlg\", 400, 0, 0x1\n"
+       "BEGIN\n"
+       "    DEFPUSHBUTTON   \"OK\",IDOK,263,7,50,14\n"
+       "    PUSHBUTTON      \"Cancel\",IDCANCEL,263,24,50,14\n"
+       "    LTEXT           \"&Name:\",IDC_STATIC,7,7,40,8\n"
+       "    EDITTEXT        IDC_NAME" + id + ",50,7,100,12,ES_AUTOHSCROLL\n"
+       "    GROUPBOX        \"Options\",IDC_STATIC,7,30,200,80\n"
+       "    CONTROL         \"Check &" + id + "\",IDC_CHECK,\"Button\",BS_AUTOCHECKBOX | WS_TABSTOP,14,44,80,10\n"
+       "    CONTROL         \"\",IDC_SPIN,\"msctls_updown32\",UDS_ARROWKEYS,14,60,10,14\n"
+       "    COMBOBOX        IDC_COMBO,14,80,100,60,CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP\n"
+       "    AUTORADIOBUTTON \"Radio\",IDC_RADIO,14,96,50,10\n"
+       "END\n\n"
+       "IDR_MENU" + id + " MENU\n"
+       "BEGIN\n"
+       "    POPUP \"&File\"\n"
+       "    BEGIN\n"
+       "        MENUITEM \"&Open...\\tCtrl+O\",       ID_FILE_OPEN\n"
+       "        MENUITEM SEPARATOR\n"
+       "        POPUP \"Recent\"\n"
+       "        BEGIN\n"
+       "            MENUITEM \"File " + id + "\", ID_FILE_MRU, GRAYED\n"
+       "        END\n"
+       "        MENUITEM \"E&xit\",                   ID_APP_EXIT\n"
+       "    END\n"
+       "END\n\n"
+       "STRINGTABLE DISCARDABLE\n"
+       "BEGIN\n";
+  for (int i = 0; i < 8; ++i)
+    s += "    IDS_STRING" + id + "_" + std::to_string(i) + "  \"Text number " + std::to_string(i) +
+         " of block " + id + "\\n\"\n";
+  s += "END\n\n"
+       "IDR_TOOLBAR" + id + " TOOLBAR 16, 15\n"
+       "BEGIN\n    BUTTON ID_FILE_NEW\n    SEPARATOR\n    BUTTON ID_APP_ABOUT\nEND\n\n"
+       "// A comment line /* and */ a block comment\n"
+       "#define SYMBOL" + id + " 100\n\n";
+  return s;
+}
+
+std::string MakeScript(size_t bytes) {
+  std::string script;
+  script.reserve(bytes + 4096);
+  for (int n = 0; script.size() < bytes; ++n) script += Block(n);
+  return script;
+}
+
+void BM_Scan(benchmark::State& state) {
+  const std::string script = MakeScript(static_cast<size_t>(state.range(0)) * 1024);
+  const CBenchStrings strings;
+  int64_t tokens = 0;
+  int32_t dialogs = 0;
+  for (auto _ : state) {
+    const CRcTokenList list = CRcTokenList::FromBytes(u"bench.rc", script);
+    CProblemLog log(strings);
+    log.Begin();
+    CRcFile file;
+    file.Parse(list, 0, log);
+    auto root = file.BuildNode(nullptr);
+    benchmark::DoNotOptimize(root.get());
+    tokens = list.count();
+    dialogs = file.DialogCount();
+  }
+  const double megabytes = static_cast<double>(script.size()) / (1024.0 * 1024.0);
+  state.SetBytesProcessed(static_cast<int64_t>(state.iterations()) *
+                          static_cast<int64_t>(script.size()));
+  state.counters["MB"] = megabytes;
+  state.counters["dialogs"] = dialogs;
+  state.counters["tokens/s"] = benchmark::Counter(static_cast<double>(tokens),
+                                                  benchmark::Counter::kIsIterationInvariantRate);
+  state.counters["ms/MB"] = benchmark::Counter(
+      megabytes / 1000.0, benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
+}
+BENCHMARK(BM_Scan)->Arg(2560)->Arg(5120)->Arg(10240)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// Sections left open to the end of the list: every level fails at once and
+// the search ends, so the cost stays that of reading the tokens.
+void BM_ScanUnclosedPopups(benchmark::State& state) {
+  std::string script = "IDR_MENU MENU\nBEGIN\n";
+  for (int64_t i = 0; i < state.range(0); ++i)
+    script += "POPUP \"Level\"\nBEGIN\nMENUITEM \"Item\", 1\n";
+  const CBenchStrings strings;
+  for (auto _ : state) {
+    const CRcTokenList list = CRcTokenList::FromBytes(u"open.rc", script);
+    CProblemLog log(strings);
+    CRcFile file;
+    file.Parse(list, 0, log);
+    benchmark::DoNotOptimize(file.MenuCount());
+  }
+  state.SetBytesProcessed(static_cast<int64_t>(state.iterations()) *
+                          static_cast<int64_t>(script.size()));
+}
+BENCHMARK(BM_ScanUnclosedPopups)->Arg(50)->Arg(100)->Arg(190)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
+}  // namespace tolmeric
+
+BENCHMARK_MAIN();
