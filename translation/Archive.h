@@ -56,6 +56,21 @@ class CArchive {
  private:
   CArchive(Mode mode, std::vector<uint8_t> bytes, std::filesystem::path fileName);
 
+  // A string's length and whether it counts UTF-16 units (after the Unicode
+  // marker) or 8-bit characters.
+  struct StringLength {
+    uint32_t length = 0;
+    bool unicode = false;
+  };
+
+  // The next size bytes, or the end-of-file error when fewer remain.
+  const uint8_t* Take(size_t size);
+  uint8_t ReadU8();
+  uint16_t ReadU16();
+  StringLength ReadStringLength();
+  std::u16string ReadUnits(uint32_t count);
+  std::u16string ReadAnsiChars(uint32_t count);
+
   Mode mode_;
   std::vector<uint8_t> bytes_;
   size_t offset_ = 0;

@@ -1,0 +1,199 @@
+#include "translation/Archive.h"
+
+#include <fstream>
+#include <limits>
+#include <utility>
+
+#ifdef _WIN32
+#include <windows.h>
+#endif
+
+namespace tolmeric {
+
+namespace {
+
+// Length forms of a string: one byte below 0xFF; else 0xFF and a 16-bit
+// length below 0xFFFE; else 0xFF, 0xFFFF and a 32-bit length. The 16-bit
+// value 0xFFFE in place of a length is the Unicode marker.
+constexpr uint8_t kLongerLength = 0xFF;
+constexpr uint16_t kUnicodeMarker = 0xFFFE;
+constexpr uint16_t kLongestLength = 0xFFFF;
+
+#ifndef _WIN32
+// Windows code page 1252, bytes 0x80 to 0x9F. The five bytes the code page
+// leaves unassigned map to the code point of the same value, as Windows
+// itself converts them.
+constexpr char16_t kCp1252High[32] = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
+    0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
+};
+#endif
+
+}  // namespace
+
+CArchive::CArchive(Mode mode, std::vector<uint8_t> bytes, std::filesystem::path fileName)
+    : mode_(mode), bytes_(std::move(bytes)), fileName_(std::move(fileName)) {}
+
+CArchive CArchive::ForStoring(std::filesystem::path fileName) {
+  return CArchive(Mode::kStore, {}, std::move(fileName));
+}
+
+CArchive CArchive::ForLoading(std::vector<uint8_t> bytes, std::filesystem::path fileName) {
+  return CArchive(Mode::kLoad, std::move(bytes), std::move(fileName));
+}
+
+CArchive CArchive::OpenForLoading(const std::filesystem::path& fileName) {
+  std::ifstream in(fileName, std::ios::binary);
+  if (!in) throw CFileError(FileErrorKind::kCannotOpen, fileName);
+  // Read in chunks rather than trusting a size reported up front: the file
+  // may change or be a device, and the bytes actually read are what counts.
+  std::vector<uint8_t> bytes;
+  char chunk[65536];
+  while (in) {
+    in.read(chunk, sizeof chunk);
+    bytes.insert(bytes.end(), chunk, chunk + in.gcount());
+  }
+  if (in.bad()) throw CFileError(FileErrorKind::kCannotOpen, fileName, "read failed");
+  return ForLoading(std::move(bytes), fileName);
+}
+
+void CArchive::WriteU32(uint32_t value) {
+  uint8_t b[4] = {static_cast<uint8_t>(value), static_cast<uint8_t>(value >> 8),
+                  static_cast<uint8_t>(value >> 16), static_cast<uint8_t>(value >> 24)};
+  WriteBytes(b, sizeof b);
+}
+
+void CArchive::WriteI32(int32_t value) { WriteU32(static_cast<uint32_t>(value)); }
+
+void CArchive::WriteBytes(const uint8_t* data, size_t size) {
+  bytes_.insert(bytes_.end(), data, data + size);
+}
+
+// string := marker length units
+// marker := FF FE FF
+// length := byte (< FF) | FF u16 (< FFFE) | FF FFFF u32
+void CArchive::WriteString(const std::u16string& value) {
+  if (value.size() > std::numeric_limits<uint32_t>::max()) {
+    throw CFileError(FileErrorKind::kWriteFailed, fileName_, "text too long");
+  }
+  const uint32_t length = static_cast<uint32_t>(value.size());
+  bytes_.push_back(kLongerLength);
+  bytes_.push_back(kUnicodeMarker & 0xFF);
+  bytes_.push_back(kUnicodeMarker >> 8);
+  if (length < kLongerLength) {
+    bytes_.push_back(static_cast<uint8_t>(length));
+  } else if (length < kUnicodeMarker) {
+    bytes_.push_back(kLongerLength);
+    bytes_.push_back(static_cast<uint8_t>(length));
+    bytes_.push_back(static_cast<uint8_t>(length >> 8));
+  } else {
+    bytes_.push_back(kLongerLength);
+    bytes_.push_back(kLongestLength & 0xFF);
+    bytes_.push_back(kLongestLength >> 8);
+    WriteU32(length);
+  }
+  bytes_.reserve(bytes_.size() + 2 * static_cast<size_t>(length));
+  for (char16_t unit : value) {
+    bytes_.push_back(static_cast<uint8_t>(unit));
+    bytes_.push_back(static_cast<uint8_t>(unit >> 8));
+  }
+}
+
+const uint8_t* CArchive::Take(size_t size) {
+  if (size > Remaining()) ThrowEndOfFile();
+  const uint8_t* data = bytes_.data() + offset_;
+  offset_ += size;
+  return data;
+}
+
+uint8_t CArchive::ReadU8() { return *Take(1); }
+
+uint16_t CArchive::ReadU16() {
+  const uint8_t* b = Take(2);
+  return static_cast<uint16_t>(b[0] | (b[1] << 8));
+}
+
+uint32_t CArchive::ReadU32() {
+  const uint8_t* b = Take(4);
+  return static_cast<uint32_t>(b[0]) | (static_cast<uint32_t>(b[1]) << 8) |
+         (static_cast<uint32_t>(b[2]) << 16) | (static_cast<uint32_t>(b[3]) << 24);
+}
+
+int32_t CArchive::ReadI32() { return static_cast<int32_t>(ReadU32()); }
+
+// length := byte (< FF) | FF u16 (< FFFE) | FF FFFE length | FF FFFF u32
+// The marker may stand only once, in front of the real length.
+CArchive::StringLength CArchive::ReadStringLength() {
+  StringLength result;
+  for (;;) {
+    uint8_t shortLength = ReadU8();
+    if (shortLength < kLongerLength) {
+      result.length = shortLength;
+      return result;
+    }
+    uint16_t mediumLength = ReadU16();
+    if (mediumLength == kUnicodeMarker) {
+      if (result.unicode) ThrowBadData("Unicode marker repeated");
+      result.unicode = true;
+      continue;
+    }
+    result.length = mediumLength < kLongestLength ? mediumLength : ReadU32();
+    return result;
+  }
+}
+
+// string := length (chars8 | units16)
+std::u16string CArchive::ReadString() {
+  StringLength length = ReadStringLength();
+  if (length.unicode) return ReadUnits(length.length);
+  return ReadAnsiChars(length.length);
+}
+
+std::u16string CArchive::ReadUnits(uint32_t count) {
+  const uint64_t size = 2 * static_cast<uint64_t>(count);
+  if (size > Remaining()) ThrowEndOfFile();
+  const uint8_t* b = Take(static_cast<size_t>(size));
+  std::u16string units(count, u'\0');
+  for (uint32_t i = 0; i < count; ++i) {
+    units[i] = static_cast<char16_t>(b[2 * i] | (b[2 * i + 1] << 8));
+  }
+  return units;
+}
+
+#ifdef _WIN32
+std::u16string CArchive::ReadAnsiChars(uint32_t count) {
+  if (count > Remaining()) ThrowEndOfFile();
+  if (count > static_cast<uint32_t>(std::numeric_limits<int>::max())) {
+    ThrowBadData("text too long");
+  }
+  const char* chars = reinterpret_cast<const char*>(Take(count));
+  if (count == 0) return {};
+  const int size = static_cast<int>(count);
+  int units = MultiByteToWideChar(CP_ACP, 0, chars, size, nullptr, 0);
+  if (units <= 0) ThrowBadData("text not in the ANSI code page");
+  std::u16string text(static_cast<size_t>(units), u'\0');
+  MultiByteToWideChar(CP_ACP, 0, chars, size, reinterpret_cast<wchar_t*>(text.data()), units);
+  return text;
+}
+#else
+std::u16string CArchive::ReadAnsiChars(uint32_t count) {
+  if (count > Remaining()) ThrowEndOfFile();
+  const uint8_t* chars = Take(count);
+  std::u16string text(count, u'\0');
+  for (uint32_t i = 0; i < count; ++i) {
+    uint8_t c = chars[i];
+    text[i] = c >= 0x80 && c < 0xA0 ? kCp1252High[c - 0x80] : static_cast<char16_t>(c);
+  }
+  return text;
+}
+#endif
+
+void CArchive::ThrowEndOfFile() const { throw CFileError(FileErrorKind::kEndOfFile, fileName_); }
+
+void CArchive::ThrowBadData(const std::string& detail) const {
+  throw CFileError(FileErrorKind::kBadData, fileName_, detail);
+}
+
+}  // namespace tolmeric
