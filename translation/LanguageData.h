@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstdint>
+#include <filesystem>
 #include <memory>
 #include <string>
 
@@ -16,11 +17,17 @@
 namespace tolmeric {
 
 class CArchive;
+class IMessageSink;
 
 inline constexpr int32_t kFlagSize = 32;
 inline constexpr int32_t kFlagPixels = kFlagSize * kFlagSize;
 inline constexpr uint32_t kFlagAutoSwitch = 1u << 1;
 inline constexpr uint32_t kFlagWrittenByTool = 1u << 0;
+
+// The deepest tree a language file may hold, counting the root as level 1.
+// Real trees are a handful of levels deep; the bound keeps a damaged or
+// hostile file from nesting without end.
+inline constexpr int32_t kMaxTreeDepth = 4096;
 
 // 1024 colour values, row-major, red in the lowest byte.
 using FlagImage = std::array<uint32_t, kFlagPixels>;
@@ -77,5 +84,13 @@ class CLanguageData {
   uint32_t fileFlags = kFlagWrittenByTool;
   int32_t fileValue = 0;
 };
+
+// Writes data as a language file, replacing path only once the whole file is
+// written (CFileError kCannotCreate or kWriteFailed naming path).
+void SaveLanguageFile(const CLanguageData& data, const std::filesystem::path& path);
+// Reads a whole language file; messages such as a wrong magic go to sink,
+// which may be null. CFileError kCannotOpen, kEndOfFile or kBadData.
+std::unique_ptr<CLanguageData> LoadLanguageFile(const std::filesystem::path& path,
+                                                IMessageSink* sink);
 
 }  // namespace tolmeric

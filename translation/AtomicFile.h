@@ -1,0 +1,27 @@
+// Saving a file so that the previous file survives any failure: the bytes go
+// to a temporary file in the same folder, which replaces the target only once
+// it is complete and flushed.
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <functional>
+#include <vector>
+
+namespace tolmeric {
+
+// The steps of an atomic save that can fail.
+enum class SaveStep { kCreate, kWrite, kFlush, kReplace };
+
+// Asked before each step; returning false makes the step fail as a full disk
+// or a refused rename would. Lets tests reach the failure paths.
+using SaveFaultHook = std::function<bool(SaveStep)>;
+
+// Writes bytes to target atomically. On failure the temporary file is
+// removed, target is untouched, and CFileError kCannotCreate (the temporary
+// file could not be created) or kWriteFailed (writing, flushing or replacing
+// failed) is thrown naming target.
+void SaveFileAtomically(const std::filesystem::path& target, const std::vector<uint8_t>& bytes,
+                        const SaveFaultHook& hook = {});
+
+}  // namespace tolmeric
