@@ -5,6 +5,12 @@
 #include <cstdint>
 #include <string>
 
+#ifdef _WIN32
+// windows.h renames LoadString to LoadStringW. Seen first everywhere, it
+// renames this interface's member the same way in every file.
+#include <windows.h>
+#endif
+
 namespace tolmeric {
 
 class IStringSource {

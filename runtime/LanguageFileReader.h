@@ -1,0 +1,20 @@
+// Opening a language file for the run-time module: through the platform, with
+// the file layer's messages (a wrong magic) shown as the module's message
+// boxes.
+#pragma once
+
+#include <filesystem>
+#include <string>
+
+#include "translation/Archive.h"
+
+namespace tolmeric {
+
+// A path given as text (UTF-16) as the file system names it.
+std::filesystem::path PathFromText(const std::u16string& text);
+
+// A loading archive over the whole file at path. Throws CFileError when the
+// file cannot be opened or read.
+CArchive OpenLanguageFile(const std::u16string& path);
+
+}  // namespace tolmeric

@@ -1,0 +1,48 @@
+#include "runtime/StringFunctions.h"
+
+#include "runtime/RuntimeState.h"
+#include "runtime/TranslationModule.h"
+
+namespace tolmeric {
+
+namespace {
+
+// The child of the standard switch dialog that holds the language command's
+// prompt (status-bar text, line feed, tool-tip text).
+constexpr int32_t kLanguagePromptChild = 10;
+
+}  // namespace
+
+bool TranslateString(std::u16string& text) {
+  const CRuntimeState& state = RuntimeState();
+  if (!state.currentData) return false;
+  const CStringIndex& index = state.switchData ? state.switchIndex : state.currentIndex;
+  const CTextNode* node = index.Find(text);
+  if (!node) return false;
+  text = node->text;
+  return true;
+}
+
+bool LoadTranslatedString(std::u16string& text, uint32_t id) {
+  if (id == RuntimeState().languageCommandId) {
+    const CTextNode* dialog = FindStandardSwitchDialog();
+    const CTextNode* prompt = dialog ? dialog->ChildAt(kLanguagePromptChild) : nullptr;
+    if (!prompt) return false;
+    text = prompt->text;
+    return true;
+  }
+  text = RuntimePlatform().LoadResourceString(id);
+  return TranslateString(text);
+}
+
+int TranslatedMessageBox(uint32_t promptId, uint32_t style, uint32_t helpContext) {
+  std::u16string text;
+  LoadTranslatedString(text, promptId);
+  return RuntimePlatform().ShowMessageBox(text, style, helpContext);
+}
+
+int TextMessageBox(const std::u16string& text, uint32_t style, uint32_t helpContext) {
+  return RuntimePlatform().ShowMessageBox(text, style, helpContext);
+}
+
+}  // namespace tolmeric

@@ -1,0 +1,133 @@
+#include "runtime/Win32Platform.h"
+
+#include <utility>
+
+#include "framework/MessageBox.h"
+#include "framework/String.h"
+#include "framework/WinApp.h"
+#include "translation/FileError.h"
+
+namespace tolmeric {
+
+namespace {
+
+CWin32Platform::CallWndProcHandler& CallWndProcHandlerSlot() {
+  static CWin32Platform::CallWndProcHandler handler;
+  return handler;
+}
+
+CWin32Platform::CallWndProcRetHandler& CallWndProcRetHandlerSlot() {
+  static CWin32Platform::CallWndProcRetHandler handler;
+  return handler;
+}
+
+LPCWSTR Wide(const std::u16string& text) { return reinterpret_cast<LPCWSTR>(text.c_str()); }
+
+std::u16string FromWide(LPCWSTR text, int length) {
+  return std::u16string(reinterpret_cast<const char16_t*>(text), static_cast<size_t>(length));
+}
+
+// An open file handle, closed with the object.
+class CFileHandle {
+ public:
+  explicit CFileHandle(HANDLE handle) : handle_(handle) {}
+  ~CFileHandle() {
+    if (IsValid()) ::CloseHandle(handle_);
+  }
+  CFileHandle(const CFileHandle&) = delete;
+  CFileHandle& operator=(const CFileHandle&) = delete;
+
+  bool IsValid() const { return handle_ != INVALID_HANDLE_VALUE; }
+  HANDLE Get() const { return handle_; }
+
+ private:
+  HANDLE handle_;
+};
+
+}  // namespace
+
+void CWin32Platform::SetCallWndProcHandler(CallWndProcHandler handler) {
+  CallWndProcHandlerSlot() = std::move(handler);
+}
+
+void CWin32Platform::SetCallWndProcRetHandler(CallWndProcRetHandler handler) {
+  CallWndProcRetHandlerSlot() = std::move(handler);
+}
+
+int CWin32Platform::ShowMessageBox(const std::u16string& text, uint32_t style,
+                               uint32_t helpContext) {
+  return AfxMessageBox(Wide(text), style, helpContext);
+}
+
+std::u16string CWin32Platform::GetProfileText(const std::u16string& section,
+                                                const std::u16string& entry,
+                                                const std::u16string& defaultValue) {
+  CWinApp* app = AfxGetApp();
+  if (!app) return defaultValue;
+  const CString value = app->GetProfileString(Wide(section), Wide(entry), Wide(defaultValue));
+  return FromWide(value, value.GetLength());
+}
+
+void CWin32Platform::WriteProfileText(const std::u16string& section,
+                                        const std::u16string& entry,
+                                        const std::u16string& value) {
+  if (CWinApp* app = AfxGetApp()) app->WriteProfileString(Wide(section), Wide(entry), Wide(value));
+}
+
+std::u16string CWin32Platform::LoadResourceString(uint32_t id) {
+  CString text;
+  if (!text.LoadString(id)) return {};
+  return FromWide(text, text.GetLength());
+}
+
+HookHandle CWin32Platform::InstallCallWndProcHook() {
+  return ::SetWindowsHookExW(WH_CALLWNDPROC, &CallWndProc, nullptr, ::GetCurrentThreadId());
+}
+
+HookHandle CWin32Platform::InstallCallWndProcRetHook() {
+  return ::SetWindowsHookExW(WH_CALLWNDPROCRET, &CallWndProcRet, nullptr,
+                             ::GetCurrentThreadId());
+}
+
+void CWin32Platform::RemoveHook(HookHandle hook) {
+  ::UnhookWindowsHookEx(static_cast<HHOOK>(hook));
+}
+
+std::vector<uint8_t> CWin32Platform::ReadFile(const std::filesystem::path& path) {
+  // Others may read the file meanwhile, nobody may write it.
+  CFileHandle file(::CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                                 OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+  if (!file.IsValid()) throw CFileError(FileErrorKind::kCannotOpen, path);
+  LARGE_INTEGER size{};
+  if (!::GetFileSizeEx(file.Get(), &size) || size.QuadPart < 0) {
+    throw CFileError(FileErrorKind::kCannotOpen, path);
+  }
+  std::vector<uint8_t> bytes(static_cast<size_t>(size.QuadPart));
+  size_t done = 0;
+  while (done < bytes.size()) {
+    const DWORD chunk = static_cast<DWORD>(std::min<size_t>(bytes.size() - done, 1u << 30));
+    DWORD read = 0;
+    if (!::ReadFile(file.Get(), bytes.data() + done, chunk, &read, nullptr) || read == 0) {
+      throw CFileError(FileErrorKind::kEndOfFile, path);
+    }
+    done += read;
+  }
+  return bytes;
+}
+
+LRESULT CALLBACK CWin32Platform::CallWndProc(int code, WPARAM wParam, LPARAM lParam) {
+  if (code == HC_ACTION && CallWndProcHandlerSlot()) {
+    CallWndProcHandlerSlot()(*reinterpret_cast<const CWPSTRUCT*>(lParam));
+  }
+  // Always handed on: the other hooks of the thread see every message too.
+  return ::CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+LRESULT CALLBACK CWin32Platform::CallWndProcRet(int code, WPARAM wParam, LPARAM lParam) {
+  if (code == HC_ACTION && CallWndProcRetHandlerSlot()) {
+    CallWndProcRetHandlerSlot()(*reinterpret_cast<const CWPRETSTRUCT*>(lParam));
+  }
+  return ::CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+}  // namespace tolmeric
