@@ -28,9 +28,12 @@ bool Allowed(const SaveFaultHook& hook, SaveStep step) { return !hook || hook(st
 // A name beside target that no other save is likely to pick:
 // "<name>.<random>.tmp".
 std::filesystem::path TemporaryName(const std::filesystem::path& target) {
-  static std::mt19937 generator{std::random_device{}()};
+  thread_local std::mt19937 generator{std::random_device{}()};
   std::filesystem::path name = target;
-  name += "." + std::to_string(generator()) + ".tmp";
+  std::string suffix = ".";
+  suffix += std::to_string(generator());
+  suffix += ".tmp";
+  name += suffix;
   return name;
 }
 
