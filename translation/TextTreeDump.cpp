@@ -103,6 +103,18 @@ void DumpJson(std::string& out, const CTextNode& node) {
 
 }  // namespace
 
+std::string QuoteText(std::u16string_view text) {
+  std::string out;
+  AppendQuoted(out, text, Flavour::kText);
+  return out;
+}
+
+std::string JsonText(std::u16string_view text) {
+  std::string out;
+  AppendQuoted(out, text, Flavour::kJson);
+  return out;
+}
+
 std::string DumpTextTree(const CTextNode& node) {
   std::string out;
   DumpLines(out, node, 0);

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 #include "translation/TextNode.h"
 
@@ -21,5 +22,9 @@ std::string DumpTextTree(const CTextNode& node);
 //    "text":"RCFileText","children":[...]}
 // Lone surrogates are kept as \uXXXX escapes.
 std::string DumpTextTreeJson(const CTextNode& node);
+
+// One text quoted and escaped as in the line dump, and as a JSON string.
+std::string QuoteText(std::u16string_view text);
+std::string JsonText(std::u16string_view text);
 
 }  // namespace tolmeric

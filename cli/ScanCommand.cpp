@@ -1,0 +1,114 @@
+// tolmeric-cli scan: one scan of the given scripts into a language file.
+#include <cstdio>
+
+#include "cli/ArgParser.h"
+#include "cli/CliSession.h"
+#include "cli/Commands.h"
+#include "cli/ProgressBar.h"
+#include "cli/ScanSummary.h"
+#include "rcreader/ProblemLog.h"
+#include "rcreader/RcReader.h"
+#include "runtime/StringFunctions.h"
+#include "runtime/TranslatedStringSource.h"
+#include "translation/FileError.h"
+#include "translation/LanguageData.h"
+#include "translation/Utf.h"
+
+namespace tolmeric::cli {
+
+namespace {
+
+const char* const kUsage =
+    "usage: tolmeric-cli scan --output OUT.tra [--log LOG] [--auto-install]\n"
+    "                         [--program NAME] [--version VER] [--language NAME]\n"
+    "                         SCRIPT.rc...\n";
+
+const char* const kHelp =
+    "Scans resource scripts, in the order given, into one language file.\n"
+    "\n"
+    "  --output OUT.tra   the language file to write\n"
+    "  --log LOG          write the problem log there (UTF-8)\n"
+    "  --auto-install     add the standard language switch dialog and mark the\n"
+    "                     file as supporting the automatic switch\n"
+    "  --program NAME     program name (default: the first script's name)\n"
+    "  --version VER      program version (default: 1.0)\n"
+    "  --language NAME    language name (default: the tool's language)\n";
+
+// The first script's file name without folder and without its last
+// extension; a dot that starts the name is no extension.
+std::u16string ProgramNameOf(const std::u16string& script) {
+  size_t slash = script.find_last_of(u"\\/");
+  std::u16string name = slash == std::u16string::npos ? script : script.substr(slash + 1);
+  size_t dot = name.find_last_of(u'.');
+  if (dot != std::u16string::npos && dot != 0) name.resize(dot);
+  return name;
+}
+
+}  // namespace
+
+int RunScan(const Arguments& args) {
+  CArgParser parser;
+  parser.AddOption("output");
+  parser.AddOption("log");
+  parser.AddOption("program");
+  parser.AddOption("version");
+  parser.AddOption("language");
+  parser.AddFlag("auto-install");
+  parser.AddFlag("help");
+  try {
+    parser.Parse(args);
+    if (parser.Has("help")) {
+      std::fputs(kUsage, stdout);
+      std::fputs(kHelp, stdout);
+      return kExitOk;
+    }
+    if (!parser.Has("output")) throw UsageError("--output is missing");
+    if (parser.Operands().empty()) throw UsageError("no script given");
+  } catch (const UsageError& error) {
+    CCliSession::PrintError(error.what());
+    std::fputs(kUsage, stderr);
+    return kExitUsage;
+  }
+
+  CCliSession session;
+  std::vector<std::u16string> scripts;
+  for (const std::string& operand : parser.Operands()) scripts.push_back(ArgText(operand));
+  const bool autoInstall = parser.Has("auto-install");
+
+  try {
+    CProgressBar progress(stderr);
+    CTranslatedStringSource strings;
+    CRcReader reader(scripts, &progress, 0, 60);
+    progress.SetPosition(60);
+    CProblemLog log(strings);
+    log.Begin();
+    std::unique_ptr<CRcFile> file = reader.Parse(log, autoInstall, strings);
+    progress.SetPosition(90);
+
+    CLanguageData data(file->BuildNode(nullptr));
+    data.root->ResetStates();
+    data.SetAutoSwitch(autoInstall);
+    data.programName = parser.Has("program") ? ArgText(parser.Value("program"))
+                                             : ProgramNameOf(scripts.front());
+    data.programVersion = ArgText(parser.Value("version", "1.0"));
+    if (parser.Has("language")) {
+      data.languageName = ArgText(parser.Value("language"));
+    } else {
+      LoadTranslatedString(data.languageName, kStrLanguageName);
+    }
+    progress.SetPosition(100);
+    progress.Finish();
+
+    SaveLanguageFile(data, ArgPath(parser.Value("output")));
+    if (parser.Has("log")) SaveTextFile(ArgPath(parser.Value("log")), ToUtf8(log.text));
+    std::string summary = ScanSummary(static_cast<int32_t>(scripts.size()), data.root.get(),
+                                      log.problemCount());
+    std::printf("%s\n", summary.c_str());
+  } catch (const CFileError& error) {
+    CCliSession::PrintError(error.what());
+    return kExitFailure;
+  }
+  return kExitOk;
+}
+
+}  // namespace tolmeric::cli

@@ -1,0 +1,89 @@
+// tolmeric-cli testfile: a test language file from any language file.
+#include <cstdio>
+
+#include "cli/ArgParser.h"
+#include "cli/CliSession.h"
+#include "cli/Commands.h"
+#include "translation/FileError.h"
+#include "translation/LanguageData.h"
+
+namespace tolmeric::cli {
+
+namespace {
+
+const char* const kUsage =
+    "usage: tolmeric-cli testfile --input IN.tra --output OUT.tra [--begin TEXT]\n"
+    "                             [--end TEXT] [--no-begin] [--no-end]\n";
+const char* const kHelp =
+    "Writes a test language file: the beginning and the end of every text are\n"
+    "overwritten with markers (texts keep their length), and \" (test)\" is\n"
+    "added to the language name.\n"
+    "\n"
+    "  --begin TEXT   marker for the beginning (default X)\n"
+    "  --end TEXT     marker for the end (default Y)\n"
+    "  --no-begin     leave the beginnings alone\n"
+    "  --no-end       leave the ends alone\n";
+
+// Records whether loading showed a message (a wrong magic).
+class CRecordingSink : public IMessageSink {
+ public:
+  explicit CRecordingSink(IMessageSink& next) : next_(next) {}
+  void ShowMessage(const std::u16string& message) override {
+    shown = true;
+    next_.ShowMessage(message);
+  }
+  bool shown = false;
+
+ private:
+  IMessageSink& next_;
+};
+
+}  // namespace
+
+int RunTestFile(const Arguments& args) {
+  CArgParser parser;
+  parser.AddOption("input");
+  parser.AddOption("output");
+  parser.AddOption("begin");
+  parser.AddOption("end");
+  parser.AddFlag("no-begin");
+  parser.AddFlag("no-end");
+  parser.AddFlag("help");
+  try {
+    parser.Parse(args);
+    if (parser.Has("help")) {
+      std::fputs(kUsage, stdout);
+      std::fputs(kHelp, stdout);
+      return kExitOk;
+    }
+    if (!parser.Has("input") || !parser.Has("output")) throw UsageError("--input and --output are needed");
+    if (!parser.Operands().empty()) throw UsageError("unexpected operand " + parser.Operands().front());
+  } catch (const UsageError& error) {
+    CCliSession::PrintError(error.what());
+    std::fputs(kUsage, stderr);
+    return kExitUsage;
+  }
+
+  CCliSession session;
+  const std::string input = parser.Value("input");
+  try {
+    CRecordingSink sink(session);
+    std::unique_ptr<CLanguageData> data = LoadLanguageFile(ArgPath(input), &sink);
+    if (sink.shown) {
+      CCliSession::PrintError(input + ": not a language file");
+      return kExitFailure;
+    }
+    if (data->root) {
+      data->root->ApplyTestMarks(!parser.Has("no-begin"), ArgText(parser.Value("begin", "X")),
+                                 !parser.Has("no-end"), ArgText(parser.Value("end", "Y")));
+    }
+    data->languageName += u" (test)";
+    SaveLanguageFile(*data, ArgPath(parser.Value("output")));
+  } catch (const CFileError& error) {
+    CCliSession::PrintError(error.what());
+    return kExitFailure;
+  }
+  return kExitOk;
+}
+
+}  // namespace tolmeric::cli

@@ -1,0 +1,237 @@
+#include "translation/Project.h"
+
+#include <algorithm>
+
+#include "rcreader/ProblemLog.h"
+#include "rcreader/RcReader.h"
+#include "runtime/StringFunctions.h"
+#include "runtime/TranslatedStringSource.h"
+#include "translation/Archive.h"
+#include "translation/AtomicFile.h"
+#include "translation/MessageSink.h"
+#include "translation/Progress.h"
+#include "translation/ProjectPaths.h"
+
+namespace tolmeric {
+
+namespace {
+
+const std::u16string kProjectExtension = u".lxp";
+const std::u16string kLanguageExtension = u".tra";
+const std::u16string kTestSuffix = u"_test.tra";
+const std::u16string kTestLanguageSuffix = u" (test)";
+
+constexpr int32_t kProgressRead = 60;
+constexpr int32_t kProgressParsed = 90;
+constexpr int32_t kProgressDone = 100;
+
+std::u16string WithoutProjectExtension(const std::u16string& name) {
+  if (name.size() >= kProjectExtension.size() &&
+      name.compare(name.size() - kProjectExtension.size(), kProjectExtension.size(),
+                   kProjectExtension) == 0) {
+    return name.substr(0, name.size() - kProjectExtension.size());
+  }
+  return name;
+}
+
+void SetProgress(IProgress* progress, int32_t position) {
+  if (progress != nullptr) progress->SetPosition(position);
+}
+
+// A boolean is stored as a u32; only 1 reads back as true.
+void SerializeBool(CArchive& archive, bool& value) {
+  if (archive.IsStoring()) {
+    archive.WriteU32(value ? 1 : 0);
+  } else {
+    value = archive.ReadU32() == 1;
+  }
+}
+
+void SerializeString(CArchive& archive, std::u16string& value) {
+  if (archive.IsStoring()) {
+    archive.WriteString(value);
+  } else {
+    value = archive.ReadString();
+  }
+}
+
+// Notes whether the language data showed a message while loading (only a
+// wrong magic does), passing it on to the archive's own sink.
+class CMessageWatch : public IMessageSink {
+ public:
+  explicit CMessageWatch(CArchive& archive) : archive_(archive), next_(archive.MessageSink()) {
+    archive_.SetMessageSink(this);
+  }
+  ~CMessageWatch() override { Restore(); }
+  void Restore() { archive_.SetMessageSink(next_); }
+  void ShowMessage(const std::u16string& message) override {
+    shown = true;
+    if (next_ != nullptr) next_->ShowMessage(message);
+  }
+  bool shown = false;
+
+ private:
+  CArchive& archive_;
+  IMessageSink* next_;
+};
+
+// A new language data object without tree that keeps old's flag.
+std::unique_ptr<CLanguageData> EmptyDataWithFlagOf(const CLanguageData& old) {
+  auto data = std::make_unique<CLanguageData>();
+  data->CopyFlag(old);
+  return data;
+}
+
+}  // namespace
+
+CProject::CProject() : languageData(std::make_unique<CLanguageData>()) {}
+
+CProject::~CProject() = default;
+
+std::u16string CProject::FileTitle() const {
+  size_t slash = projectPath.find_last_of(u"\\/");
+  return slash == std::u16string::npos ? projectPath : projectPath.substr(slash + 1);
+}
+
+void CProject::InitLanguageFileName() {
+  languageFileName = WithoutProjectExtension(FileTitle()) + kLanguageExtension;
+}
+
+void CProject::InitLanguageHeader() {
+  languageData->programName = WithoutProjectExtension(FileTitle());
+  languageData->programVersion = u"1.0";
+  std::u16string language;
+  LoadTranslatedString(language, kStrDefaultLanguage);
+  languageData->languageName = language;
+}
+
+std::u16string CProject::TestLanguageFileName() const {
+  const size_t keep = languageFileName.size() >= 4 ? languageFileName.size() - 4 : 0;
+  return languageFileName.substr(0, keep) + kTestSuffix;
+}
+
+std::u16string CProject::ScriptAt(int32_t index) const {
+  if (index < 0 || index >= scriptCount()) return {};
+  return scriptPaths[index];
+}
+
+void CProject::AddScript(const std::u16string& path) { scriptPaths.push_back(path); }
+
+void CProject::RemoveScript(const std::u16string& path) {
+  auto found = std::find(scriptPaths.begin(), scriptPaths.end(), path);
+  if (found != scriptPaths.end()) scriptPaths.erase(found);
+}
+
+void CProject::SetFlagFromPixels(const uint32_t* image, int32_t imageWidth, int32_t imageHeight,
+                                 int32_t x, int32_t y) {
+  if (languageData) languageData->SetFlagFromPixels(image, imageWidth, imageHeight, x, y);
+}
+
+#ifdef _WIN32
+void CProject::SetFlagFromBitmap(HDC dc, HBITMAP bitmap, int32_t x, int32_t y) {
+  if (languageData) languageData->SetFlagFromBitmap(dc, bitmap, x, y);
+}
+#endif
+
+// The scan: read every script, parse the sections (with the standard switch
+// dialog when automatic installation is on), build the tree and put it into
+// new language data that keeps the flag. The header strings are not carried
+// over; whoever shows them sets them again.
+std::u16string CProject::BuildLanguageData(IProgress* progress, int32_t* problemCount) {
+  if (problemCount != nullptr) *problemCount = 0;
+  if (scriptPaths.empty()) {
+    languageData = EmptyDataWithFlagOf(*languageData);
+    return {};
+  }
+  SetProgress(progress, 0);
+  CTranslatedStringSource strings;
+  CRcReader reader(scriptPaths, progress, 0, kProgressRead);
+  SetProgress(progress, kProgressRead);
+
+  CProblemLog log(strings);
+  log.Begin();
+  std::unique_ptr<CRcFile> file = reader.Parse(log, autoInstall, strings);
+  SetProgress(progress, kProgressParsed);
+
+  auto data = std::make_unique<CLanguageData>(file->BuildNode(nullptr));
+  data->CopyFlag(*languageData);
+  languageData = std::move(data);
+  languageData->root->ResetStates();
+  SetProgress(progress, kProgressDone);
+  if (problemCount != nullptr) *problemCount = log.problemCount();
+  return log.text;
+}
+
+// Project file: projectPath, languageFileName, testVersion, autoInstall,
+// replaceBegin, beginText, replaceEnd, endText, the whole language file,
+// the script count and the scripts.
+void CProject::Serialize(CArchive& archive) {
+  if (archive.IsLoading()) {
+    // Never without language data, even when the load fails half-way.
+    languageData = std::make_unique<CLanguageData>();
+    scriptPaths.clear();
+  }
+  SerializeString(archive, projectPath);
+  SerializeString(archive, languageFileName);
+  SerializeBool(archive, testVersion);
+  SerializeBool(archive, autoInstall);
+  SerializeBool(archive, replaceBegin);
+  SerializeString(archive, beginText);
+  SerializeBool(archive, replaceEnd);
+  SerializeString(archive, endText);
+
+  if (archive.IsStoring()) languageData->SetAutoSwitch(autoInstall);
+  CMessageWatch watch(archive);
+  languageData->Serialize(archive);
+  watch.Restore();
+  if (archive.IsLoading()) {
+    languageData->SetAutoSwitch(autoInstall);
+    // After a wrong magic the end of the embedded language file cannot be
+    // found, so the script list cannot be either: the project opens
+    // without scripts and without tree.
+    if (watch.shown) return;
+  }
+
+  if (archive.IsStoring()) {
+    archive.WriteU32(static_cast<uint32_t>(scriptPaths.size()));
+    for (const std::u16string& path : scriptPaths) archive.WriteString(path);
+    return;
+  }
+  const uint32_t count = archive.ReadU32();
+  // Every stored path takes at least four bytes (marker and length).
+  if (count > archive.Remaining() / 4) archive.ThrowEndOfFile();
+  scriptPaths.reserve(count);
+  for (uint32_t i = 0; i < count; ++i) scriptPaths.push_back(archive.ReadString());
+}
+
+bool CProject::SaveLanguageFiles(const std::filesystem::path& folder) {
+  if (!languageData || !languageData->root) {
+    TranslatedMessageBox(kStrNoResources);
+    return false;
+  }
+  languageData->SetAutoSwitch(autoInstall);
+  if (testVersion) {
+    std::unique_ptr<CLanguageData> test = languageData->Copy();
+    test->root->ApplyTestMarks(replaceBegin, beginText, replaceEnd, endText);
+    test->languageName += kTestLanguageSuffix;
+    SaveLanguageFile(*test, ResolveStoredPath(folder, TestLanguageFileName()));
+  }
+  SaveLanguageFile(*languageData, ResolveStoredPath(folder, languageFileName));
+  return true;
+}
+
+void SaveProjectFile(CProject& project, const std::filesystem::path& path) {
+  CArchive archive = CArchive::ForStoring(path);
+  project.Serialize(archive);
+  SaveFileAtomically(path, archive.Bytes());
+}
+
+std::unique_ptr<CProject> LoadProjectFile(const std::filesystem::path& path, IMessageSink* sink) {
+  CArchive archive = CArchive::OpenForLoading(path);
+  archive.SetMessageSink(sink);
+  auto project = std::make_unique<CProject>();
+  project->Serialize(archive);
+  return project;
+}
+
+}  // namespace tolmeric
