@@ -55,7 +55,8 @@ class CFormatArgument {
   // The integer as an unsigned value of the argument's own width (two's
   // complement for negative values).
   uint64_t AsUnsigned() const;
-  // The integer clamped into int32_t (for * widths and precisions).
+  // The integer as a signed value; unsigned values above the signed range
+  // are clamped (for * widths and precisions, which are refused anyway).
   int64_t AsSigned() const;
   char16_t character() const { return character_; }
   std::u16string_view string() const { return string_; }

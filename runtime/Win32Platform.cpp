@@ -1,5 +1,6 @@
 #include "runtime/Win32Platform.h"
 
+#include <algorithm>
 #include <utility>
 
 #include "framework/MessageBox.h"
@@ -25,6 +26,16 @@ LPCWSTR Wide(const std::u16string& text) { return reinterpret_cast<LPCWSTR>(text
 
 std::u16string FromWide(LPCWSTR text, int length) {
   return std::u16string(reinterpret_cast<const char16_t*>(text), static_cast<size_t>(length));
+}
+
+// Runs a hook's handler. Nothing may unwind through the window manager's
+// frames: a translation that fails leaves the window as it is.
+template <typename Handler, typename Record>
+void RunHandler(const Handler& handler, const Record& record) {
+  try {
+    handler(record);
+  } catch (...) {
+  }
 }
 
 // An open file handle, closed with the object.
@@ -117,7 +128,7 @@ std::vector<uint8_t> CWin32Platform::ReadFile(const std::filesystem::path& path)
 
 LRESULT CALLBACK CWin32Platform::CallWndProc(int code, WPARAM wParam, LPARAM lParam) {
   if (code == HC_ACTION && CallWndProcHandlerSlot()) {
-    CallWndProcHandlerSlot()(*reinterpret_cast<const CWPSTRUCT*>(lParam));
+    RunHandler(CallWndProcHandlerSlot(), *reinterpret_cast<const CWPSTRUCT*>(lParam));
   }
   // Always handed on: the other hooks of the thread see every message too.
   return ::CallNextHookEx(nullptr, code, wParam, lParam);
@@ -125,7 +136,7 @@ LRESULT CALLBACK CWin32Platform::CallWndProc(int code, WPARAM wParam, LPARAM lPa
 
 LRESULT CALLBACK CWin32Platform::CallWndProcRet(int code, WPARAM wParam, LPARAM lParam) {
   if (code == HC_ACTION && CallWndProcRetHandlerSlot()) {
-    CallWndProcRetHandlerSlot()(*reinterpret_cast<const CWPRETSTRUCT*>(lParam));
+    RunHandler(CallWndProcRetHandlerSlot(), *reinterpret_cast<const CWPRETSTRUCT*>(lParam));
   }
   return ::CallNextHookEx(nullptr, code, wParam, lParam);
 }

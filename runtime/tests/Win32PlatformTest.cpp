@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -110,6 +111,8 @@ TEST_F(Win32PlatformTest, HooksSeeTheThreadsMessagesOnlyWhileInstalled) {
   CWin32Platform::SetCallWndProcHandler([&](const CWPSTRUCT& message) {
     if (message.hwnd == window && message.message == kProbeMessage) {
       seen.push_back("before " + std::to_string(message.wParam));
+      // A failing handler must not unwind through the window manager.
+      if (message.wParam == 3) throw std::runtime_error("translation failed");
     }
   });
   CWin32Platform::SetCallWndProcRetHandler([&](const CWPRETSTRUCT& message) {
