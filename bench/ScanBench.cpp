@@ -95,7 +95,7 @@ void BM_Scan(benchmark::State& state) {
   state.counters["dialogs"] = dialogs;
   state.counters["tokens/s"] = benchmark::Counter(static_cast<double>(tokens),
                                                   benchmark::Counter::kIsIterationInvariantRate);
-  state.counters["ms/MB"] = benchmark::Counter(
+  state.counters["ms_per_MB"] = benchmark::Counter(
       megabytes / 1000.0, benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
 }
 BENCHMARK(BM_Scan)->Arg(2560)->Arg(5120)->Arg(10240)->Unit(benchmark::kMillisecond)->UseRealTime();

@@ -161,32 +161,6 @@ TEST(DialogBody, ControlsKeepTheirOperands) {
   EXPECT_EQ(scan.LogUtf8(), kLogStart);
 }
 
-TEST(DialogBody, FailingStatementsAreReportedTokenByToken) {
-  // A comma before an optional part commits to it; a help identifier must be
-  // an identifier; an ICON needs four numbers; CONTROL needs a quoted class.
-  struct Case {
-    const char* statement;
-    int messages;
-  } cases[] = {
-      {"LTEXT \"a\", 1, 0, 0, 1, 1, 7", 14},  // a comma commits to the style
-      {"LTEXT \"a\", 1, 0, 0, 1, 1, S, X, 5", 18},  // help identifier 5
-      {"ICON IDI_X, 2, 3, 4", 8},
-      {"CONTROL \"a\", 1, Button, 0, 0, 0, 1, 1", 16},
-  };
-  for (const Case& c : cases) {
-    auto scan = ScanText(std::string("1 DIALOG 0, 0, 1, 1\nBEGIN\n") + c.statement +
-                         "\nLTEXT \"ok\", 1, 0, 0, 1, 1\nEND\n");
-    const CRcDialog& dialog = DialogAt(scan, 0);
-    ASSERT_EQ(dialog.controlCount(), 1) << c.statement;
-    EXPECT_EQ(dialog.controls[0]->text, u"ok");
-    int messages = 0;
-    for (size_t at = scan.log.find(u"!Fehler bei Control"); at != std::u16string::npos;
-         at = scan.log.find(u"!Fehler bei Control", at + 1))
-      ++messages;
-    EXPECT_EQ(messages, c.messages) << c.statement << "\n" << scan.LogUtf8();
-  }
-}
-
 TEST(Menu, KeepsHeaderAndItemOperands) {
   auto scan = ScanText(
       "IDR_M MENUEX PRELOAD\nVERSION 0x2\nLANGUAGE 9, 1\nBEGIN\n"
@@ -315,17 +289,6 @@ TEST(FileLevel, ManyUnclosedNestedPopupsCostOneMessage) {
   auto scan = ScanText(script);
   EXPECT_EQ(scan.file->MenuCount(), 0);
   EXPECT_EQ(scan.LogUtf8(), kLogStart + Problem(kSection, "test.rc (1): M MENU "));
-}
-
-TEST(FileLevel, SectionKeywordsAtTheEdgesOfTheListFail) {
-  EXPECT_EQ(ScanText("DIALOG 0,0,1,1 BEGIN END").LogUtf8(),
-            kLogStart + Problem(kSection, "test.rc (1): DIALOG 0 , 0 , 1 , 1 BEGIN END "));
-  EXPECT_EQ(ScanText("TOOLBAR BEGIN END").LogUtf8(),
-            kLogStart + Problem(kSection, "test.rc (1): TOOLBAR BEGIN END "));
-  // The table is reported at the token after its keyword, which lies past
-  // the list.
-  EXPECT_EQ(ScanText("X STRINGTABLE").LogUtf8(), kLogStart + Problem(kSection, " (0):  "));
-  EXPECT_EQ(ScanText("X MENU").LogUtf8(), kLogStart + Problem(kSection, "test.rc (1): X MENU "));
 }
 
 TEST(TreeBuilding, ChildArraysEndAsAddingOneByOneLeavesThem) {
