@@ -304,6 +304,25 @@ TEST_F(SwitchTest, RefusedWithoutHeldDataOrReadableFileOfTheSameProgram) {
   EXPECT_EQ(RuntimeState().currentData, nullptr);
 }
 
+// A file with a wrong magic reads as a header of empty texts, which matches a
+// held program without a name; its missing tree must not replace the held one.
+TEST_F(SwitchTest, FileWithoutTreeIsRefused) {
+  LanguageSpec unnamed = German();
+  unnamed.programName = u"";
+  const std::u16string held = Write("unnamed.tra", unnamed);
+  ASSERT_TRUE(LoadTranslationFile(held));
+  auto data = MakeLanguage(unnamed);
+  std::vector<uint8_t> bytes = LanguageFileBytes(*data);
+  bytes[4] = 'X';
+  const std::u16string corrupt = folder_.File("corrupt.tra");
+  WriteBytes(corrupt, bytes);
+
+  EXPECT_FALSE(SwitchTranslationFile(corrupt));
+  EXPECT_EQ(RuntimeState().currentFile, held);
+  ASSERT_NE(RuntimeState().currentData->root, nullptr);
+  EXPECT_EQ(RuntimeState().previousData, nullptr);
+}
+
 TEST_F(SwitchTest, MergesOntoTheHeldStructureAndKeepsThePreviousData) {
   const CLanguageData* german = RuntimeState().currentData.get();
   const std::u16string english = Write("english.tra", English());
