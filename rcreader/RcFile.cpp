@@ -34,6 +34,11 @@ CRcFile::CRcFile()
       menus(kKindMenuCategory),
       stringTables(kKindStringTableCategory) {}
 
+// file := { dialog | menu | string-table | skipped-section | token }
+// Dialogs, menus and skipped sections are read from the token before their
+// keyword (their name); a string table from its keyword, and a failed one
+// is reported at the token after it. After a failure the search goes on one
+// token further, unless the list ended inside the section.
 int32_t CRcFile::Parse(const CRcTokenList& list, int32_t start, CProblemLog& log) {
   tokens = &list;
   position = start;
