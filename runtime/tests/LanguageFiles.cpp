@@ -1,5 +1,6 @@
 #include "runtime/tests/LanguageFiles.h"
 
+#include <algorithm>
 #include <atomic>
 #include <chrono>
 #include <fstream>
@@ -23,13 +24,14 @@ CTextNode* AddNode(CTextNode& parent, std::u16string base, std::u16string text, 
   return raw;
 }
 
-void AddSwitchDialog(CTextNode& dialogs, const std::u16string& prompt) {
+void AddSwitchDialog(CTextNode& dialogs, const std::u16string& prompt, int32_t controls) {
   CTextNode* dialog = AddNode(dialogs, u"Sprache umschalten", u"Sprache umschalten",
                               kKindStandardSwitchDialog, 0, 0);
-  for (int32_t i = 0; i < 10; ++i) {
+  for (int32_t i = 0; i < std::min(controls, 10); ++i) {
     const std::u16string text = u"Steuerelement " + FromAscii(std::to_string(i));
     AddNode(*dialog, text, text, kKindStaticText, 100, 10);
   }
+  if (controls < 11) return;
   AddNode(*dialog, u"Ermöglicht das Einstellen einer neuen Sprache\nSprache umschalten", prompt,
           kKindStaticText, 300, 30);
 }
@@ -62,7 +64,9 @@ std::unique_ptr<CLanguageData> MakeLanguage(const LanguageSpec& spec) {
   auto root = std::make_unique<CTextNode>(nullptr, u"RCFile", u"RCFileText", kKindRoot, -1, -1);
   AddNode(*root, u"Menus", u"Menus", kKindMenuCategory);
   CTextNode* dialogs = AddNode(*root, u"Dialoge", u"Dialoge", kKindDialogCategory);
-  if (!spec.languagePrompt.empty()) AddSwitchDialog(*dialogs, spec.languagePrompt);
+  if (!spec.languagePrompt.empty()) {
+    AddSwitchDialog(*dialogs, spec.languagePrompt, spec.switchDialogControls);
+  }
   CTextNode* tables = AddNode(*root, u"Stringtables", u"Stringtables", kKindStringTableCategory);
   for (size_t t = 0; t < spec.stringTables.size(); ++t) {
     const std::u16string number = FromAscii(std::to_string(t + 1));

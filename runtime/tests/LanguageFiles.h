@@ -41,6 +41,8 @@ struct LanguageSpec {
   // The language command's prompt in the standard switch dialog; no switch
   // dialog when empty.
   std::u16string languagePrompt;
+  // Controls of the switch dialog; the prompt is the eleventh.
+  int32_t switchDialogControls = 11;
 };
 
 // The tree the scan would build: "RCFile" with "Menus", "Dialoge" and

@@ -81,6 +81,15 @@ TEST_F(StringFunctionsTest, LanguageCommandYieldsThePromptOfTheSwitchDialog) {
   EXPECT_TRUE(LoadTranslatedString(text, kDefaultLanguageCommandId));
   EXPECT_EQ(text, u"Choose a language\nLanguage");
 
+  // A switch dialog without the prompt's control gives nothing.
+  ResetTranslationState();
+  LanguageSpec shortDialog;
+  shortDialog.languagePrompt = u"unused";
+  shortDialog.switchDialogControls = 10;
+  ASSERT_TRUE(LoadTranslationFile(Write("short.tra", shortDialog)));
+  EXPECT_FALSE(LoadTranslatedString(text, kDefaultLanguageCommandId));
+  EXPECT_EQ(text, u"Choose a language\nLanguage");
+
   // An application may choose its own identifier for the command.
   ASSERT_TRUE(StartAutomaticTranslation(folder_.File("sample.tra"), u"", false, true, true,
                                         kDefaultHelpCommandId, 500));
