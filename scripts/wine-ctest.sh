@@ -5,6 +5,8 @@
 export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml="
 dir=${WINDOWS_BUILD_DIR:-build/windows}
+# The server needs the prefix folder; Wine fills it on the first start.
+mkdir -p "${WINEPREFIX:-$HOME/.wine}"
 /usr/lib/wine/wineserver -p 60 &
 /usr/lib/wine/wine64 cmd /c exit >/dev/null 2>&1 || true
 status=0
