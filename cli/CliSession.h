@@ -6,9 +6,12 @@
 
 #include <cstdio>
 #include <filesystem>
+#include <initializer_list>
 #include <string>
+#include <vector>
 
 #include "app/ToolStringTable.h"
+#include "cli/ArgParser.h"
 #include "runtime/HostPlatform.h"
 #include "translation/MessageSink.h"
 
@@ -37,6 +40,14 @@ class CCliSession : public IMessageSink {
   CToolStringTable strings_;
   CHostPlatform platform_;
 };
+
+// Parses a command's arguments, declaring --help. Prints the usage and help
+// for --help (status 0), or the error and the usage for a usage error
+// (status 2); returns -1 when the command should go on. SIZE_MAX as
+// maxOperands allows any number; a required option missing is a usage error.
+int ParseCommand(CArgParser& parser, const std::vector<std::string>& args, const char* usage,
+                 const char* help, size_t minOperands, size_t maxOperands,
+                 std::initializer_list<const char*> requiredOptions = {});
 
 // Command-line arguments are UTF-8; texts of the system are UTF-16.
 std::u16string ArgText(const std::string& argument);

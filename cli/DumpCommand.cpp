@@ -153,20 +153,7 @@ std::string DumpJson(const CLanguageData& data, const CProject* project) {
 int RunDump(const Arguments& args) {
   CArgParser parser;
   parser.AddFlag("json");
-  parser.AddFlag("help");
-  try {
-    parser.Parse(args);
-    if (parser.Has("help")) {
-      std::fputs(kUsage, stdout);
-      std::fputs(kHelp, stdout);
-      return kExitOk;
-    }
-    if (parser.Operands().size() != 1) throw UsageError("give exactly one file");
-  } catch (const UsageError& error) {
-    CCliSession::PrintError(error.what());
-    std::fputs(kUsage, stderr);
-    return kExitUsage;
-  }
+  if (int status = ParseCommand(parser, args, kUsage, kHelp, 1, 1); status >= 0) return status;
 
   CCliSession session;
   const std::filesystem::path path = ArgPath(parser.Operands().front());

@@ -48,29 +48,6 @@ const char* const kBuildHelp =
     "the language file (with the test language file first when the project\n"
     "asks for one). The problem log goes to standard error, or to LOG.\n";
 
-// Parses args; prints help or a usage error. Returns -1 to go on, else the
-// exit status.
-int ParseOrExit(CArgParser& parser, const Arguments& args, const char* usage, const char* help,
-                size_t minOperands, size_t maxOperands) {
-  parser.AddFlag("help");
-  try {
-    parser.Parse(args);
-    if (parser.Has("help")) {
-      std::fputs(usage, stdout);
-      std::fputs(help, stdout);
-      return kExitOk;
-    }
-    const size_t n = parser.Operands().size();
-    if (n < minOperands) throw UsageError("missing operands");
-    if (n > maxOperands) throw UsageError("too many operands");
-  } catch (const UsageError& error) {
-    CCliSession::PrintError(error.what());
-    std::fputs(usage, stderr);
-    return kExitUsage;
-  }
-  return -1;
-}
-
 // The full path of a file named on the command line, as the tool's file
 // dialogs give it.
 std::u16string FullPath(const std::string& argument) {
@@ -103,7 +80,7 @@ int RunNew(const Arguments& args) {
   parser.AddOption("language");
   parser.AddFlag("auto-install");
   parser.AddFlag("test-version");
-  if (int status = ParseOrExit(parser, args, kNewUsage, kNewHelp, 1, 1); status >= 0) {
+  if (int status = ParseCommand(parser, args, kNewUsage, kNewHelp, 1, 1); status >= 0) {
     return status;
   }
 
@@ -132,7 +109,7 @@ int RunNew(const Arguments& args) {
 
 int RunAdd(const Arguments& args) {
   CArgParser parser;
-  if (int status = ParseOrExit(parser, args, kAddUsage, kListHelp, 2, SIZE_MAX); status >= 0) {
+  if (int status = ParseCommand(parser, args, kAddUsage, kListHelp, 2, SIZE_MAX); status >= 0) {
     return status;
   }
   CCliSession session;
@@ -151,7 +128,7 @@ int RunAdd(const Arguments& args) {
 // A script is named as the project stores it, or by any path to the file.
 int RunRemove(const Arguments& args) {
   CArgParser parser;
-  if (int status = ParseOrExit(parser, args, kRemoveUsage, kListHelp, 2, SIZE_MAX); status >= 0) {
+  if (int status = ParseCommand(parser, args, kRemoveUsage, kListHelp, 2, SIZE_MAX); status >= 0) {
     return status;
   }
   CCliSession session;
@@ -182,7 +159,7 @@ int RunRemove(const Arguments& args) {
 int RunBuild(const Arguments& args) {
   CArgParser parser;
   parser.AddOption("log");
-  if (int status = ParseOrExit(parser, args, kBuildUsage, kBuildHelp, 1, 1); status >= 0) {
+  if (int status = ParseCommand(parser, args, kBuildUsage, kBuildHelp, 1, 1); status >= 0) {
     return status;
   }
   CCliSession session;

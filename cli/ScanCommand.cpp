@@ -1,4 +1,5 @@
 // tolmeric-cli scan: one scan of the given scripts into a language file.
+#include <cstdint>
 #include <cstdio>
 
 #include "cli/ArgParser.h"
@@ -54,20 +55,9 @@ int RunScan(const Arguments& args) {
   parser.AddOption("version");
   parser.AddOption("language");
   parser.AddFlag("auto-install");
-  parser.AddFlag("help");
-  try {
-    parser.Parse(args);
-    if (parser.Has("help")) {
-      std::fputs(kUsage, stdout);
-      std::fputs(kHelp, stdout);
-      return kExitOk;
-    }
-    if (!parser.Has("output")) throw UsageError("--output is missing");
-    if (parser.Operands().empty()) throw UsageError("no script given");
-  } catch (const UsageError& error) {
-    CCliSession::PrintError(error.what());
-    std::fputs(kUsage, stderr);
-    return kExitUsage;
+  if (int status = ParseCommand(parser, args, kUsage, kHelp, 1, SIZE_MAX, {"output"});
+      status >= 0) {
+    return status;
   }
 
   CCliSession session;

@@ -48,20 +48,9 @@ int RunTestFile(const Arguments& args) {
   parser.AddOption("end");
   parser.AddFlag("no-begin");
   parser.AddFlag("no-end");
-  parser.AddFlag("help");
-  try {
-    parser.Parse(args);
-    if (parser.Has("help")) {
-      std::fputs(kUsage, stdout);
-      std::fputs(kHelp, stdout);
-      return kExitOk;
-    }
-    if (!parser.Has("input") || !parser.Has("output")) throw UsageError("--input and --output are needed");
-    if (!parser.Operands().empty()) throw UsageError("unexpected operand " + parser.Operands().front());
-  } catch (const UsageError& error) {
-    CCliSession::PrintError(error.what());
-    std::fputs(kUsage, stderr);
-    return kExitUsage;
+  if (int status = ParseCommand(parser, args, kUsage, kHelp, 0, 0, {"input", "output"});
+      status >= 0) {
+    return status;
   }
 
   CCliSession session;
