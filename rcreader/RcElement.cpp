@@ -89,6 +89,9 @@ bool CRcElement::ReadExpression(std::u16string& expression) {
       ++position;
       if (Current().type != kTokenIdentifier) return false;
     }
+    // The term after a joined "0" may be any token, but not the empty one
+    // past the end of the list.
+    if (Current().type == kTokenNone) return false;
     expression += Current().text;
     expression += u' ';
     ++position;

@@ -4,6 +4,8 @@
 #include <cstdio>
 #include <string_view>
 
+#include "translation/Utf.h"
+
 namespace tolmeric {
 
 namespace {
@@ -15,24 +17,6 @@ void AppendHex(std::string& out, const char* format, unsigned value) {
   char buffer[16];
   std::snprintf(buffer, sizeof buffer, format, value);
   out += buffer;
-}
-
-void AppendCodePoint(std::string& out, char32_t c) {
-  if (c < 0x80) {
-    out += static_cast<char>(c);
-  } else if (c < 0x800) {
-    out += static_cast<char>(0xC0 | (c >> 6));
-    out += static_cast<char>(0x80 | (c & 0x3F));
-  } else if (c < 0x10000) {
-    out += static_cast<char>(0xE0 | (c >> 12));
-    out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (c & 0x3F));
-  } else {
-    out += static_cast<char>(0xF0 | (c >> 18));
-    out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-    out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (c & 0x3F));
-  }
 }
 
 enum class Flavour { kText, kJson };
@@ -57,13 +41,12 @@ void AppendQuoted(std::string& out, std::u16string_view text, Flavour flavour) {
       else
         AppendHex(out, "\\x%02X", c);
     } else if (IsHighSurrogate(c) && i + 1 < text.size() && IsLowSurrogate(text[i + 1])) {
-      const char32_t joined = 0x10000 + ((char32_t(c) - 0xD800) << 10) + (text[i + 1] - 0xDC00);
-      AppendCodePoint(out, joined);
+      out += ToUtf8(text.substr(i, 2));
       ++i;
     } else if (IsHighSurrogate(c) || IsLowSurrogate(c)) {
       AppendHex(out, "\\u%04X", c);
     } else {
-      AppendCodePoint(out, c);
+      out += ToUtf8(text.substr(i, 1));
     }
   }
   out += '"';

@@ -132,6 +132,10 @@ TEST(Primitives, ReadExpressionFailures) {
   EXPECT_EQ(dangling.position, 2);
   CPrimitiveProbe quoted("\"A\"");
   EXPECT_FALSE(quoted.ReadExpression(expression));
+  // A 0 that is the last token of the list has no term to join.
+  CPrimitiveProbe zeroAtEnd("A | 0");
+  EXPECT_FALSE(zeroAtEnd.ReadExpression(expression));
+  EXPECT_EQ(zeroAtEnd.position, 3);
 }
 
 TEST(Primitives, ReadMemoryOptions) {
