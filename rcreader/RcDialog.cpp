@@ -42,17 +42,8 @@ bool CRcDialog::ReadOptionalStatement() {
   return ReadExpressionStatement(u"STYLE", style) ||
          ReadExpressionStatement(u"EXSTYLE", exStyle) || ReadCaption() || ReadMenu() ||
          ReadFont() || ReadExpressionStatement(u"CHARACTERISTICS", characteristics) ||
-         ReadExpressionStatement(u"VERSION", version) || ReadLanguage() || ReadClass();
-}
-
-// keyword expression
-bool CRcDialog::ReadExpressionStatement(const char16_t* keyword, std::u16string& into) {
-  if (!CurrentIs(keyword)) return false;
-  ++position;
-  std::u16string expression;
-  if (!ReadExpression(expression)) return false;
-  into = std::move(expression);
-  return true;
+         ReadExpressionStatement(u"VERSION", version) ||
+         ReadLanguageStatement(language, subLanguage) || ReadClass();
 }
 
 // caption := "CAPTION" quoted-text
@@ -99,18 +90,6 @@ bool CRcDialog::ReadFont() {
   fontWeight = weight;
   fontItalic = italic;
   fontCharset = std::move(charset);
-  return true;
-}
-
-// language := "LANGUAGE" name "," name
-bool CRcDialog::ReadLanguage() {
-  if (!CurrentIs(u"LANGUAGE")) return false;
-  ++position;
-  std::u16string primary;
-  std::u16string secondary;
-  if (!ReadName(primary) || !ReadComma() || !ReadName(secondary)) return false;
-  language = std::move(primary);
-  subLanguage = std::move(secondary);
   return true;
 }
 

@@ -56,11 +56,9 @@ class CRcDialog : public CRcResource {
  private:
   bool ParseHeader();
   bool ReadOptionalStatement();
-  bool ReadExpressionStatement(const char16_t* keyword, std::u16string& into);
   bool ReadCaption();
   bool ReadMenu();
   bool ReadFont();
-  bool ReadLanguage();
   bool ReadClass();
   int32_t ParseBody(CProblemLog& log);
 

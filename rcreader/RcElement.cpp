@@ -119,4 +119,26 @@ std::u16string CRcElement::ReadMemoryOptions() {
   }
 }
 
+// expression-statement := keyword expression
+bool CRcResource::ReadExpressionStatement(const char16_t* keyword, std::u16string& into) {
+  if (!CurrentIs(keyword)) return false;
+  ++position;
+  std::u16string expression;
+  if (!ReadExpression(expression)) return false;
+  into = std::move(expression);
+  return true;
+}
+
+// language := "LANGUAGE" name "," name
+bool CRcResource::ReadLanguageStatement(std::u16string& language, std::u16string& subLanguage) {
+  if (!CurrentIs(u"LANGUAGE")) return false;
+  ++position;
+  std::u16string primary;
+  std::u16string secondary;
+  if (!ReadName(primary) || !ReadComma() || !ReadName(secondary)) return false;
+  language = std::move(primary);
+  subLanguage = std::move(secondary);
+  return true;
+}
+
 }  // namespace tolmeric

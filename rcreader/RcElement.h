@@ -43,6 +43,13 @@ class CRcElement {
 };
 
 // Base of the three section classes: dialogs, menus and string tables.
-class CRcResource : public CRcElement {};
+class CRcResource : public CRcElement {
+ protected:
+  // Optional header statements that dialogs and menus share. Each applies
+  // only when its keyword matches and its operands are read; the target is
+  // set only then, and a failure leaves the position where it failed.
+  bool ReadExpressionStatement(const char16_t* keyword, std::u16string& into);
+  bool ReadLanguageStatement(std::u16string& language, std::u16string& subLanguage);
+};
 
 }  // namespace tolmeric

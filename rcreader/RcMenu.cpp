@@ -33,29 +33,7 @@ bool CRcMenu::ParseHeader() {
 // One pass: the first statement that applies ends it.
 bool CRcMenu::ReadOptionalStatement() {
   return ReadExpressionStatement(u"CHARACTERISTICS", characteristics) ||
-         ReadExpressionStatement(u"VERSION", version) || ReadLanguage();
-}
-
-// keyword expression
-bool CRcMenu::ReadExpressionStatement(const char16_t* keyword, std::u16string& into) {
-  if (!CurrentIs(keyword)) return false;
-  ++position;
-  std::u16string expression;
-  if (!ReadExpression(expression)) return false;
-  into = std::move(expression);
-  return true;
-}
-
-// language := "LANGUAGE" name "," name
-bool CRcMenu::ReadLanguage() {
-  if (!CurrentIs(u"LANGUAGE")) return false;
-  ++position;
-  std::u16string primary;
-  std::u16string secondary;
-  if (!ReadName(primary) || !ReadComma() || !ReadName(secondary)) return false;
-  language = std::move(primary);
-  subLanguage = std::move(secondary);
-  return true;
+         ReadExpressionStatement(u"VERSION", version) || ReadLanguageStatement(language, subLanguage);
 }
 
 std::unique_ptr<CTextNode> CRcMenu::BuildNode(CTextNode* parent) const {

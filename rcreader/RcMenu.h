@@ -29,8 +29,6 @@ class CRcMenu : public CRcResource {
  private:
   bool ParseHeader();
   bool ReadOptionalStatement();
-  bool ReadExpressionStatement(const char16_t* keyword, std::u16string& into);
-  bool ReadLanguage();
 };
 
 }  // namespace tolmeric
