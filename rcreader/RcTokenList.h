@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <string>
-#include <vector>
+#include <deque>
 
 #include "rcreader/RcToken.h"
 
@@ -28,7 +28,9 @@ class CRcTokenList {
   int32_t count() const { return static_cast<int32_t>(tokens_.size()); }
 
  private:
-  std::vector<CRcToken> tokens_;
+  // A deque grows in fixed blocks: a list of millions of tokens is never
+  // moved as a whole, which keeps reading linear in the script's size.
+  std::deque<CRcToken> tokens_;
 };
 
 }  // namespace tolmeric
