@@ -60,27 +60,27 @@ std::u16string CTempFolder::File(const std::string& name) const {
 #endif
 }
 
-std::unique_ptr<CLanguageData> MakeLanguage(const LanguageSpec& spec) {
+std::unique_ptr<CLanguageData> MakeLanguage(const LanguageRecipe& recipe) {
   auto root = std::make_unique<CTextNode>(nullptr, u"RCFile", u"RCFileText", kKindRoot, -1, -1);
   AddNode(*root, u"Menus", u"Menus", kKindMenuCategory);
   CTextNode* dialogs = AddNode(*root, u"Dialoge", u"Dialoge", kKindDialogCategory);
-  if (!spec.languagePrompt.empty()) {
-    AddSwitchDialog(*dialogs, spec.languagePrompt, spec.switchDialogControls);
+  if (!recipe.languagePrompt.empty()) {
+    AddSwitchDialog(*dialogs, recipe.languagePrompt, recipe.switchDialogControls);
   }
   CTextNode* tables = AddNode(*root, u"Stringtables", u"Stringtables", kKindStringTableCategory);
-  for (size_t t = 0; t < spec.stringTables.size(); ++t) {
+  for (size_t t = 0; t < recipe.stringTables.size(); ++t) {
     const std::u16string number = FromAscii(std::to_string(t + 1));
     CTextNode* table = AddNode(*tables, number, number, kKindStringTable);
-    for (const StringPair& entry : spec.stringTables[t]) {
+    for (const StringPair& entry : recipe.stringTables[t]) {
       AddNode(*table, entry.first, entry.second, kKindStringEntry);
     }
   }
   root->ResetStates();
   auto data = std::make_unique<CLanguageData>(std::move(root));
-  data->programName = spec.programName;
-  data->programVersion = spec.programVersion;
-  data->languageName = spec.languageName;
-  data->SetAutoSwitch(spec.autoSwitch);
+  data->programName = recipe.programName;
+  data->programVersion = recipe.programVersion;
+  data->languageName = recipe.languageName;
+  data->SetAutoSwitch(recipe.autoSwitch);
   return data;
 }
 

@@ -31,7 +31,7 @@ class CTempFolder {
 // One string-table entry: the application's own text and its translation.
 using StringPair = std::pair<std::u16string, std::u16string>;
 
-struct LanguageSpec {
+struct LanguageRecipe {
   std::u16string programName = u"Demo";
   std::u16string programVersion = u"1.0";
   std::u16string languageName = u"Deutsch";
@@ -47,7 +47,7 @@ struct LanguageSpec {
 
 // The tree the scan would build: "RCFile" with "Menus", "Dialoge" and
 // "Stringtables" below it.
-std::unique_ptr<CLanguageData> MakeLanguage(const LanguageSpec& spec);
+std::unique_ptr<CLanguageData> MakeLanguage(const LanguageRecipe& recipe);
 
 // Writes data as a language file.
 void WriteLanguageFile(const std::u16string& path, CLanguageData& data);

@@ -30,9 +30,9 @@ class RuntimeFixture : public ::testing::Test {
   }
 
   // Writes a language file into the test's folder and returns its path.
-  std::u16string Write(const std::string& name, const LanguageSpec& spec) {
+  std::u16string Write(const std::string& name, const LanguageRecipe& recipe) {
     const std::u16string path = folder_.File(name);
-    auto data = MakeLanguage(spec);
+    auto data = MakeLanguage(recipe);
     WriteLanguageFile(path, *data);
     return path;
   }

@@ -17,14 +17,14 @@ class StringFunctionsTest : public RuntimeFixture {
   // Two string tables with repeated texts; the program's resources hold the
   // same texts under their numbers.
   void LoadSample(std::u16string languagePrompt = {}) {
-    LanguageSpec spec;
-    spec.languagePrompt = std::move(languagePrompt);
-    spec.stringTables = {
+    LanguageRecipe recipe;
+    recipe.languagePrompt = std::move(languagePrompt);
+    recipe.stringTables = {
         {{u"Öffnen", u"Open"}, {u"Öffnen", u"Open (second)"}, {u"Datei ", u"File (blank)"},
          {u"%d von %d Dateien", u"%d of %d files"}, {u"Fehler in %s", u"Error in %d"}},
         {{u"Öffnen", u"Open (table 2)"}, {u"Datei", u"File"}, {u"Leer", u""}},
     };
-    ASSERT_TRUE(LoadTranslationFile(Write("sample.tra", spec)));
+    ASSERT_TRUE(LoadTranslationFile(Write("sample.tra", recipe)));
     platform_.SetString(100, u"Öffnen");
     platform_.SetString(101, u"%d von %d Dateien");
     platform_.SetString(102, u"Fehler in %s");
@@ -83,7 +83,7 @@ TEST_F(StringFunctionsTest, LanguageCommandYieldsThePromptOfTheSwitchDialog) {
 
   // A switch dialog without the prompt's control gives nothing.
   ResetTranslationState();
-  LanguageSpec shortDialog;
+  LanguageRecipe shortDialog;
   shortDialog.languagePrompt = u"unused";
   shortDialog.switchDialogControls = 10;
   ASSERT_TRUE(LoadTranslationFile(Write("short.tra", shortDialog)));

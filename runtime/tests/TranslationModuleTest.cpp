@@ -20,32 +20,32 @@ std::string Translated(std::u16string text) {
   return ToUtf8(text);
 }
 
-LanguageSpec German() {
-  LanguageSpec spec;
-  spec.stringTables = {{{u"Datei öffnen", u"Datei öffnen"},
+LanguageRecipe German() {
+  LanguageRecipe recipe;
+  recipe.stringTables = {{{u"Datei öffnen", u"Datei öffnen"},
                         {u"Speichern", u"Speichern"},
                         {u"Beenden", u"Beenden"}}};
-  return spec;
+  return recipe;
 }
 
-LanguageSpec English() {
-  LanguageSpec spec;
-  spec.languageName = u"English";
-  spec.programVersion = u"0.9";
+LanguageRecipe English() {
+  LanguageRecipe recipe;
+  recipe.languageName = u"English";
+  recipe.programVersion = u"0.9";
   // "Beenden" has no translation; "Nur Englisch" is not in the program.
-  spec.stringTables = {{{u"Datei öffnen", u"Open file"},
+  recipe.stringTables = {{{u"Datei öffnen", u"Open file"},
                         {u"Speichern", u"Save"},
                         {u"Nur Englisch", u"Only English"}}};
-  return spec;
+  return recipe;
 }
 
-LanguageSpec French() {
-  LanguageSpec spec;
-  spec.languageName = u"Français";
-  spec.stringTables = {{{u"Datei öffnen", u"Ouvrir"},
+LanguageRecipe French() {
+  LanguageRecipe recipe;
+  recipe.languageName = u"Français";
+  recipe.stringTables = {{{u"Datei öffnen", u"Ouvrir"},
                         {u"Speichern", u"Enregistrer"},
                         {u"Beenden", u"Quitter"}}};
-  return spec;
+  return recipe;
 }
 
 class StartTest : public RuntimeFixture {
@@ -96,9 +96,9 @@ TEST_F(StartTest, ProfileEntryNamesTheFileToLoad) {
 TEST_F(StartTest, MissingProfileFileFallsBackToTheDefaultWithAWarning) {
   // The default file does not support automatic switching: on this path
   // that is not reported.
-  LanguageSpec spec = German();
-  spec.autoSwitch = false;
-  const std::u16string standard = Write("default.tra", spec);
+  LanguageRecipe recipe = German();
+  recipe.autoSwitch = false;
+  const std::u16string standard = Write("default.tra", recipe);
   const std::u16string remembered = folder_.File("gone.tra");
   SetProfile(remembered);
 
@@ -139,9 +139,9 @@ TEST_F(StartTest, WithoutUseProfileTheProfileIsNeitherReadNorWritten) {
 }
 
 TEST_F(StartTest, FileWithoutAutomaticSwitchingIsUsedWithOneMessage) {
-  LanguageSpec spec = German();
-  spec.autoSwitch = false;
-  const std::u16string file = Write("plain.tra", spec);
+  LanguageRecipe recipe = German();
+  recipe.autoSwitch = false;
+  const std::u16string file = Write("plain.tra", recipe);
 
   EXPECT_TRUE(Start(file, true));
   EXPECT_EQ(MessageTexts(), Strings{NoAutomaticFeatureMessage(file)});
@@ -274,7 +274,7 @@ class SwitchTest : public RuntimeFixture {
 };
 
 TEST_F(SwitchTest, RefusedWithoutHeldDataOrReadableFileOfTheSameProgram) {
-  LanguageSpec other = English();
+  LanguageRecipe other = English();
   other.programName = u"Other";
   const std::u16string otherProgram = Write("other.tra", other);
   auto data = MakeLanguage(English());
@@ -307,7 +307,7 @@ TEST_F(SwitchTest, RefusedWithoutHeldDataOrReadableFileOfTheSameProgram) {
 // A file with a wrong magic reads as a header of empty texts, which matches a
 // held program without a name; its missing tree must not replace the held one.
 TEST_F(SwitchTest, FileWithoutTreeIsRefused) {
-  LanguageSpec unnamed = German();
+  LanguageRecipe unnamed = German();
   unnamed.programName = u"";
   const std::u16string held = Write("unnamed.tra", unnamed);
   ASSERT_TRUE(LoadTranslationFile(held));
@@ -379,9 +379,9 @@ TEST_F(InfoTest, HeaderFieldsOfHeldAndListedFiles) {
   EXPECT_FALSE(GetCurrentLanguageInfo(info));
   EXPECT_FALSE(ReadLanguageInfo(folder_.File("gone.tra"), info));
 
-  LanguageSpec spec = English();
-  spec.autoSwitch = false;
-  const std::u16string path = Write("english.tra", spec);
+  LanguageRecipe recipe = English();
+  recipe.autoSwitch = false;
+  const std::u16string path = Write("english.tra", recipe);
   ASSERT_TRUE(ReadLanguageInfo(path, info));
   EXPECT_EQ(info.programName, u"Demo");
   EXPECT_EQ(info.programVersion, u"0.9");
@@ -404,9 +404,9 @@ TEST_F(InfoTest, StandardSwitchDialogIsFoundByItsKind) {
   ASSERT_TRUE(LoadTranslationFile(Write("plain.tra", German())));
   EXPECT_EQ(FindStandardSwitchDialog(), nullptr);
 
-  LanguageSpec spec = German();
-  spec.languagePrompt = u"Sprache wählen\nSprache";
-  ASSERT_TRUE(LoadTranslationFile(Write("switch.tra", spec)));
+  LanguageRecipe recipe = German();
+  recipe.languagePrompt = u"Sprache wählen\nSprache";
+  ASSERT_TRUE(LoadTranslationFile(Write("switch.tra", recipe)));
   const CTextNode* dialog = FindStandardSwitchDialog();
   ASSERT_NE(dialog, nullptr);
   EXPECT_EQ(dialog->kind, kKindStandardSwitchDialog);

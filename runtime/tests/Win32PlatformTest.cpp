@@ -44,9 +44,9 @@ class Win32PlatformTest : public ::testing::Test {
     CWin32Platform::SetCallWndProcRetHandler({});
   }
 
-  std::u16string Write(const std::string& name, const LanguageSpec& spec) {
+  std::u16string Write(const std::string& name, const LanguageRecipe& recipe) {
     const std::u16string path = folder_.File(name);
-    auto data = MakeLanguage(spec);
+    auto data = MakeLanguage(recipe);
     WriteLanguageFile(path, *data);
     return path;
   }
@@ -63,12 +63,12 @@ class Win32PlatformTest : public ::testing::Test {
   std::vector<UINT> types_;
 };
 
-LanguageSpec German(std::u16string language = u"Deutsch") {
-  LanguageSpec spec;
-  spec.languageName = std::move(language);
-  spec.stringTables = {{{u"Open the file", u"Datei öffnen"},
+LanguageRecipe German(std::u16string language = u"Deutsch") {
+  LanguageRecipe recipe;
+  recipe.languageName = std::move(language);
+  recipe.stringTables = {{{u"Open the file", u"Datei öffnen"},
                         {u"%d of %d files copied", u"%d von %d Dateien kopiert"}}};
-  return spec;
+  return recipe;
 }
 
 TEST_F(Win32PlatformTest, StringResourcesOfTheExecutableComeBackTranslated) {
