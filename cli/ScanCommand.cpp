@@ -11,6 +11,8 @@
 #include "rcreader/RcReader.h"
 #include "runtime/StringFunctions.h"
 #include "runtime/TranslatedStringSource.h"
+#include "translation/Archive.h"
+#include "translation/AtomicFile.h"
 #include "translation/FileError.h"
 #include "translation/LanguageData.h"
 #include "translation/Utf.h"
@@ -89,8 +91,17 @@ int RunScan(const Arguments& args) {
     progress.SetPosition(100);
     progress.Finish();
 
-    SaveLanguageFile(data, ArgPath(parser.Value("output")));
-    if (parser.Has("log")) SaveTextFile(ArgPath(parser.Value("log")), ToUtf8(log.text));
+    // The language file and the log are saved as one: when either cannot
+    // be written, neither target is touched.
+    const std::filesystem::path output = ArgPath(parser.Value("output"));
+    CArchive archive = CArchive::ForStoring(output);
+    data.Serialize(archive);
+    std::vector<PendingFile> files = {{output, archive.Bytes()}};
+    if (parser.Has("log")) {
+      const std::string text = ToUtf8(log.text);
+      files.push_back({ArgPath(parser.Value("log")), std::vector<uint8_t>(text.begin(), text.end())});
+    }
+    SaveFilesAtomically(files);
     std::string summary = ScanSummary(static_cast<int32_t>(scripts.size()), data.root.get(),
                                       log.problemCount());
     std::printf("%s\n", summary.c_str());

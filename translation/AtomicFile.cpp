@@ -136,8 +136,12 @@ std::filesystem::path CreateTemporary(CTemporaryFile& file, const std::filesyste
 
 }  // namespace
 
-void SaveFileAtomically(const std::filesystem::path& target, const std::vector<uint8_t>& bytes,
-                        const SaveFaultHook& hook) {
+namespace {
+
+// Writes bytes to a new temporary file beside target and returns its name;
+// on failure no temporary file remains and CFileError is thrown.
+std::filesystem::path WriteTemporary(const std::filesystem::path& target,
+                                     const std::vector<uint8_t>& bytes, const SaveFaultHook& hook) {
   CTemporaryFile file;
   std::filesystem::path temporary;
   if (Allowed(hook, SaveStep::kCreate)) temporary = CreateTemporary(file, target);
@@ -154,7 +158,46 @@ void SaveFileAtomically(const std::filesystem::path& target, const std::vector<u
 #endif
   if (!Allowed(hook, SaveStep::kWrite) || !file.Write(bytes.data(), bytes.size())) fail("write");
   if (!Allowed(hook, SaveStep::kFlush) || !file.Flush() || !file.Close()) fail("flush");
-  if (!Allowed(hook, SaveStep::kReplace) || !ReplaceTarget(temporary, target)) fail("replace");
+  return temporary;
+}
+
+// Puts a written temporary file in the place of target; on failure the
+// temporary file is removed and CFileError is thrown.
+void ReplaceWithTemporary(const std::filesystem::path& temporary,
+                          const std::filesystem::path& target, const SaveFaultHook& hook) {
+  if (Allowed(hook, SaveStep::kReplace) && ReplaceTarget(temporary, target)) return;
+  std::error_code ignored;
+  std::filesystem::remove(temporary, ignored);
+  throw CFileError(FileErrorKind::kWriteFailed, target, "replace");
+}
+
+}  // namespace
+
+void SaveFileAtomically(const std::filesystem::path& target, const std::vector<uint8_t>& bytes,
+                        const SaveFaultHook& hook) {
+  ReplaceWithTemporary(WriteTemporary(target, bytes, hook), target, hook);
+}
+
+void SaveFilesAtomically(const std::vector<PendingFile>& files, const SaveFaultHook& hook) {
+  std::vector<std::filesystem::path> temporaries;
+  try {
+    for (const PendingFile& file : files) {
+      temporaries.push_back(WriteTemporary(file.target, file.bytes, hook));
+    }
+  } catch (const CFileError&) {
+    std::error_code ignored;
+    for (const auto& temporary : temporaries) std::filesystem::remove(temporary, ignored);
+    throw;
+  }
+  for (size_t i = 0; i < files.size(); ++i) {
+    try {
+      ReplaceWithTemporary(temporaries[i], files[i].target, hook);
+    } catch (const CFileError&) {
+      std::error_code ignored;
+      for (size_t j = i + 1; j < temporaries.size(); ++j) std::filesystem::remove(temporaries[j], ignored);
+      throw;
+    }
+  }
 }
 
 }  // namespace tolmeric

@@ -24,4 +24,16 @@ using SaveFaultHook = std::function<bool(SaveStep)>;
 void SaveFileAtomically(const std::filesystem::path& target, const std::vector<uint8_t>& bytes,
                         const SaveFaultHook& hook = {});
 
+struct PendingFile {
+  std::filesystem::path target;
+  std::vector<uint8_t> bytes;
+};
+
+// Saves several files as one: every file is written to its temporary file
+// first, and only when all are written does each replace its target, in
+// order. When a file cannot be written no target is touched; only a failed
+// replace (rare, in the same folder) can leave earlier targets replaced.
+// No temporary file remains in any case.
+void SaveFilesAtomically(const std::vector<PendingFile>& files, const SaveFaultHook& hook = {});
+
 }  // namespace tolmeric

@@ -151,6 +151,13 @@ TEST_F(CliTest, FileErrorsExitWithOneAndLeaveTheOldFile) {
   EXPECT_EQ(missing.err, "tolmeric-cli: missing.rc: cannot open file\n");
   EXPECT_EQ(ReadFile(folder_ / "old.tra"), "previous");
 
+  // A log that cannot be written keeps the language file from being
+  // written too.
+  Result badLog = Run({"scan", "--output", "old.tra", "--log", "no/such/folder.log", "a.rc"});
+  EXPECT_EQ(badLog.status, 1);
+  EXPECT_EQ(badLog.err, "tolmeric-cli: no/such/folder.log: cannot create file\n");
+  EXPECT_EQ(ReadFile(folder_ / "old.tra"), "previous");
+
   Result folderTarget = Run({"scan", "--output", ".", "a.rc"});
   EXPECT_EQ(folderTarget.status, 1);
   EXPECT_NE(folderTarget.err.find("tolmeric-cli: "), std::string::npos);

@@ -107,5 +107,27 @@ TEST_F(AtomicFileTest, RealFailures) {
   EXPECT_EQ(Names(), std::vector<std::string>{"occupied.tra"});
 }
 
+// Several files saved as one: a file that cannot be written leaves every
+// target as it was, also those listed before it.
+TEST_F(AtomicFileTest, SeveralFilesAreWrittenAllOrNone) {
+  const fs::path first = folder_ / "out.tra";
+  const fs::path second = folder_ / "out.log";
+  SaveFileAtomically(first, {'o', 'l', 'd'});
+  const fs::path unwritable = folder_ / "no such folder" / "x";
+  EXPECT_THROW(SaveFilesAtomically({{first, {1}}, {second, {2}}, {unwritable, {3}}}), CFileError);
+  EXPECT_EQ(Read(first), (Bytes{'o', 'l', 'd'}));
+  EXPECT_EQ(Names(), std::vector<std::string>{"out.tra"});
+
+  int writes = 0;
+  auto failSecondWrite = [&](SaveStep step) { return step != SaveStep::kWrite || ++writes < 2; };
+  EXPECT_THROW(SaveFilesAtomically({{first, {1}}, {second, {2}}}, failSecondWrite), CFileError);
+  EXPECT_EQ(Read(first), (Bytes{'o', 'l', 'd'}));
+  EXPECT_EQ(Names(), std::vector<std::string>{"out.tra"});
+
+  SaveFilesAtomically({{first, {1}}, {second, {2}}});
+  EXPECT_EQ(Read(first), Bytes{1});
+  EXPECT_EQ(Read(second), Bytes{2});
+}
+
 }  // namespace
 }  // namespace tolmeric
