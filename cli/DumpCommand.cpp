@@ -24,8 +24,12 @@ const char* const kHelp =
 
 const std::u16string kMagic = u"_LEXIVANE__LANGUAGE_FILE_";
 
-// A language file starts with its magic; a project with its path.
+// The extension tells a language file from a project; for other names a
+// language file is known by its magic at the start.
 bool IsLanguageFile(const std::vector<uint8_t>& bytes, const std::filesystem::path& path) {
+  const std::u16string extension = path.extension().u16string();
+  if (extension == u".tra" || extension == u".TRA") return true;
+  if (extension == u".lxp" || extension == u".LXP") return false;
   CArchive archive = CArchive::ForLoading(bytes, path);
   try {
     return archive.ReadString() == kMagic;

@@ -9,6 +9,7 @@
 #include "cli/ProgressBar.h"
 #include "cli/ScanSummary.h"
 #include "translation/FileError.h"
+#include "translation/MessageSink.h"
 #include "translation/Project.h"
 #include "translation/ProjectPaths.h"
 #include "translation/Utf.h"
@@ -56,8 +57,14 @@ std::u16string FullPath(const std::string& argument) {
 
 // Opens a project as the tool does: the path of the file actually opened
 // replaces the stored one.
+// A project whose embedded language file has a wrong magic cannot be
+// changed or built without losing its scripts, so it is refused.
 std::unique_ptr<CProject> OpenProject(const std::string& argument, CCliSession& session) {
-  std::unique_ptr<CProject> project = LoadProjectFile(ArgPath(argument), &session);
+  CRecordingSink sink(&session);
+  std::unique_ptr<CProject> project = LoadProjectFile(ArgPath(argument), &sink);
+  if (sink.shown) {
+    throw CFileError(FileErrorKind::kBadData, ArgPath(argument), "its language file is damaged");
+  }
   project->projectPath = FullPath(argument);
   return project;
 }

@@ -7,14 +7,12 @@
 #include "cli/Commands.h"
 #include "cli/ProgressBar.h"
 #include "cli/ScanSummary.h"
-#include "rcreader/ProblemLog.h"
-#include "rcreader/RcReader.h"
 #include "runtime/StringFunctions.h"
-#include "runtime/TranslatedStringSource.h"
 #include "translation/Archive.h"
 #include "translation/AtomicFile.h"
 #include "translation/FileError.h"
 #include "translation/LanguageData.h"
+#include "translation/Project.h"
 #include "translation/Utf.h"
 
 namespace tolmeric::cli {
@@ -68,17 +66,16 @@ int RunScan(const Arguments& args) {
   const bool autoInstall = parser.Has("auto-install");
 
   try {
+    // The scan of a project over the scripts as given.
+    CProject scan;
+    scan.scriptPaths = scripts;
+    scan.autoInstall = autoInstall;
     CProgressBar progress(stderr);
-    CTranslatedStringSource strings;
-    CRcReader reader(scripts, &progress, 0, 60);
-    progress.SetPosition(60);
-    CProblemLog log(strings);
-    log.Begin();
-    std::unique_ptr<CRcFile> file = reader.Parse(log, autoInstall, strings);
-    progress.SetPosition(90);
+    int32_t problems = 0;
+    const std::u16string log = scan.BuildLanguageData(&progress, &problems);
+    progress.Finish();
 
-    CLanguageData data(file->BuildNode(nullptr));
-    data.root->ResetStates();
+    CLanguageData& data = *scan.languageData;
     data.SetAutoSwitch(autoInstall);
     data.programName = parser.Has("program") ? ArgText(parser.Value("program"))
                                              : ProgramNameOf(scripts.front());
@@ -86,10 +83,8 @@ int RunScan(const Arguments& args) {
     if (parser.Has("language")) {
       data.languageName = ArgText(parser.Value("language"));
     } else {
-      LoadTranslatedString(data.languageName, kStrLanguageName);
+      LoadTranslatedString(data.languageName, kStrDefaultLanguage);
     }
-    progress.SetPosition(100);
-    progress.Finish();
 
     // The language file and the log are saved as one: when either cannot
     // be written, neither target is touched.
@@ -98,12 +93,12 @@ int RunScan(const Arguments& args) {
     data.Serialize(archive);
     std::vector<PendingFile> files = {{output, archive.Bytes()}};
     if (parser.Has("log")) {
-      const std::string text = ToUtf8(log.text);
+      const std::string text = ToUtf8(log);
       files.push_back({ArgPath(parser.Value("log")), std::vector<uint8_t>(text.begin(), text.end())});
     }
     SaveFilesAtomically(files);
-    std::string summary = ScanSummary(static_cast<int32_t>(scripts.size()), data.root.get(),
-                                      log.problemCount());
+    std::string summary =
+        ScanSummary(static_cast<int32_t>(scripts.size()), data.root.get(), problems);
     std::printf("%s\n", summary.c_str());
   } catch (const CFileError& error) {
     CCliSession::PrintError(error.what());

@@ -10,9 +10,6 @@ class CTextNode;
 
 namespace tolmeric::cli {
 
-// The string that names the tool's language, the default language name.
-inline constexpr uint32_t kStrLanguageName = 139;
-
 // "2 scripts, 4 dialogs, 2 menus, 3 string tables, 87 nodes, 5 problems",
 // counted in the tree the scan built (root may be null: nothing scanned).
 std::string ScanSummary(int32_t scripts, const CTextNode* root, int32_t problems);

@@ -6,6 +6,8 @@
 #include "cli/Commands.h"
 #include "translation/FileError.h"
 #include "translation/LanguageData.h"
+#include "translation/MessageSink.h"
+#include "translation/Project.h"
 
 namespace tolmeric::cli {
 
@@ -23,20 +25,6 @@ const char* const kHelp =
     "  --end TEXT     marker for the end (default Y)\n"
     "  --no-begin     leave the beginnings alone\n"
     "  --no-end       leave the ends alone\n";
-
-// Records whether loading showed a message (a wrong magic).
-class CRecordingSink : public IMessageSink {
- public:
-  explicit CRecordingSink(IMessageSink& next) : next_(next) {}
-  void ShowMessage(const std::u16string& message) override {
-    shown = true;
-    next_.ShowMessage(message);
-  }
-  bool shown = false;
-
- private:
-  IMessageSink& next_;
-};
 
 }  // namespace
 
@@ -56,18 +44,16 @@ int RunTestFile(const Arguments& args) {
   CCliSession session;
   const std::string input = parser.Value("input");
   try {
-    CRecordingSink sink(session);
+    CRecordingSink sink(&session);
     std::unique_ptr<CLanguageData> data = LoadLanguageFile(ArgPath(input), &sink);
     if (sink.shown) {
       CCliSession::PrintError(input + ": not a language file");
       return kExitFailure;
     }
-    if (data->root) {
-      data->root->ApplyTestMarks(!parser.Has("no-begin"), ArgText(parser.Value("begin", "X")),
-                                 !parser.Has("no-end"), ArgText(parser.Value("end", "Y")));
-    }
-    data->languageName += u" (test)";
-    SaveLanguageFile(*data, ArgPath(parser.Value("output")));
+    std::unique_ptr<CLanguageData> test =
+        MakeTestLanguageData(*data, !parser.Has("no-begin"), ArgText(parser.Value("begin", "X")),
+                             !parser.Has("no-end"), ArgText(parser.Value("end", "Y")));
+    SaveLanguageFile(*test, ArgPath(parser.Value("output")));
   } catch (const CFileError& error) {
     CCliSession::PrintError(error.what());
     return kExitFailure;

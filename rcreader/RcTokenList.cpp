@@ -1,5 +1,6 @@
 #include "rcreader/RcTokenList.h"
 
+#include <cerrno>
 #include <fstream>
 #include <iterator>
 #include <memory>
@@ -12,8 +13,9 @@ namespace tolmeric {
 namespace {
 
 std::string ReadWholeFile(const std::filesystem::path& path) {
+  errno = 0;
   std::ifstream in(path, std::ios::binary);
-  if (!in) throw CFileError(FileErrorKind::kCannotOpen, path);
+  if (!in) throw CFileError(FileErrorKind::kCannotOpen, path, LastSystemError());
   std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
   if (in.bad()) throw CFileError(FileErrorKind::kEndOfFile, path);
   return bytes;

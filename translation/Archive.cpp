@@ -1,5 +1,6 @@
 #include "translation/Archive.h"
 
+#include <cerrno>
 #include <fstream>
 #include <limits>
 #include <utility>
@@ -45,8 +46,9 @@ CArchive CArchive::ForLoading(std::vector<uint8_t> bytes, std::filesystem::path 
 }
 
 CArchive CArchive::OpenForLoading(const std::filesystem::path& fileName) {
+  errno = 0;
   std::ifstream in(fileName, std::ios::binary);
-  if (!in) throw CFileError(FileErrorKind::kCannotOpen, fileName);
+  if (!in) throw CFileError(FileErrorKind::kCannotOpen, fileName, LastSystemError());
   // Read in chunks rather than trusting a size reported up front: the file
   // may change or be a device, and the bytes actually read are what counts.
   std::vector<uint8_t> bytes;

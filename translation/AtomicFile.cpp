@@ -144,8 +144,9 @@ std::filesystem::path WriteTemporary(const std::filesystem::path& target,
                                      const std::vector<uint8_t>& bytes, const SaveFaultHook& hook) {
   CTemporaryFile file;
   std::filesystem::path temporary;
+  errno = 0;
   if (Allowed(hook, SaveStep::kCreate)) temporary = CreateTemporary(file, target);
-  if (temporary.empty()) throw CFileError(FileErrorKind::kCannotCreate, target);
+  if (temporary.empty()) throw CFileError(FileErrorKind::kCannotCreate, target, LastSystemError());
 
   auto fail = [&](const char* detail) {
     file.Close();
@@ -188,6 +189,16 @@ void SaveFilesAtomically(const std::vector<PendingFile>& files, const SaveFaultH
     std::error_code ignored;
     for (const auto& temporary : temporaries) std::filesystem::remove(temporary, ignored);
     throw;
+  }
+  // A folder standing in a target's place is the one refusal a replace
+  // meets after its temporary file was written; it is found before any
+  // target is touched.
+  for (size_t i = 0; i < files.size(); ++i) {
+    std::error_code ignored;
+    if (std::filesystem::is_directory(files[i].target, ignored)) {
+      for (const auto& temporary : temporaries) std::filesystem::remove(temporary, ignored);
+      throw CFileError(FileErrorKind::kWriteFailed, files[i].target, "a folder has that name");
+    }
   }
   for (size_t i = 0; i < files.size(); ++i) {
     try {

@@ -30,10 +30,11 @@ struct PendingFile {
 };
 
 // Saves several files as one: every file is written to its temporary file
-// first, and only when all are written does each replace its target, in
-// order. When a file cannot be written no target is touched; only a failed
-// replace (rare, in the same folder) can leave earlier targets replaced.
-// No temporary file remains in any case.
+// first, and only when all are written, and no target is a folder, does
+// each replace its target, in order. When a file cannot be written no
+// target is touched; only a replace refused for another reason (rare, as
+// the temporary file lies in the same folder) can leave earlier targets
+// replaced. No temporary file remains in any case.
 void SaveFilesAtomically(const std::vector<PendingFile>& files, const SaveFaultHook& hook = {});
 
 }  // namespace tolmeric

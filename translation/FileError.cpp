@@ -1,5 +1,7 @@
 #include "translation/FileError.h"
 
+#include <cerrno>
+#include <system_error>
 #include <utility>
 
 namespace tolmeric {
@@ -25,6 +27,11 @@ std::string ComposeMessage(FileErrorKind kind, const std::filesystem::path& path
 
 CFileError::CFileError(FileErrorKind kind, std::filesystem::path path, const std::string& detail)
     : std::runtime_error(ComposeMessage(kind, path, detail)), kind_(kind), path_(std::move(path)) {}
+
+std::string LastSystemError() {
+  const int error = errno;
+  return error == 0 ? std::string() : std::generic_category().message(error);
+}
 
 const char* DescribeFileErrorKind(FileErrorKind kind) {
   switch (kind) {

@@ -31,4 +31,8 @@ class CFileError : public std::runtime_error {
 // A short English description of a kind, e.g. "unexpected end of file".
 const char* DescribeFileErrorKind(FileErrorKind kind);
 
+// What the system said about the last failed call (errno), e.g. "No such
+// file or directory"; empty when it said nothing.
+std::string LastSystemError();
+
 }  // namespace tolmeric

@@ -55,24 +55,17 @@ void SerializeString(CArchive& archive, std::u16string& value) {
   }
 }
 
-// Notes whether the language data showed a message while loading (only a
-// wrong magic does), passing it on to the archive's own sink.
-class CMessageWatch : public IMessageSink {
+// Records the messages an archive shows while it is in scope, passing them
+// on to the archive's own sink.
+class CArchiveWatch : public CRecordingSink {
  public:
-  explicit CMessageWatch(CArchive& archive) : archive_(archive), next_(archive.MessageSink()) {
+  explicit CArchiveWatch(CArchive& archive) : CRecordingSink(archive.MessageSink()), archive_(archive) {
     archive_.SetMessageSink(this);
   }
-  ~CMessageWatch() override { Restore(); }
-  void Restore() { archive_.SetMessageSink(next_); }
-  void ShowMessage(const std::u16string& message) override {
-    shown = true;
-    if (next_ != nullptr) next_->ShowMessage(message);
-  }
-  bool shown = false;
+  ~CArchiveWatch() override { archive_.SetMessageSink(next()); }
 
  private:
   CArchive& archive_;
-  IMessageSink* next_;
 };
 
 // A new language data object without tree that keeps old's flag.
@@ -181,9 +174,8 @@ void CProject::Serialize(CArchive& archive) {
   SerializeString(archive, endText);
 
   if (archive.IsStoring()) languageData->SetAutoSwitch(autoInstall);
-  CMessageWatch watch(archive);
+  CArchiveWatch watch(archive);
   languageData->Serialize(archive);
-  watch.Restore();
   if (archive.IsLoading()) {
     languageData->SetAutoSwitch(autoInstall);
     // After a wrong magic the end of the embedded language file cannot be
@@ -198,8 +190,8 @@ void CProject::Serialize(CArchive& archive) {
     return;
   }
   const uint32_t count = archive.ReadU32();
-  // Every stored path takes at least four bytes (marker and length).
-  if (count > archive.Remaining() / 4) archive.ThrowEndOfFile();
+  // Every stored path takes at least its length byte.
+  if (count > archive.Remaining()) archive.ThrowEndOfFile();
   scriptPaths.reserve(count);
   for (uint32_t i = 0; i < count; ++i) scriptPaths.push_back(archive.ReadString());
 }
@@ -211,13 +203,21 @@ bool CProject::SaveLanguageFiles(const std::filesystem::path& folder) {
   }
   languageData->SetAutoSwitch(autoInstall);
   if (testVersion) {
-    std::unique_ptr<CLanguageData> test = languageData->Copy();
-    test->root->ApplyTestMarks(replaceBegin, beginText, replaceEnd, endText);
-    test->languageName += kTestLanguageSuffix;
+    std::unique_ptr<CLanguageData> test =
+        MakeTestLanguageData(*languageData, replaceBegin, beginText, replaceEnd, endText);
     SaveLanguageFile(*test, ResolveStoredPath(folder, TestLanguageFileName()));
   }
   SaveLanguageFile(*languageData, ResolveStoredPath(folder, languageFileName));
   return true;
+}
+
+std::unique_ptr<CLanguageData> MakeTestLanguageData(const CLanguageData& data, bool replaceBegin,
+                                                    const std::u16string& beginText,
+                                                    bool replaceEnd, const std::u16string& endText) {
+  std::unique_ptr<CLanguageData> test = data.Copy();
+  if (test->root) test->root->ApplyTestMarks(replaceBegin, beginText, replaceEnd, endText);
+  test->languageName += kTestLanguageSuffix;
+  return test;
 }
 
 void SaveProjectFile(CProject& project, const std::filesystem::path& path) {

@@ -82,6 +82,13 @@ class CProject {
   std::u16string endText = u"Y";
 };
 
+// A copy of data as a test language file holds it: the beginning and the
+// end of every text overwritten with markers, " (test)" after the language
+// name.
+std::unique_ptr<CLanguageData> MakeTestLanguageData(const CLanguageData& data, bool replaceBegin,
+                                                    const std::u16string& beginText,
+                                                    bool replaceEnd, const std::u16string& endText);
+
 // Writes a project file, replacing path only once it is complete.
 void SaveProjectFile(CProject& project, const std::filesystem::path& path);
 // Reads a project file; messages (a wrong magic) go to sink, which may be

@@ -148,15 +148,21 @@ TEST_F(CliTest, FileErrorsExitWithOneAndLeaveTheOldFile) {
 
   Result missing = Run({"scan", "--output", "old.tra", "a.rc", "missing.rc"});
   EXPECT_EQ(missing.status, 1);
-  EXPECT_EQ(missing.err, "tolmeric-cli: missing.rc: cannot open file\n");
+  EXPECT_EQ(missing.err, "tolmeric-cli: missing.rc: cannot open file (No such file or directory)\n");
   EXPECT_EQ(ReadFile(folder_ / "old.tra"), "previous");
 
   // A log that cannot be written keeps the language file from being
   // written too.
   Result badLog = Run({"scan", "--output", "old.tra", "--log", "no/such/folder.log", "a.rc"});
   EXPECT_EQ(badLog.status, 1);
-  EXPECT_EQ(badLog.err, "tolmeric-cli: no/such/folder.log: cannot create file\n");
+  EXPECT_EQ(badLog.err, "tolmeric-cli: no/such/folder.log: cannot create file (No such file or directory)\n");
   EXPECT_EQ(ReadFile(folder_ / "old.tra"), "previous");
+
+  fs::create_directory(folder_ / "logdir");
+  Result folderLog = Run({"scan", "--output", "old.tra", "--log", "logdir", "a.rc"});
+  EXPECT_EQ(folderLog.status, 1);
+  EXPECT_EQ(ReadFile(folder_ / "old.tra"), "previous");
+  fs::remove(folder_ / "logdir");
 
   Result folderTarget = Run({"scan", "--output", ".", "a.rc"});
   EXPECT_EQ(folderTarget.status, 1);
@@ -177,7 +183,7 @@ TEST_F(CliTest, FileErrorsExitWithOneAndLeaveTheOldFile) {
 
   Result notThere = Run({"dump", "nothing.tra"});
   EXPECT_EQ(notThere.status, 1);
-  EXPECT_EQ(notThere.err, "tolmeric-cli: nothing.tra: cannot open file\n");
+  EXPECT_EQ(notThere.err, "tolmeric-cli: nothing.tra: cannot open file (No such file or directory)\n");
 
   WriteFile(folder_ / "cut.tra", ReadFile(folder_ / "old.tra").substr(0, 3));
   Result cut = Run({"dump", "cut.tra"});
@@ -228,6 +234,39 @@ TEST_F(CliTest, ProjectPathsAreStoredRelativeToTheProject) {
   EXPECT_NE(test.out.find("11 -1 -1 0 \"Hallo\" \">>llY\""), std::string::npos) << test.out;
   Result real = Run({"dump", "app/app.tra"});
   EXPECT_NE(real.out.find("11 -1 -1 0 \"Hallo\" \"Hallo\""), std::string::npos);
+}
+
+// A project whose embedded language file has a wrong magic would lose its
+// scripts if it were changed or built; it is refused and left as it was.
+TEST_F(CliTest, DamagedProjectIsRefusedAndKept) {
+  WriteFile(folder_ / "a.rc", "STRINGTABLE BEGIN 1 \"a\" END\n");
+  ASSERT_EQ(Run({"new", "p.lxp", "--script", "a.rc"}).status, 0);
+  std::string bytes = ReadFile(folder_ / "p.lxp");
+  const size_t magic = bytes.find(std::string("_\0L\0E\0X", 7));
+  ASSERT_NE(magic, std::string::npos);
+  bytes[magic] = 'X';
+  WriteFile(folder_ / "p.lxp", bytes);
+
+  for (const auto& args : std::vector<std::vector<std::string>>{
+           {"add", "p.lxp", "a.rc"}, {"remove", "p.lxp", "a.rc"}, {"build", "p.lxp"}}) {
+    Result result = Run(args);
+    EXPECT_EQ(result.status, 1) << args[0];
+    EXPECT_NE(result.err.find("corrupt .tra - file!"), std::string::npos) << result.err;
+    EXPECT_NE(result.err.find("p.lxp: damaged data"), std::string::npos) << result.err;
+    EXPECT_EQ(ReadFile(folder_ / "p.lxp"), bytes);
+  }
+  EXPECT_FALSE(fs::exists(folder_ / "p.tra"));
+
+  // dump still shows what can be read, and a .tra with a wrong magic is
+  // read as a language file.
+  Result dump = Run({"dump", "p.lxp"});
+  EXPECT_EQ(dump.status, 0);
+  EXPECT_NE(dump.out.find("tree: none\n"), std::string::npos);
+  WriteFile(folder_ / "bad.tra", bytes.substr(magic - 4));
+  Result tra = Run({"dump", "bad.tra"});
+  EXPECT_EQ(tra.status, 0);
+  EXPECT_EQ(tra.err, "corrupt .tra - file!\n");
+  EXPECT_NE(tra.out.find("file: language\n"), std::string::npos);
 }
 
 TEST_F(CliTest, BuildOfTheExampleMatchesItsGoldenFiles) {

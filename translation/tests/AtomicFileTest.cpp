@@ -124,6 +124,13 @@ TEST_F(AtomicFileTest, SeveralFilesAreWrittenAllOrNone) {
   EXPECT_EQ(Read(first), (Bytes{'o', 'l', 'd'}));
   EXPECT_EQ(Names(), std::vector<std::string>{"out.tra"});
 
+  // A folder in the second target's place is found before the first
+  // target is replaced.
+  fs::create_directory(second);
+  EXPECT_THROW(SaveFilesAtomically({{first, {1}}, {second, {2}}}), CFileError);
+  EXPECT_EQ(Read(first), (Bytes{'o', 'l', 'd'}));
+  fs::remove(second);
+
   SaveFilesAtomically({{first, {1}}, {second, {2}}});
   EXPECT_EQ(Read(first), Bytes{1});
   EXPECT_EQ(Read(second), Bytes{2});

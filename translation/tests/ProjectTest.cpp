@@ -251,6 +251,21 @@ TEST_F(ProjectTest, DamagedProjectFilesFailCleanly) {
   EXPECT_THROW(Load(huge), CFileError);
 }
 
+// A path stored without the Unicode marker takes two bytes; the script
+// count is checked against that, not against the marked form.
+TEST_F(ProjectTest, ScriptPathsWithoutMarkerAreRead) {
+  CProject project;
+  project.AddScript(u"a");
+  std::vector<uint8_t> bytes = Store(project);
+  ASSERT_EQ(std::vector<uint8_t>(bytes.end() - 6, bytes.end()),
+            (std::vector<uint8_t>{0xFF, 0xFE, 0xFF, 0x01, 'a', 0x00}));
+  bytes.resize(bytes.size() - 6);
+  bytes.push_back(0x01);
+  bytes.push_back('a');
+  std::unique_ptr<CProject> loaded = Load(bytes);
+  EXPECT_EQ(loaded->ScriptAt(0), u"a");
+}
+
 TEST_F(ProjectTest, EmptyProjectScanKeepsFlagAndGivesNoLog) {
   CProject project;
   project.languageData->flagImage[0] = 42;
