@@ -50,14 +50,14 @@ char16_t CRcCharReader::Peek() const {
   return position_ < line_.size() ? line_[position_] : char16_t(0);
 }
 
-// Block comments vanish wherever they stand, also between quotes. The star
-// that opens a comment cannot also close it: "/*/" opens one.
+// Block comments vanish wherever they stand, also between quotes. The
+// comment ends at the first "/" that follows a "*", and the opening star
+// counts: "/*/" is a whole comment, as other readers of our scans take it.
 char16_t CRcCharReader::NextCharWithoutComments() {
   char16_t c = NextChar();
   while (stripComments_ && c == u'/' && Peek() == u'*') {
     inBlockComment_ = true;
-    NextChar();  // the opening star
-    char16_t previous = 0;
+    char16_t previous = NextChar();  // the opening star
     for (;;) {
       c = NextChar();
       if (atEnd_) {

