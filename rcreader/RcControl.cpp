@@ -92,10 +92,7 @@ bool CRcControl::ReadRectangle() {
 
 // class-and-style := quoted-class "," style ","
 bool CRcControl::ReadControlClassAndStyle() {
-  if (Current().type != kTokenQuoted) return false;
-  className = Current().text;
-  ++position;
-  return ReadComma() && ReadExpression(style) && ReadComma();
+  return ReadQuoted(className) && ReadComma() && ReadExpression(style) && ReadComma();
 }
 
 // A comma commits to the optional expression after it.
@@ -106,18 +103,7 @@ bool CRcControl::ReadOptionalExpression(std::u16string& into, bool& present) {
 
 // help-id := "," identifier   (optional; after its comma it must be there)
 bool CRcControl::ReadOptionalHelpId() {
-  if (!ReadComma()) return true;
-  if (Current().type != kTokenIdentifier) return false;
-  helpId = Current().text;
-  ++position;
-  return true;
-}
-
-bool CRcControl::ReadAnyToken(std::u16string& into) {
-  if (Current().type == kTokenNone) return false;
-  into = Current().text;
-  ++position;
-  return true;
+  return !ReadComma() || ReadIdentifier(helpId);
 }
 
 int32_t CRcControl::NodeKind(const std::u16string& keyword, const std::u16string& className) {

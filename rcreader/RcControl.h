@@ -47,7 +47,6 @@ class CRcControl : public CRcElement {
   bool ReadControlClassAndStyle();
   bool ReadOptionalExpression(std::u16string& into, bool& present);
   bool ReadOptionalHelpId();
-  bool ReadAnyToken(std::u16string& into);
 };
 
 }  // namespace tolmeric

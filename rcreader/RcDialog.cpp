@@ -50,20 +50,14 @@ bool CRcDialog::ReadOptionalStatement() {
 bool CRcDialog::ReadCaption() {
   if (!CurrentIs(u"CAPTION")) return false;
   ++position;
-  if (Current().type != kTokenQuoted) return false;
-  caption = Current().text;
-  ++position;
-  return true;
+  return ReadQuoted(caption);
 }
 
 // menu := "MENU" token
 bool CRcDialog::ReadMenu() {
   if (!CurrentIs(u"MENU")) return false;
   ++position;
-  if (Current().type == kTokenNone) return false;
-  menu = Current().text;
-  ++position;
-  return true;
+  return ReadAnyToken(menu);
 }
 
 // font := "FONT" size "," quoted-face [ "," weight "," italic "," "0" identifier ]
@@ -71,9 +65,8 @@ bool CRcDialog::ReadFont() {
   if (!CurrentIs(u"FONT")) return false;
   ++position;
   int32_t size = 0;
-  if (!ReadNumber(size) || !ReadComma() || Current().type != kTokenQuoted) return false;
-  std::u16string face = Current().text;
-  ++position;
+  std::u16string face;
+  if (!ReadNumber(size) || !ReadComma() || !ReadQuoted(face)) return false;
   int32_t weight = 0;
   int32_t italic = 0;
   std::u16string charset;
@@ -81,9 +74,9 @@ bool CRcDialog::ReadFont() {
     if (!ReadNumber(weight) || !ReadComma() || !ReadNumber(italic) || !ReadComma()) return false;
     if (!CurrentIs(u"0")) return false;
     ++position;
-    if (Current().type != kTokenIdentifier) return false;
-    charset = u"0" + Current().text;
-    ++position;
+    std::u16string digits;
+    if (!ReadIdentifier(digits)) return false;
+    charset = u"0" + digits;
   }
   fontSize = size;
   fontFace = std::move(face);
@@ -97,11 +90,7 @@ bool CRcDialog::ReadFont() {
 bool CRcDialog::ReadClass() {
   if (!CurrentIs(u"CLASS")) return false;
   ++position;
-  if (Current().type == kTokenQuoted) {
-    className = Current().text;
-    ++position;
-    return true;
-  }
+  if (ReadQuoted(className)) return true;
   std::u16string name;
   if (!ReadName(name)) return false;
   className = std::move(name);

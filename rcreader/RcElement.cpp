@@ -25,19 +25,29 @@ bool CRcElement::ReadComma() {
   return true;
 }
 
+// minus: ["-" before a number]
+// A "-" counts only when a number follows; otherwise the position goes back
+// onto it and the step fails.
+bool CRcElement::ReadMinus(bool& negative) {
+  negative = false;
+  if (!CurrentIs(u"-")) return true;
+  ++position;
+  if (Current().type != kTokenNumber) {
+    --position;
+    return false;
+  }
+  negative = true;
+  return true;
+}
+
 // name: any-token | "-" number
 // Reading past the last token fails: the empty token there is no name.
 bool CRcElement::ReadName(std::u16string& name) {
   name.clear();
-  if (CurrentIs(u"-")) {
-    ++position;
-    if (Current().type != kTokenNumber) {
-      --position;
-      return false;
-    }
-    name = u"-";
-  }
+  bool negative = false;
+  if (!ReadMinus(negative)) return false;
   if (Current().type == kTokenNone) return false;
+  if (negative) name = u"-";
   name += Current().text;
   ++position;
   return true;
@@ -47,16 +57,8 @@ bool CRcElement::ReadName(std::u16string& name) {
 // The value wraps modulo 2^32, as a 32-bit resource compiler reads it.
 bool CRcElement::ReadNumber(int32_t& value) {
   bool negative = false;
-  if (CurrentIs(u"-")) {
-    ++position;
-    if (Current().type != kTokenNumber) {
-      --position;
-      return false;
-    }
-    negative = true;
-  } else if (Current().type != kTokenNumber) {
-    return false;
-  }
+  if (!ReadMinus(negative)) return false;
+  if (Current().type != kTokenNumber) return false;
   uint32_t bits = DecimalValue(Current().text);
   if (negative) bits = 0u - bits;
   value = static_cast<int32_t>(bits);
@@ -117,6 +119,29 @@ std::u16string CRcElement::ReadMemoryOptions() {
     options += u' ';
     ++position;
   }
+}
+
+bool CRcElement::ReadTokenOfType(int32_t type, std::u16string& text) {
+  if (Current().type != type) return false;
+  text = Current().text;
+  ++position;
+  return true;
+}
+
+// quoted-text: one quoted text, decoded
+bool CRcElement::ReadQuoted(std::u16string& text) { return ReadTokenOfType(kTokenQuoted, text); }
+
+// identifier: one identifier token
+bool CRcElement::ReadIdentifier(std::u16string& text) {
+  return ReadTokenOfType(kTokenIdentifier, text);
+}
+
+// any-token: one token of any type, but not the empty one past the list
+bool CRcElement::ReadAnyToken(std::u16string& text) {
+  if (Current().type == kTokenNone) return false;
+  text = Current().text;
+  ++position;
+  return true;
 }
 
 // expression-statement := keyword expression

@@ -35,11 +35,19 @@ class CRcElement {
   bool ReadComma();
   bool ReadName(std::u16string& name);
   bool ReadNumber(int32_t& value);
+  // One token of the kind named; the target is set only on success.
+  bool ReadQuoted(std::u16string& text);
+  bool ReadIdentifier(std::u16string& text);
+  bool ReadAnyToken(std::u16string& text);
   bool ReadExpression(std::u16string& expression);
   std::u16string ReadMemoryOptions();
 
   const CRcTokenList* tokens = nullptr;
   int32_t position = 0;
+
+ private:
+  bool ReadMinus(bool& negative);
+  bool ReadTokenOfType(int32_t type, std::u16string& text);
 };
 
 // Base of the three section classes: dialogs, menus and string tables.

@@ -8,9 +8,7 @@
 namespace tolmeric {
 
 bool CRcMenuEntry::ReadItemOperands() {
-  if (Current().type != kTokenQuoted) return false;
-  text = Current().text;
-  ++position;
+  if (!ReadQuoted(text)) return false;
   if (!ReadComma()) return true;
   if (!ReadName(name)) return false;
   if (!ReadComma()) return true;

@@ -37,10 +37,10 @@ int32_t CRcStringTable::Parse(const CRcTokenList& list, int32_t start, CProblemL
 // entry := name quoted-text      (no comma between them)
 bool CRcStringTable::ReadEntry() {
   std::u16string name;
-  if (!ReadName(name) || Current().type != kTokenQuoted) return false;
+  std::u16string text;
+  if (!ReadName(name) || !ReadQuoted(text)) return false;
   names.push_back(std::move(name));
-  texts.push_back(Current().text);
-  ++position;
+  texts.push_back(std::move(text));
   return true;
 }
 
