@@ -101,26 +101,16 @@ bool CRcDialog::ReadClass() {
 // A control that fails is reported and the search for the next one goes
 // on one token further. Running out of tokens fails the whole dialog.
 int32_t CRcDialog::ParseBody(CProblemLog& log) {
-  ++position;
-  while (!CurrentIs(u"END")) {
-    if (position >= tokens->count()) {
-      endReached_ = true;
-      return kParseFailed;
-    }
-    const int32_t statement = position;
-    int32_t next = kParseFailed;
-    if (CRcControl::IsControlKeyword(Current())) {
-      auto control = std::make_unique<CRcControl>();
-      next = control->Parse(*tokens, statement, log);
-      if (next != kParseFailed) controls.push_back(std::move(control));
-    }
-    if (next == kParseFailed) {
-      log.ReportProblem(kMsgControlFailed, *tokens, statement);
-      next = statement + 1;
-    }
-    position = next;
-  }
-  return ++position;
+  return ParseStatementBlock(*tokens, position + 1, log, kMsgControlFailed, endReached_,
+                             [&](int32_t at) {
+                               if (!CRcControl::IsControlKeyword(tokens->TokenAt(at))) {
+                                 return kParseFailed;
+                               }
+                               auto control = std::make_unique<CRcControl>();
+                               const int32_t next = control->Parse(*tokens, at, log);
+                               if (next != kParseFailed) controls.push_back(std::move(control));
+                               return next;
+                             });
 }
 
 std::unique_ptr<CTextNode> CRcDialog::BuildNode(CTextNode* parent) const {

@@ -1,5 +1,7 @@
 #include "rcreader/RcElement.h"
 
+#include "rcreader/ProblemLog.h"
+
 #include <array>
 
 namespace tolmeric {
@@ -164,6 +166,27 @@ bool CRcResource::ReadLanguageStatement(std::u16string& language, std::u16string
   language = std::move(primary);
   subLanguage = std::move(secondary);
   return true;
+}
+
+int32_t ParseStatementBlock(const CRcTokenList& list, int32_t position, CProblemLog& log,
+                            uint32_t messageId, bool& endReached,
+                            const std::function<int32_t(int32_t)>& readStatement) {
+  endReached = false;
+  while (!list.TokenAt(position).Is(u"END")) {
+    if (position >= list.count()) {
+      endReached = true;
+      return kParseFailed;
+    }
+    const int32_t next = readStatement(position);
+    if (endReached) return kParseFailed;
+    if (next == kParseFailed) {
+      log.ReportProblem(messageId, list, position);
+      ++position;
+    } else {
+      position = next;
+    }
+  }
+  return position + 1;
 }
 
 }  // namespace tolmeric

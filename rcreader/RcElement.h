@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -49,6 +50,17 @@ class CRcElement {
   bool ReadMinus(bool& negative);
   bool ReadTokenOfType(int32_t type, std::u16string& text);
 };
+
+// body := { statement } "END"     (the BEGIN is already read)
+// Reads the statements of a dialog, menu, popup or string table from
+// position and returns the position after the END. A statement that fails
+// (readStatement gives kParseFailed) is reported with messageId at its first
+// token, and reading goes on one token further. A body that reaches the end
+// of the list fails and sets endReached; so does a statement that set it
+// itself, so every enclosing body fails at once, without messages of its own.
+int32_t ParseStatementBlock(const CRcTokenList& list, int32_t position, CProblemLog& log,
+                            uint32_t messageId, bool& endReached,
+                            const std::function<int32_t(int32_t)>& readStatement);
 
 // Base of the three section classes: dialogs, menus and string tables.
 class CRcResource : public CRcElement {

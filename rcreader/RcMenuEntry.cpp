@@ -20,22 +20,8 @@ bool CRcMenuEntry::ReadItemOperands() {
 // block := { entry } "END"     (the BEGIN is already read)
 int32_t CRcMenuBlock::Parse(const CRcTokenList& list, int32_t position, CProblemLog& log,
                             uint32_t messageId, int32_t depth) {
-  endReached = false;
-  while (!list.TokenAt(position).Is(u"END")) {
-    if (position >= list.count()) {
-      endReached = true;
-      return kParseFailed;
-    }
-    const int32_t next = ParseEntry(list, position, log, depth);
-    if (endReached) return kParseFailed;
-    if (next == kParseFailed) {
-      log.ReportProblem(messageId, list, position);
-      ++position;
-    } else {
-      position = next;
-    }
-  }
-  return position + 1;
+  return ParseStatementBlock(list, position, log, messageId, endReached,
+                             [&](int32_t at) { return ParseEntry(list, at, log, depth); });
 }
 
 // entry := menu-item | popup

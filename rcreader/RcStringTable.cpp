@@ -19,19 +19,11 @@ int32_t CRcStringTable::Parse(const CRcTokenList& list, int32_t start, CProblemL
     ++position;
   }
   if (!CurrentIs(u"BEGIN")) return kParseFailed;
-  ++position;
-  while (!CurrentIs(u"END")) {
-    if (position >= tokens->count()) {
-      endReached_ = true;
-      return kParseFailed;
-    }
-    const int32_t entry = position;
-    if (!ReadEntry()) {
-      log.ReportProblem(kMsgStringEntryFailed, *tokens, entry);
-      position = entry + 1;
-    }
-  }
-  return ++position;
+  return ParseStatementBlock(*tokens, position + 1, log, kMsgStringEntryFailed, endReached_,
+                             [&](int32_t at) {
+                               position = at;
+                               return ReadEntry() ? position : kParseFailed;
+                             });
 }
 
 // entry := name quoted-text      (no comma between them)
