@@ -1,30 +1,23 @@
 #include "rcreader/RcTokenList.h"
 
-#include <cerrno>
-#include <fstream>
-#include <iterator>
 #include <memory>
 
 #include "rcreader/RcTokenizer.h"
-#include "translation/FileError.h"
+#include "translation/Archive.h"
 
 namespace tolmeric {
 
 namespace {
 
-std::string ReadWholeFile(const std::filesystem::path& path) {
-  errno = 0;
-  std::ifstream in(path, std::ios::binary);
-  if (!in) throw CFileError(FileErrorKind::kCannotOpen, path, LastSystemError());
-  std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-  if (in.bad()) throw CFileError(FileErrorKind::kEndOfFile, path);
-  return bytes;
+std::string BytesOf(const std::filesystem::path& path) {
+  const std::vector<uint8_t> bytes = ReadWholeFile(path);
+  return std::string(bytes.begin(), bytes.end());
 }
 
 }  // namespace
 
 CRcTokenList::CRcTokenList(const std::u16string& fileName, const std::filesystem::path& path)
-    : CRcTokenList(FromBytes(fileName, ReadWholeFile(path))) {}
+    : CRcTokenList(FromBytes(fileName, BytesOf(path))) {}
 
 // Tokens are taken as long as the reader has not met the end of input, so a
 // script whose last token is followed by white space gets one more token:

@@ -1,7 +1,7 @@
 #include "runtime/HostPlatform.h"
 
-#include <fstream>
 
+#include "translation/Archive.h"
 #include "translation/FileError.h"
 #include "translation/MessageSink.h"
 #include "translation/StringSource.h"
@@ -49,18 +49,7 @@ HookHandle CHostPlatform::InstallCallWndProcRetHook() { return InstallHook(); }
 void CHostPlatform::RemoveHook(HookHandle hook) { hooks_.erase(hook); }
 
 std::vector<uint8_t> CHostPlatform::ReadFile(const std::filesystem::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::error_code error;
-  const bool regular = std::filesystem::is_regular_file(path, error);
-  if (!in || !regular) throw CFileError(FileErrorKind::kCannotOpen, path);
-  const auto size = std::filesystem::file_size(path, error);
-  if (error) throw CFileError(FileErrorKind::kCannotOpen, path);
-  std::vector<uint8_t> bytes(static_cast<size_t>(size));
-  in.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-  if (static_cast<size_t>(in.gcount()) != bytes.size()) {
-    throw CFileError(FileErrorKind::kEndOfFile, path);
-  }
-  return bytes;
+  return ReadWholeFile(path);
 }
 
 }  // namespace tolmeric

@@ -2,6 +2,7 @@
 
 #include <cerrno>
 #include <fstream>
+#include <system_error>
 #include <limits>
 #include <utility>
 
@@ -45,10 +46,14 @@ CArchive CArchive::ForLoading(std::vector<uint8_t> bytes, std::filesystem::path 
   return CArchive(Mode::kLoad, std::move(bytes), std::move(fileName));
 }
 
-CArchive CArchive::OpenForLoading(const std::filesystem::path& fileName) {
+std::vector<uint8_t> ReadWholeFile(const std::filesystem::path& path) {
+  std::error_code ignored;
+  if (std::filesystem::is_directory(path, ignored)) {
+    throw CFileError(FileErrorKind::kCannotOpen, path, "a folder has that name");
+  }
   errno = 0;
-  std::ifstream in(fileName, std::ios::binary);
-  if (!in) throw CFileError(FileErrorKind::kCannotOpen, fileName, LastSystemError());
+  std::ifstream in(path, std::ios::binary);
+  if (!in) throw CFileError(FileErrorKind::kCannotOpen, path, LastSystemError());
   // Read in chunks rather than trusting a size reported up front: the file
   // may change or be a device, and the bytes actually read are what counts.
   std::vector<uint8_t> bytes;
@@ -57,8 +62,12 @@ CArchive CArchive::OpenForLoading(const std::filesystem::path& fileName) {
     in.read(chunk, sizeof chunk);
     bytes.insert(bytes.end(), chunk, chunk + in.gcount());
   }
-  if (in.bad()) throw CFileError(FileErrorKind::kCannotOpen, fileName, "read failed");
-  return ForLoading(std::move(bytes), fileName);
+  if (in.bad()) throw CFileError(FileErrorKind::kCannotOpen, path, "read failed");
+  return bytes;
+}
+
+CArchive CArchive::OpenForLoading(const std::filesystem::path& fileName) {
+  return ForLoading(ReadWholeFile(fileName), fileName);
 }
 
 void CArchive::WriteU32(uint32_t value) {

@@ -15,6 +15,10 @@ namespace tolmeric {
 
 class IMessageSink;
 
+// The whole content of a file (CFileError kCannotOpen, with the system's
+// reason, when it cannot be opened or read, or is a folder).
+std::vector<uint8_t> ReadWholeFile(const std::filesystem::path& path);
+
 class CArchive {
  public:
   enum class Mode { kLoad, kStore };
