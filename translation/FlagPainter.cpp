@@ -1,6 +1,7 @@
 #include "FlagPainter.h"
 
 #include <algorithm>
+#include <array>
 #include <charconv>
 #include <cmath>
 #include <functional>
@@ -26,12 +27,15 @@ class CFlagCanvas {
  public:
   CFlagCanvas() : samples_(static_cast<size_t>(kCanvasWidth) * kCanvasHeight, 0xFFFFFF) {}
 
-  // Colours every sample whose centre lies inside the shape.
+  // Later fills change only samples inside this rectangle.
+  void Clip(double x0, double y0, double x1, double y1) { clip_ = {x0, y0, x1, y1}; }
+
+  // Colours every sample whose centre lies inside the shape and the clip.
   void Fill(const std::function<bool(Point)>& inside, uint32_t rgb) {
     for (int32_t row = 0; row < kCanvasHeight; ++row) {
       for (int32_t column = 0; column < kCanvasWidth; ++column) {
         const Point p{(column + 0.5) / kSamples, (row + 0.5) / kSamples};
-        if (inside(p)) samples_[static_cast<size_t>(row) * kCanvasWidth + column] = rgb;
+        if (p.x >= clip_[0] && p.x < clip_[2] && p.y >= clip_[1] && p.y < clip_[3] && inside(p)) samples_[static_cast<size_t>(row) * kCanvasWidth + column] = rgb;
       }
     }
   }
@@ -56,6 +60,7 @@ class CFlagCanvas {
 
  private:
   std::vector<uint32_t> samples_;
+  std::array<double, 4> clip_{0, 0, kFlagWidth, kFlagHeight};
 };
 
 [[noreturn]] void Fail(std::string_view step, const char* why) {
@@ -118,8 +123,7 @@ double ParseNumber(std::string_view text, std::string_view step) {
   return negative ? -value : value;
 }
 
-// Numbers followed by one colour: count numbers exactly, or at least
-// minimum numbers when count is negative.
+// count numbers, one colour, then up to trailing further operands.
 struct Operands {
   std::vector<double> numbers;
   uint32_t colour = 0;
@@ -138,6 +142,9 @@ Operands ParseOperands(std::string_view args, std::string_view step, size_t coun
   return operands;
 }
 
+// Squares, not std::hypot, so that every platform draws the same pixels.
+double Distance2(Point a, Point b) { return (a.x - b.x) * (a.x - b.x) + (a.y - b.y) * (a.y - b.y); }
+
 // Even-odd rule.
 bool InsidePolygon(const std::vector<Point>& corners, Point p) {
   bool inside = false;
@@ -151,7 +158,7 @@ bool InsidePolygon(const std::vector<Point>& corners, Point p) {
 }
 
 std::vector<Point> BandCorners(Point from, Point to, double width) {
-  const double length = std::hypot(to.x - from.x, to.y - from.y);
+  const double length = std::sqrt(Distance2(to, from));
   const double nx = length > 0 ? -(to.y - from.y) / length * width / 2 : 0;
   const double ny = length > 0 ? (to.x - from.x) / length * width / 2 : 0;
   return {{from.x + nx, from.y + ny},
@@ -160,18 +167,18 @@ std::vector<Point> BandCorners(Point from, Point to, double width) {
           {from.x - nx, from.y - ny}};
 }
 
-std::vector<Point> StarCorners(Point centre, double radius, double turn) {
+std::vector<Point> StarCorners(Point centre, double radius, double turn, int32_t points,
+                               double inner) {
   std::vector<Point> corners;
-  constexpr double kInner = 0.381966;  // inner radius of a regular star
-  for (int32_t i = 0; i < 10; ++i) {
-    const double angle = (turn - 90 + 36.0 * i) * kPi / 180;
-    const double r = (i % 2 == 0) ? radius : radius * kInner;
+  for (int32_t i = 0; i < 2 * points; ++i) {
+    const double angle = (turn - 90 + 180.0 / points * i) * kPi / 180;
+    const double r = (i % 2 == 0) ? radius : radius * inner;
     corners.push_back({centre.x + r * std::cos(angle), centre.y + r * std::sin(angle)});
   }
   return corners;
 }
 
-// Stripe edges at whole pixels of a side of the given length.
+// Stripe edges fall on whole pixels.
 void PaintStripes(CFlagCanvas& canvas, std::string_view args, std::string_view step,
                   bool horizontal) {
   std::vector<std::pair<uint32_t, double>> stripes;
@@ -186,11 +193,15 @@ void PaintStripes(CFlagCanvas& canvas, std::string_view args, std::string_view s
     total += weight;
   }
   const double side = horizontal ? kFlagHeight : kFlagWidth;
+  // Rounded towards the nearer edge so that symmetric stripes stay symmetric.
+  const auto snap = [side](double at) {
+    return at <= side / 2 ? std::round(at) : side - std::round(side - at);
+  };
   double before = 0;
   for (const auto& [rgb, weight] : stripes) {
-    const double from = std::round(before / total * side);
+    const double from = snap(before / total * side);
     before += weight;
-    const double to = std::round(before / total * side);
+    const double to = snap(before / total * side);
     canvas.Fill(
         [&, from, to](Point p) {
           const double at = horizontal ? p.y : p.x;
@@ -246,22 +257,49 @@ void PaintStep(CFlagCanvas& canvas, std::string_view step) {
   } else if (word == "disc") {
     const Operands o = ParseOperands(args, step, 3);
     const auto& n = o.numbers;
-    canvas.Fill([&](Point p) { return std::hypot(p.x - n[0], p.y - n[1]) <= n[2]; }, o.colour);
+    canvas.Fill([&](Point p) { return Distance2(p, {n[0], n[1]}) <= n[2] * n[2]; }, o.colour);
+  } else if (word == "ring") {
+    const Operands o = ParseOperands(args, step, 4);
+    const auto& n = o.numbers;
+    canvas.Fill(
+        [&](Point p) {
+          const double d = Distance2(p, {n[0], n[1]});
+          const double inner = std::max(n[2] - n[3], 0.0);
+          return d <= n[2] * n[2] && d >= inner * inner;
+        },
+        o.colour);
+  } else if (word == "clip") {
+    if (args == "off") {
+      canvas.Clip(0, 0, kFlagWidth, kFlagHeight);
+    } else {
+      const std::vector<std::string_view> parts = Split(args, ',');
+      if (parts.size() != 4) Fail(step, "a clip is four numbers or off");
+      canvas.Clip(ParseNumber(parts[0], step), ParseNumber(parts[1], step),
+                  ParseNumber(parts[2], step), ParseNumber(parts[3], step));
+    }
   } else if (word == "pie") {
     const Operands o = ParseOperands(args, step, 5);
     const auto& n = o.numbers;
     canvas.Fill(
         [&](Point p) {
-          if (std::hypot(p.x - n[0], p.y - n[1]) > n[2]) return false;
+          if (Distance2(p, {n[0], n[1]}) > n[2] * n[2]) return false;
           double angle = std::atan2(p.y - n[1], p.x - n[0]) * 180 / kPi;
           while (angle < n[3]) angle += 360;
           return angle <= n[4];
         },
         o.colour);
   } else if (word == "star") {
-    const Operands o = ParseOperands(args, step, 3, 1);
-    const double turn = o.rest.empty() ? 0 : ParseNumber(o.rest[0], step);
-    PaintPolygon(canvas, StarCorners({o.numbers[0], o.numbers[1]}, o.numbers[2], turn), o.colour);
+    const Operands o = ParseOperands(args, step, 3, 3);
+    const double turn = o.rest.size() > 0 ? ParseNumber(o.rest[0], step) : 0;
+    const double points = o.rest.size() > 1 ? ParseNumber(o.rest[1], step) : 5;
+    // 0.381966 makes the edges of a five-pointed star line up.
+    const double inner = o.rest.size() > 2 ? ParseNumber(o.rest[2], step) : 0.381966;
+    if (points < 3 || points > 64 || points != std::floor(points))
+      Fail(step, "a star has 3 to 64 points");
+    PaintPolygon(canvas,
+                 StarCorners({o.numbers[0], o.numbers[1]}, o.numbers[2], turn,
+                             static_cast<int32_t>(points), inner),
+                 o.colour);
   } else {
     Fail(step, "unknown word");
   }

@@ -14,9 +14,13 @@
 //   cross x,y,w,C          a cross of bands of width w through (x, y), edge to edge
 //   saltire w,C            diagonal bands of width w from corner to corner
 //   disc cx,cy,r,C         a disc
+//   ring cx,cy,r,w,C       a ring of width w inside radius r
 //   pie cx,cy,r,a0,a1,C    the sector from angle a0 to a1 (degrees, clockwise
 //                          from the fly side)
-//   star cx,cy,r,C[,a]     a five-pointed star of outer radius r, turned a degrees
+//   star cx,cy,r,C[,a[,n[,i]]]  a star of outer radius r turned a degrees, with
+//                          n points (5) and inner radius i times r (regular)
+//   clip x0,y0,x1,y1       later steps paint only inside this rectangle
+//   clip off               they paint the whole flag again
 // Stripe edges fall on whole pixels; every other shape is smoothed.
 #pragma once
 
