@@ -23,4 +23,18 @@ const CFlagEntry* FindFlag(std::string_view code) {
 
 FlagImage DrawFlag(const CFlagEntry& entry) { return PaintFlag(entry.description); }
 
+std::vector<uint32_t> DrawFlagStrip() {
+  const size_t width = kFlags.size() * kFlagSize;
+  std::vector<uint32_t> strip(width * kFlagSize);
+  for (size_t cell = 0; cell < kFlags.size(); ++cell) {
+    const FlagImage image = DrawFlag(kFlags[cell]);
+    for (size_t row = 0; row < kFlagSize; ++row) {
+      for (size_t column = 0; column < kFlagSize; ++column) {
+        strip[row * width + cell * kFlagSize + column] = image[row * kFlagSize + column];
+      }
+    }
+  }
+  return strip;
+}
+
 }  // namespace tolmeric

@@ -4,6 +4,7 @@
 // strip.
 #pragma once
 
+#include <cstdint>
 #include <string_view>
 #include <vector>
 
@@ -27,5 +28,9 @@ const CFlagEntry* FindFlag(std::string_view code);
 
 // The entry's flag drawn as a language file's 32 by 32 image.
 FlagImage DrawFlag(const CFlagEntry& entry);
+
+// Every flag side by side in the table's order, as the tool's flag strip:
+// colour values row-major, 32 rows of 32 times the table's size.
+std::vector<uint32_t> DrawFlagStrip();
 
 }  // namespace tolmeric
