@@ -37,7 +37,7 @@ const char* const kHelp =
     "                 pseudo: padding in percent of each text's length (default 35)\n"
     "  --no-accents   pseudo: keep the letters\n";
 
-// --pseudo and its options; PERCENT is 0 to 1000. Returns -1 to go on, or
+// --pseudo and its options. Returns -1 to go on, or
 // 2 after printing a usage error.
 int ReadPseudoSettings(const CArgParser& parser, std::optional<CPseudoSettings>& pseudo) {
   try {
@@ -53,8 +53,9 @@ int ReadPseudoSettings(const CArgParser& parser, std::optional<CPseudoSettings>&
       const std::string value = parser.Value("lengthen");
       const bool digits = !value.empty() && value.size() <= 4 &&
                           value.find_first_not_of("0123456789") == std::string::npos;
-      if (!digits || std::stoi(value) > 1000) {
-        throw UsageError("--lengthen " + value + ": a percentage from 0 to 1000");
+      if (!digits || std::stoi(value) > kMaxLengthenPercent) {
+        throw UsageError("--lengthen " + value + ": a percentage from 0 to " +
+                         std::to_string(kMaxLengthenPercent));
       }
       settings.lengthenPercent = std::stoi(value);
     }

@@ -1,5 +1,7 @@
 #include "translation/PseudoLocalizer.h"
 
+#include <algorithm>
+
 #include "translation/TextNode.h"
 
 namespace tolmeric {
@@ -104,7 +106,8 @@ std::u16string PseudoLocalize(std::u16string_view text, const CPseudoSettings& s
   std::u16string out;
   if (settings.addBegin) out += settings.beginText;
   out += settings.accents ? Accented(label) : std::u16string(label);
-  const size_t percent = settings.lengthenPercent > 0 ? static_cast<size_t>(settings.lengthenPercent) : 0;
+  const auto percent =
+      static_cast<size_t>(std::clamp(settings.lengthenPercent, 0, kMaxLengthenPercent));
   out.append((label.size() * percent + 99) / 100, kPadding);
   out += accelerator;
   if (settings.addEnd) out += settings.endText;

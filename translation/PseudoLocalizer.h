@@ -13,9 +13,12 @@ namespace tolmeric {
 
 class CTextNode;
 
+inline constexpr int32_t kMaxLengthenPercent = 1000;
+
 struct CPseudoSettings {
   bool accents = true;
-  // Padding added, in percent of the text's length, rounded up.
+  // Padding added, in percent of the text's length, rounded up; taken as
+  // 0 to kMaxLengthenPercent.
   int32_t lengthenPercent = 35;
   bool addBegin = true;
   std::u16string beginText = u"[";

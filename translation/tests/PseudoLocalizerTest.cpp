@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+
 #include "translation/TextNode.h"
 #include "translation/Utf.h"
 #include "translation/tests/SampleTree.h"
@@ -55,12 +57,14 @@ TEST(PseudoLocalizer, LengtheningAndMarkers) {
   struct Case {
     const char16_t* text;
     CPseudoSettings settings;
-    const char16_t* expected;
+    std::u16string expected;
   };
   const Case cases[] = {
       {u"Open", Settings(false, 35, u"[", u"]"), u"[Open~~]"},          // 1.4 rounds up
       {u"Open", Settings(false, 0, u"[", u"]"), u"[Open]"},
       {u"Open", Settings(false, 100), u"Open~~~~"},
+      {u"Open", Settings(false, -5), u"Open"},
+      {u"ab", Settings(false, 1 << 30), std::u16string(u"ab") + std::u16string(20, u'~')},  // at most ten times
       {u"Save\n", Settings(false, 35, u"[", u"]"), u"[Save~~]\n"},
       {u"&Open\tCtrl+O", Settings(false, 35, u"[", u"]"), u"[&Open~~\tCtrl+O]"},
       {u"Title", Settings(true, 20, u">>", nullptr), u">>\u0162\u00EE\u0163\u013C\u00E9~"},
