@@ -1,6 +1,6 @@
 #include "runtime/LanguageFileReader.h"
 
-#include "runtime/RuntimePlatform.h"
+#include "runtime/RuntimeModule.h"
 #include "runtime/StringFunctions.h"
 #include "translation/MessageSink.h"
 #include "translation/Utf.h"

@@ -9,7 +9,7 @@
 #include "framework/MessageBox.h"
 #include "framework/WinApp.h"
 #include "runtime/FlagBitmap.h"
-#include "runtime/RuntimeState.h"
+#include "runtime/RuntimeModule.h"
 #include "runtime/StringFunctions.h"
 #include "runtime/TranslatedString.h"
 #include "runtime/TranslationModule.h"
@@ -26,8 +26,7 @@ constexpr UINT kProbeMessage = WM_APP + 7;
 class Win32PlatformTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    SetRuntimePlatform(nullptr);
-    ResetTranslationState();
+    module_.Activate();
     profilePath_ = folder_.Path() / "Demo.INI";
     profile_ = profilePath_.wstring();
     app_.m_pszProfileName = profile_.c_str();
@@ -38,7 +37,6 @@ class Win32PlatformTest : public ::testing::Test {
     });
   }
   void TearDown() override {
-    ResetTranslationState();
     AfxSetMessageBoxHandler({});
     CWin32Platform::SetCallWndProcHandler({});
     CWin32Platform::SetCallWndProcRetHandler({});
@@ -57,6 +55,8 @@ class Win32PlatformTest : public ::testing::Test {
 
   CTempFolder folder_;
   CWinApp app_{L"Demo"};
+  CWin32Platform platform_;
+  CRuntimeModule module_{platform_};
   std::filesystem::path profilePath_;
   std::wstring profile_;
   std::vector<std::wstring> messages_;
