@@ -86,11 +86,13 @@ TEST_F(Win32MenuTranslationTest, FrameMenusAreTranslatedAtLoadFrame) {
 }
 
 // Owns a context menu: opens it and reads it while it is open, at a timer
-// that the menu loop delivers while it waits for the user.
+// that the menu loop delivers while it waits for the user; then presses the
+// keys given, or closes it.
 class CMenuOwner : public CFrameWnd {
  public:
-  std::vector<std::wstring> Open(HMENU popup) {
+  std::vector<std::wstring> Open(HMENU popup, std::vector<WPARAM> keys = {}) {
     popup_ = popup;
+    keys_ = std::move(keys);
     seen_.clear();
     ::SetTimer(m_hWnd, kTimer, 20, nullptr);
     ::TrackPopupMenu(popup, TPM_LEFTALIGN, 10, 10, 0, m_hWnd, nullptr);
@@ -103,7 +105,8 @@ class CMenuOwner : public CFrameWnd {
     if (message == WM_TIMER && wParam == kTimer && popup_) {
       seen_ = MenuTexts(popup_);
       popup_ = nullptr;
-      ::EndMenu();
+      if (keys_.empty()) ::EndMenu();
+      for (WPARAM key : keys_) ::PostMessageW(m_hWnd, WM_KEYDOWN, key, 0);
     }
     return CFrameWnd::OnWndMsg(message, wParam, lParam, result);
   }
@@ -111,6 +114,7 @@ class CMenuOwner : public CFrameWnd {
  private:
   static constexpr UINT_PTR kTimer = 7;
   HMENU popup_ = nullptr;
+  std::vector<WPARAM> keys_;
   std::vector<std::wstring> seen_;
 };
 
@@ -144,6 +148,34 @@ TEST_F(Win32MenuTranslationTest, ContextMenuIsTranslatedWhenItOpensAndAfterASwit
   EXPECT_TEXTS(MenuTexts(other.GetSubMenu(0)->m_hMenu),
                (std::vector<std::wstring>{L"Co&uper", L"C&oller"}));
   owner->DestroyWindow();
+}
+
+TEST_F(Win32MenuTranslationTest, LanguageItemChosenFromARealMenuOpensTheSwitchDialogOnce) {
+  const std::wstring german = Write("german.tra", *GermanLanguage());
+  ASSERT_TRUE(StartAutomaticTranslation(german.c_str(), L"Demo", FALSE, TRUE, TRUE));
+  auto* frame = new CMenuOwner;
+  ASSERT_TRUE(frame->LoadFrame(kFrame, WS_OVERLAPPEDWINDOW, nullptr, nullptr));
+  TranslateWindowMenus(frame);
+  frame->ShowWindow(SW_SHOW);
+  const HMENU file = ::GetSubMenu(::GetMenu(frame->m_hWnd), 0);
+  // The language item is the last of the first popup.
+  const struct {
+    const char* name;
+    std::vector<WPARAM> keys;
+    int opened;
+  } cases[] = {
+      {"language item chosen", {VK_UP, VK_RETURN}, 1},
+      {"another item highlighted before choosing", {VK_UP, VK_UP, VK_RETURN}, 0},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    switchDialogs_ = 0;
+    frame->Open(file, c.keys);
+    // The command a chosen item posts reaches the frame, not the hooks.
+    PumpMessages();
+    EXPECT_EQ(switchDialogs_, c.opened);
+  }
+  frame->DestroyWindow();
 }
 
 }  // namespace
