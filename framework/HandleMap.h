@@ -38,12 +38,23 @@ class CHandleMap {
     return temporary.get();
   }
 
-  // A handle that gets a permanent object loses its temporary one.
-  void SetPermanent(Handle handle, Object* object) {
+  // Makes object the permanent object of handle; false when the object
+  // holds a handle already or handle is null. A handle that gets a permanent
+  // object loses its temporary one.
+  bool Attach(Object& object, Handle handle) {
+    if (object.*HandleOf || !handle) return false;
     RemoveTemporary(handle);
-    permanent_[handle] = object;
+    object.*HandleOf = handle;
+    permanent_[handle] = &object;
+    return true;
   }
-  void RemovePermanent(Handle handle) { permanent_.erase(handle); }
+  // Gives the object's handle up; returns it.
+  Handle Detach(Object& object) {
+    Handle handle = object.*HandleOf;
+    if (handle) permanent_.erase(handle);
+    object.*HandleOf = nullptr;
+    return handle;
+  }
 
   void DeleteTemporary() {
     auto temporaries = std::move(temporary_);

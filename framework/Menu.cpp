@@ -27,19 +27,9 @@ CMenu* CMenu::FromHandlePermanent(HMENU menu) { return MenuMap().LookupPermanent
 
 void CMenu::DeleteTempMap() { MenuMap().DeleteTemporary(); }
 
-BOOL CMenu::Attach(HMENU menu) {
-  if (m_hMenu || !menu) return FALSE;
-  m_hMenu = menu;
-  MenuMap().SetPermanent(menu, this);
-  return TRUE;
-}
+BOOL CMenu::Attach(HMENU menu) { return MenuMap().Attach(*this, menu); }
 
-HMENU CMenu::Detach() {
-  HMENU menu = m_hMenu;
-  if (menu) MenuMap().RemovePermanent(menu);
-  m_hMenu = nullptr;
-  return menu;
-}
+HMENU CMenu::Detach() { return MenuMap().Detach(*this); }
 
 BOOL CMenu::CreateMenu() { return Attach(::CreateMenu()); }
 

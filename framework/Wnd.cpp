@@ -33,19 +33,9 @@ CWnd* CWnd::FromHandlePermanent(HWND window) { return WindowMap().LookupPermanen
 
 void CWnd::DeleteTempMap() { WindowMap().DeleteTemporary(); }
 
-BOOL CWnd::Attach(HWND window) {
-  if (m_hWnd || !window) return FALSE;
-  m_hWnd = window;
-  WindowMap().SetPermanent(window, this);
-  return TRUE;
-}
+BOOL CWnd::Attach(HWND window) { return WindowMap().Attach(*this, window); }
 
-HWND CWnd::Detach() {
-  HWND window = m_hWnd;
-  if (window) WindowMap().RemovePermanent(window);
-  m_hWnd = nullptr;
-  return window;
-}
+HWND CWnd::Detach() { return WindowMap().Detach(*this); }
 
 void CWnd::GetWindowText(CString& text) const {
   std::wstring buffer(static_cast<size_t>(::GetWindowTextLengthW(m_hWnd)) + 1, L'\0');

@@ -17,12 +17,6 @@
 namespace tolmeric::testing {
 namespace {
 
-constexpr UINT kFindDialog = 100;
-constexpr UINT kPrintDialog = 110;
-constexpr UINT kGeneralPage = 120;
-constexpr UINT kAdvancedPage = 130;
-constexpr UINT kExtraPage = 140;
-constexpr UINT kFrame = 300;
 
 const std::vector<std::wstring> kFindGerman = {L"Suchen",     L"Suchen nach:", L"",
                                                L"Groß/Klein", L"OK",           L"Abbrechen"};
@@ -104,7 +98,8 @@ TEST_F(Win32DialogTranslationTest, DialogsAreTranslatedWhenTheyOpen) {
   }
 }
 
-INT_PTR CALLBACK PageProcedure(HWND, UINT message, WPARAM, LPARAM) {
+// A dialog procedure with nothing of its own to do.
+INT_PTR CALLBACK PlainDialogProcedure(HWND, UINT message, WPARAM, LPARAM) {
   return message == WM_INITDIALOG;
 }
 
@@ -116,7 +111,7 @@ HWND OpenSheet() {
     pages[i].dwSize = sizeof(PROPSHEETPAGEW);
     pages[i].hInstance = ::GetModuleHandleW(nullptr);
     pages[i].pszTemplate = MAKEINTRESOURCEW(templates[i]);
-    pages[i].pfnDlgProc = &PageProcedure;
+    pages[i].pfnDlgProc = &PlainDialogProcedure;
   }
   // The first page's tab label comes from its description.
   pages[0].dwFlags = PSP_USETITLE;
@@ -176,6 +171,11 @@ TEST_F(Win32DialogTranslationTest, SwitchTranslatesEveryOpenWindowAgain) {
   auto* frame = new CTranslatedFrame;
   ASSERT_TRUE(frame->LoadFrame(kFrame, WS_OVERLAPPEDWINDOW, nullptr, nullptr));
   EXPECT_TEXTS(DialogTexts(find.m_hWnd), kFindGerman);
+  // A dialog the framework knows nothing of gets a window object for the
+  // time of the switch only.
+  HWND bare = ::CreateDialogParamW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(kFindDialog),
+                                   nullptr, &PlainDialogProcedure, 0);
+  ASSERT_NE(bare, nullptr);
 
   // Closed before the switch: dropped from the registry, never touched.
   HWND closed = print.m_hWnd;
@@ -183,6 +183,9 @@ TEST_F(Win32DialogTranslationTest, SwitchTranslatesEveryOpenWindowAgain) {
   ASSERT_TRUE(SwitchTranslationFile(french.c_str()));
   EXPECT_TEXTS(DialogTexts(find.m_hWnd), kFindFrench);
   EXPECT_TEXTS(DialogTexts(replaceDialog.m_hWnd), kReplaceFrench);
+  EXPECT_TEXTS(DialogTexts(bare), kFindFrench);
+  EXPECT_EQ(CWnd::FromHandlePermanent(bare), nullptr);
+  ::DestroyWindow(bare);
   EXPECT_FALSE(Registered(closed));
   EXPECT_TRUE(Registered(find.m_hWnd));
   EXPECT_TEXTS(MenuTexts(frame->GetMenu()->m_hMenu),

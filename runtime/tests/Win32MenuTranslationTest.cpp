@@ -14,10 +14,6 @@
 namespace tolmeric::testing {
 namespace {
 
-constexpr UINT kFrame = 300;
-constexpr UINT kDocumentMenu = 310;
-constexpr UINT kContextMenu = 320;
-constexpr UINT kLongItem = 323;
 
 const std::vector<std::wstring> kMainGerman = {
     L"&Datei",   L"  Ö&ffnen", L"  -",         L"  &Zuletzt", L"    Erste",

@@ -20,6 +20,17 @@
 
 namespace tolmeric::testing {
 
+// The test executable's resources (TestResources.rc).
+inline constexpr UINT kFindDialog = 100;
+inline constexpr UINT kPrintDialog = 110;
+inline constexpr UINT kGeneralPage = 120;
+inline constexpr UINT kAdvancedPage = 130;
+inline constexpr UINT kExtraPage = 140;
+inline constexpr UINT kFrame = 300;           // title string and menu
+inline constexpr UINT kDocumentMenu = 310;
+inline constexpr UINT kContextMenu = 320;
+inline constexpr UINT kLongItem = 323;        // added by the test, not in the resources
+
 // A node of a language file's tree: the application's text, the translation
 // and the nodes below.
 struct TextSpec {
