@@ -129,25 +129,32 @@ void CDialogIndex::Build(const CTextNode* category) {
   category_ = category;
   if (!category) return;
   dialogs_.reserve(static_cast<size_t>(category->childCount));
-  // The subtree sizes of one dialog's children, grouped by text in stored
-  // order.
-  std::unordered_map<std::u16string_view, std::vector<int32_t>> groups;
+  // One dialog's children on one side: text and subtree size, grouped by
+  // text with stored order kept inside each group.
+  std::vector<std::pair<std::u16string_view, int32_t>> children;
   for (int32_t i = 0; i < category->childCount; ++i) {
     const CTextNode& dialog = *category->ChildAt(i);
     dialogs_.push_back({dialog.childCount, dialog.CountNodes() - 1});
     for (int32_t s : {kSideBase, kSideText}) {
       Side& side = sides_[s];
       side.captions[ComparedText(dialog, s)].push_back(i);
-      groups.clear();
+      children.clear();
       for (int32_t k = 0; k < dialog.childCount; ++k) {
         const CTextNode& child = *dialog.ChildAt(k);
-        groups[ComparedText(child, s)].push_back(child.CountNodes());
+        children.emplace_back(ComparedText(child, s), child.CountNodes());
       }
-      for (const auto& [text, sizes] : groups) {
+      std::stable_sort(children.begin(), children.end(),
+                       [](const auto& a, const auto& b) { return a.first < b.first; });
+      for (size_t first = 0; first < children.size();) {
+        size_t end = first;
         const int32_t start = static_cast<int32_t>(side.prefixNodes.size());
         int32_t sum = 0;
-        for (int32_t size : sizes) side.prefixNodes.push_back(sum += size);
-        side.children[text].push_back({i, static_cast<int32_t>(sizes.size()), start});
+        for (; end < children.size() && children[end].first == children[first].first; ++end) {
+          side.prefixNodes.push_back(sum += children[end].second);
+        }
+        side.children[children[first].first].push_back(
+            {i, static_cast<int32_t>(end - first), start});
+        first = end;
       }
     }
   }

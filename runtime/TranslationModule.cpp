@@ -27,8 +27,9 @@ constexpr char16_t kProfileFileMissingMessage[] =
 
 // Reads the whole language file at path. Throws CFileError when the file
 // cannot be opened, ends early or is damaged.
-std::unique_ptr<CLanguageData> ReadLanguageData(const std::u16string& path) {
-  CArchive archive = OpenLanguageFile(path);
+std::unique_ptr<CLanguageData> ReadLanguageData(IRuntimePlatform& platform,
+                                                const std::u16string& path) {
+  CArchive archive = OpenLanguageFile(platform, path);
   auto data = std::make_unique<CLanguageData>();
   data->Serialize(archive);
   return data;
@@ -135,7 +136,7 @@ bool CRuntimeModule::StartAutomaticTranslation(const std::u16string& defaultFile
 bool CRuntimeModule::LoadLanguage(const std::u16string& path, bool showMessages) {
   std::unique_ptr<CLanguageData> data;
   try {
-    data = ReadLanguageData(path);
+    data = ReadLanguageData(platform_, path);
   } catch (const CFileError&) {
     // The held data, its file name and the registries stay as they are: the
     // windows translated with it are still on screen.
@@ -167,7 +168,7 @@ bool CRuntimeModule::SwitchTranslationFile(const std::u16string& path) {
 
   std::unique_ptr<CLanguageData> loaded;
   try {
-    loaded = ReadLanguageData(path);
+    loaded = ReadLanguageData(platform_, path);
   } catch (const CFileError&) {
     return false;
   }

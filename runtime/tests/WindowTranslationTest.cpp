@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "runtime/MenuItemSnapshot.h"
 #include "runtime/TranslationModule.h"
 #include "runtime/tests/FakeWindowSystem.h"
 #include "runtime/tests/RuntimeFixture.h"
@@ -298,6 +299,22 @@ TEST_F(WindowTranslationTest, PurgeDropsRepeatedAndDeadEntriesKeepingOrder) {
             (std::vector<CWindowRegistry::Entry>{{b, 0, windows_.At(b).menu, false},
                                                  {child, 0, 0, false},
                                                  {0, 0, windows_.At(child).menu, true}}));
+}
+
+// A menu that (through a damaged or hostile program) contains itself is read
+// to a bounded depth, and the registry's submenu search ends too.
+TEST_F(WindowTranslationTest, AMenuContainingItselfEndsTheWalks) {
+  Hold();
+  const WindowId frame = windows_.AddWindow(0, u"Demo");
+  const MenuId bar = windows_.At(frame).menu = windows_.AddMenu("popup \"&File\"\n  item 1 \"&Open\"\n");
+  windows_.MenuAt(windows_.SubMenu(bar, 0)).items.push_back({u"Again", -1, bar, false});
+  const auto snapshot = CMenuItemSnapshot::Take(windows_, bar);
+  // Followed deep, but not without end.
+  EXPECT_GT(snapshot->ItemCount(), kMaxMenuDepth);
+  EXPECT_LT(snapshot->ItemCount(), 4 * kMaxMenuDepth);
+  module_->TranslateWindowMenus(frame);
+  EXPECT_TRUE(module_->State().menuRegistry->ContainsMenu(windows_.SubMenu(bar, 0)));
+  EXPECT_FALSE(module_->State().menuRegistry->ContainsMenu(0x7777));
 }
 
 }  // namespace
