@@ -237,13 +237,23 @@ TEST_F(Win32DialogTranslationTest, AnotherLibrarysHooksStillSeeEveryMessage) {
   ASSERT_TRUE(find.Create(kFindDialog));
   EXPECT_TEXTS(DialogTexts(find.m_hWnd), kFindGerman);
   find.DestroyWindow();
+  // After the shut-down the module's hooks are gone: nothing is translated.
+  ExitTranslation();
+  EXPECT_EQ(module_->State().callWndProcHook, nullptr);
+  CDialog later;
+  ASSERT_TRUE(later.Create(kFindDialog));
+  EXPECT_TEXTS(DialogTexts(later.m_hWnd),
+               (std::vector<std::wstring>{L"Find", L"Find what:", L"", L"Match case", L"OK",
+                                          L"Cancel"}));
+  later.DestroyWindow();
   ::DestroyWindow(window);
   ::UnhookWindowsHookEx(before);
   ::UnhookWindowsHookEx(after);
 
   EXPECT_EQ(ForeignLog(),
             (std::vector<std::string>{"before 1", "after 1 -> 0", "before 2", "after 2 -> 0",
-                                      "before 3", "after 3 -> 0", "init dialog"}));
+                                      "before 3", "after 3 -> 0", "init dialog",
+                                      "init dialog"}));
 }
 
 TEST_F(Win32DialogTranslationTest, LanguageItemOpensTheSwitchDialogWhenChosen) {

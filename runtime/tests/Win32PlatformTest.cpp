@@ -18,16 +18,9 @@
 namespace tolmeric::testing {
 namespace {
 
-// The real Win32 platform with an application object whose profile lives in
-// a file of the test's folder.
+// The real Win32 platform, with language files made from recipes.
 class Win32PlatformTest : public CWin32ModuleTest {
  protected:
-  Win32PlatformTest() {
-    profilePath_ = folder_.Path() / "Demo.INI";
-    profile_ = profilePath_.wstring();
-    app_.m_pszProfileName = profile_.c_str();
-  }
-
   using CWin32ModuleTest::Write;
   std::u16string Write(const std::string& name, const LanguageRecipe& recipe) {
     const std::u16string path = folder_.File(name);
@@ -39,9 +32,6 @@ class Win32PlatformTest : public CWin32ModuleTest {
   static std::u16string U16(const std::wstring& text) {
     return std::u16string(text.begin(), text.end());
   }
-
-  std::filesystem::path profilePath_;
-  std::wstring profile_;
 };
 
 LanguageRecipe German(std::u16string language = u"Deutsch") {

@@ -170,6 +170,7 @@ void ExpectTexts(const char* file, int line, const std::vector<std::wstring>& ac
 }
 
 CWin32ModuleTest::CWin32ModuleTest() : module_(std::make_unique<CRuntimeModule>(platform_)) {
+  app_.m_pszProfileName = profile_.c_str();
   module_->Activate();
   module_->SetSwitchDialogOpener([this] { ++switchDialogs_; });
   AfxSetMessageBoxHandler([this](LPCTSTR text, UINT type, UINT) {

@@ -8,6 +8,7 @@
 
 #include <windows.h>
 
+#include <filesystem>
 #include <memory>
 #include <string>
 #include <vector>
@@ -74,8 +75,8 @@ void ExpectTexts(const char* file, int line, const std::vector<std::wstring>& ac
   ::tolmeric::testing::ExpectTexts(__FILE__, __LINE__, (actual), (expected))
 
 // A whole module on the real Win32 platform, active for one test, with an
-// application object, message boxes answered by the test, and the switch
-// dialog replaced by a counter.
+// application object whose profile is a file in the test's folder, message
+// boxes answered by the test, and the switch dialog replaced by a counter.
 class CWin32ModuleTest : public ::testing::Test {
  protected:
   CWin32ModuleTest();
@@ -85,6 +86,8 @@ class CWin32ModuleTest : public ::testing::Test {
   std::wstring Write(const std::string& name, CLanguageData& data);
 
   CTempFolder folder_;
+  std::filesystem::path profilePath_ = folder_.Path() / "Demo.INI";
+  std::wstring profile_ = profilePath_.wstring();
   CWinApp app_{L"Demo"};
   CWin32Platform platform_;
   std::unique_ptr<CRuntimeModule> module_;
