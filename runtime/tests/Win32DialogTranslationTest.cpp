@@ -256,42 +256,5 @@ TEST_F(Win32DialogTranslationTest, AnotherLibrarysHooksStillSeeEveryMessage) {
                                       "init dialog"}));
 }
 
-TEST_F(Win32DialogTranslationTest, LanguageItemOpensTheSwitchDialogWhenChosen) {
-  ASSERT_TRUE(LoadTranslationFile(Write("german.tra", *GermanLanguage()).c_str()));
-  HWND window = ::CreateWindowExW(0, L"STATIC", L"owner", WS_OVERLAPPED, 0, 0, 10, 10, nullptr,
-                                  nullptr, ::GetModuleHandleW(nullptr), nullptr);
-  const WPARAM language = MAKEWPARAM(kDefaultLanguageCommandId, MF_HILITE);
-  const WPARAM other = MAKEWPARAM(301, MF_HILITE);
-  struct Step {
-    UINT message;
-    WPARAM wParam;
-  };
-  const Step select{WM_MENUSELECT, language};
-  const Step selectOther{WM_MENUSELECT, other};
-  const Step capture{WM_CAPTURECHANGED, 0};
-  const Step command{WM_COMMAND, kDefaultLanguageCommandId};
-  const Step otherCommand{WM_COMMAND, 301};
-  const struct {
-    const char* name;
-    std::vector<Step> steps;
-    int opened;
-  } cases[] = {
-      {"chosen from the menu", {select, capture}, 1},
-      {"another item highlighted in between", {select, selectOther, capture}, 0},
-      {"capture change without a highlight", {capture}, 0},
-      {"opened once, not again at the next capture change", {select, capture, capture}, 1},
-      {"the command sent to a window", {command}, 1},
-      {"another command", {otherCommand}, 0},
-  };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.name);
-    switchDialogs_ = 0;
-    ::SendMessageW(window, WM_MENUSELECT, MAKEWPARAM(0, 0xFFFF), 0);  // the menu closed
-    for (const Step& step : c.steps) ::SendMessageW(window, step.message, step.wParam, 0);
-    EXPECT_EQ(switchDialogs_, c.opened);
-  }
-  ::DestroyWindow(window);
-}
-
 }  // namespace
 }  // namespace tolmeric::testing
