@@ -103,11 +103,14 @@ INT_PTR CALLBACK PlainDialogProcedure(HWND, UINT message, WPARAM, LPARAM) {
   return message == WM_INITDIALOG;
 }
 
-// A property sheet of three pages, modeless, so its texts can be read.
+// A tab label longer than any fixed buffer, and its translation.
+const std::wstring kLongLabel(1500, L'E');
+
+// A property sheet of four pages, modeless, so its texts can be read.
 HWND OpenSheet() {
-  PROPSHEETPAGEW pages[3] = {};
-  const UINT templates[3] = {kGeneralPage, kAdvancedPage, kExtraPage};
-  for (int i = 0; i < 3; ++i) {
+  PROPSHEETPAGEW pages[4] = {};
+  const UINT templates[4] = {kGeneralPage, kAdvancedPage, kExtraPage, kExtraPage};
+  for (int i = 0; i < 4; ++i) {
     pages[i].dwSize = sizeof(PROPSHEETPAGEW);
     pages[i].hInstance = ::GetModuleHandleW(nullptr);
     pages[i].pszTemplate = MAKEINTRESOURCEW(templates[i]);
@@ -116,12 +119,14 @@ HWND OpenSheet() {
   // The first page's tab label comes from its description.
   pages[0].dwFlags = PSP_USETITLE;
   pages[0].pszTitle = L"General";
+  pages[3].dwFlags = PSP_USETITLE;
+  pages[3].pszTitle = kLongLabel.c_str();
   PROPSHEETHEADERW header{};
   header.dwSize = sizeof(header);
   header.dwFlags = PSH_PROPSHEETPAGE | PSH_MODELESS;
   header.hInstance = ::GetModuleHandleW(nullptr);
   header.pszCaption = L"Settings";
-  header.nPages = 3;
+  header.nPages = 4;
   header.ppsp = pages;
   return reinterpret_cast<HWND>(::PropertySheetW(&header));
 }
@@ -133,9 +138,11 @@ TEST_F(Win32DialogTranslationTest, PropertySheetTabsTakeDialogCaptionsThenString
   HWND sheet = OpenSheet();
   ASSERT_NE(sheet, nullptr);
   PumpMessages();
-  // A dialog caption, a string-table string, and a label found nowhere.
-  EXPECT_TEXTS(SheetTexts(sheet), (std::vector<std::wstring>{L"Einstellungen", L"Allgemein",
-                                                              L"Erweitert", L"Extra"}));
+  // A dialog caption, a string-table string, a label found nowhere, and a
+  // label read whole however long.
+  EXPECT_TEXTS(SheetTexts(sheet),
+               (std::vector<std::wstring>{L"Einstellungen", L"Allgemein", L"Erweitert", L"Extra",
+                                          std::wstring(1500, L'e')}));
   HWND page = reinterpret_cast<HWND>(::SendMessageW(sheet, PSM_GETCURRENTPAGEHWND, 0, 0));
   EXPECT_TEXTS(DialogTexts(page),
                (std::vector<std::wstring>{L"Allgemein", L"Benutzername:", L"Company:"}));

@@ -73,7 +73,9 @@ std::unique_ptr<CLanguageData> TestLanguage(const Words& w) {
   LanguageRecipe recipe;
   recipe.languageName = w.language;
   recipe.languagePrompt = u"Sprache";
-  recipe.stringTables = {{{u"Settings", w.settings}, {u"Advanced", w.advanced}}};
+  recipe.stringTables = {{{u"Settings", w.settings},
+                          {u"Advanced", w.advanced},
+                          {std::u16string(1500, u'E'), std::u16string(1500, u'e')}}};
   const std::vector<TextSpec> dialogs = {
       {u"Find", w.find, {{u"Find what:", w.findWhat}, {u"Match case", w.matchCase},
                          {u"OK", u"OK"}, {u"Cancel", w.cancel}}},
@@ -134,11 +136,11 @@ std::vector<std::wstring> SheetTexts(HWND sheet) {
   HWND tabs = reinterpret_cast<HWND>(::SendMessageW(sheet, PSM_GETTABCONTROL, 0, 0));
   const int count = static_cast<int>(::SendMessageW(tabs, TCM_GETITEMCOUNT, 0, 0));
   for (int i = 0; i < count; ++i) {
-    wchar_t label[256] = {};
+    wchar_t label[4096] = {};
     TCITEMW item{};
     item.mask = TCIF_TEXT;
     item.pszText = label;
-    item.cchTextMax = 256;
+    item.cchTextMax = 4096;
     ::SendMessageW(tabs, TCM_GETITEMW, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&item));
     texts.push_back(item.pszText);
   }

@@ -35,6 +35,9 @@ inline constexpr UINT kLongItem = 323;        // added by the test, not in the r
 // A node of a language file's tree: the application's text, the translation
 // and the nodes below.
 struct TextSpec {
+  TextSpec(std::u16string baseText, std::u16string translation, std::vector<TextSpec> below = {})
+      : base(std::move(baseText)), text(std::move(translation)), children(std::move(below)) {}
+
   std::u16string base;
   std::u16string text;
   std::vector<TextSpec> children;
@@ -50,7 +53,7 @@ std::unique_ptr<CLanguageData> MakeLanguage(const LanguageRecipe& recipe,
 // The test application's texts in German and in French: its dialogs
 // ("Find", "Print", "Replace", the page "General"), its menus
 // (IDR_MAINFRAME, IDR_DOCUMENT, IDR_CONTEXT) and a few strings ("Settings",
-// "Advanced"), with the standard switch dialog (the language item's text is
+// "Advanced", 1500 times "E"), with the standard switch dialog (the language item's text is
 // "Steuerelement 9").
 std::unique_ptr<CLanguageData> GermanLanguage();
 std::unique_ptr<CLanguageData> FrenchLanguage();
