@@ -5,7 +5,6 @@
 
 #include <gtest/gtest.h>
 
-#include <set>
 #include <string>
 #include <vector>
 
@@ -19,56 +18,25 @@ constexpr uint32_t kLanguageId = 19987;
 constexpr intptr_t kTitledPage = 0x500;  // a page description with its own title
 constexpr intptr_t kPlainPage = 0x600;
 
-// Handles of the fake tree, filled in before the table is read.
-struct Tree {
-  WindowId dialog = 0, sheet = 0, page = 0;
-  MenuId registered = 0, context = 0;
-};
+// The fake tree's windows and menus, by role.
+enum Role { kNone, kDialog, kSheet, kPage, kRegistered, kContext, kRoles };
+// wParam values: the language item (with menu-select flags in the high word
+// or without), another item, or a menu of the tree by role.
+constexpr uintptr_t kLanguageItem = kLanguageId;
+constexpr uintptr_t kLanguageItemWithFlags = 0x80900000u | kLanguageId;
+constexpr uintptr_t kOtherItem = 1234;
+constexpr uintptr_t kMenuRole = 0x10000000;  // plus a role
 
 enum class When { kBefore, kAfter };
 
 struct Step {
   When when;
   uint32_t message;
-  // Selects the window (or menu, for wParam) of the tree.
-  WindowId (*window)(const Tree&);
-  uintptr_t (*wParam)(const Tree&);
+  Role window;
+  uintptr_t wParam;
   intptr_t lParam;
-  std::vector<CHookAction> (*expected)(const Tree&);
+  const char* expected;  // the actions, as Describe writes them
 };
-
-WindowId Dialog(const Tree& t) { return t.dialog; }
-WindowId Sheet(const Tree& t) { return t.sheet; }
-WindowId Page(const Tree& t) { return t.page; }
-uintptr_t Zero(const Tree&) { return 0; }
-uintptr_t LanguageItem(const Tree&) { return kLanguageId; }
-// A menu select's wParam: the item in the low word, flags in the high word.
-uintptr_t LanguageItemWithFlags(const Tree&) { return 0x80900000u | kLanguageId; }
-uintptr_t OtherItem(const Tree&) { return 1234; }
-uintptr_t RegisteredMenu(const Tree& t) { return t.registered; }
-uintptr_t ContextMenu(const Tree& t) { return t.context; }
-
-std::vector<CHookAction> Nothing(const Tree&) { return {}; }
-std::vector<CHookAction> OpenSwitch(const Tree&) { return {{Kind::kOpenSwitchDialog}}; }
-std::vector<CHookAction> DialogMode0(const Tree& t) {
-  return {{Kind::kTranslateDialog, t.dialog, 0, kModeDialog}};
-}
-std::vector<CHookAction> PageMode1(const Tree& t) {
-  return {{Kind::kTranslateDialog, t.page, 0, kModePageWithTitle}};
-}
-std::vector<CHookAction> PageMode3(const Tree& t) {
-  return {{Kind::kTranslateDialog, t.page, 0, kModePage}};
-}
-std::vector<CHookAction> EnableRegistered(const Tree& t) {
-  return {{Kind::kEnableLanguageItem, 0, t.registered}};
-}
-std::vector<CHookAction> EnableContext(const Tree& t) {
-  return {{Kind::kEnableLanguageItem, 0, t.context}};
-}
-std::vector<CHookAction> EnableAndTranslateContext(const Tree& t) {
-  return {{Kind::kEnableLanguageItem, 0, t.context}, {Kind::kTranslatePopupMenu, 0, t.context}};
-}
-std::vector<CHookAction> ForgetDialog(const Tree& t) { return {{Kind::kForgetWindow, t.dialog}}; }
 
 struct Sequence {
   const char* name;
@@ -78,67 +46,93 @@ struct Sequence {
 const std::vector<Sequence>& Sequences() {
   constexpr auto B = When::kBefore;
   constexpr auto A = When::kAfter;
+  constexpr uintptr_t registered = kMenuRole + kRegistered;
+  constexpr uintptr_t context = kMenuRole + kContext;
   static const std::vector<Sequence> sequences = {
       {"the language item chosen from a menu opens the switch dialog once",
-       {{B, kMsgMenuSelect, Dialog, LanguageItemWithFlags, 0, Nothing},
-        {B, kMsgCaptureChanged, Dialog, Zero, 0, OpenSwitch},
-        {B, kMsgCaptureChanged, Dialog, Zero, 0, Nothing}}},
+       {{B, kMsgMenuSelect, kDialog, kLanguageItemWithFlags, 0, ""},
+        {B, kMsgCaptureChanged, kDialog, 0, 0, "open switch dialog;"},
+        {B, kMsgCaptureChanged, kDialog, 0, 0, ""}}},
       {"another item selected in between prevents it",
-       {{B, kMsgMenuSelect, Dialog, LanguageItem, 0, Nothing},
-        {B, kMsgMenuSelect, Dialog, OtherItem, 0, Nothing},
-        {B, kMsgCaptureChanged, Dialog, Zero, 0, Nothing}}},
+       {{B, kMsgMenuSelect, kDialog, kLanguageItem, 0, ""},
+        {B, kMsgMenuSelect, kDialog, kOtherItem, 0, ""},
+        {B, kMsgCaptureChanged, kDialog, 0, 0, ""}}},
       {"other messages keep the highlight until the capture goes",
-       {{B, kMsgMenuSelect, Dialog, LanguageItem, 0, Nothing},
-        {B, kMsgCommand, Dialog, OtherItem, 0, Nothing},
-        {A, kMsgCaptureChanged, Dialog, Zero, 0, Nothing},
-        {B, kMsgCaptureChanged, Dialog, Zero, 0, OpenSwitch}}},
+       {{B, kMsgMenuSelect, kDialog, kLanguageItem, 0, ""},
+        {B, kMsgCommand, kDialog, kOtherItem, 0, ""},
+        {A, kMsgCaptureChanged, kDialog, 0, 0, ""},
+        {B, kMsgCaptureChanged, kDialog, 0, 0, "open switch dialog;"}}},
       {"the language command sent to a window opens it directly",
-       {{B, kMsgCommand, Dialog, LanguageItem, 0, OpenSwitch},
-        {A, kMsgCommand, Dialog, LanguageItem, 0, Nothing},
-        {B, kMsgCommand, Dialog, OtherItem, 0, Nothing}}},
+       {{B, kMsgCommand, kDialog, kLanguageItem, 0, "open switch dialog;"},
+        {A, kMsgCommand, kDialog, kLanguageItem, 0, ""},
+        {B, kMsgCommand, kDialog, kOtherItem, 0, ""}}},
       {"a dialog is translated before its initialisation, as mode 0",
-       {{B, kMsgInitDialog, Dialog, Zero, 0, DialogMode0},
-        {A, kMsgInitDialog, Dialog, Zero, 0, Nothing}}},
+       {{B, kMsgInitDialog, kDialog, 0, 0, "translate dialog 1 mode 0;"},
+        {A, kMsgInitDialog, kDialog, 0, 0, ""}}},
       {"a property page takes its mode from the page flags; the sheet is left",
-       {{B, kMsgInitDialog, Page, Zero, kTitledPage, PageMode1},
-        {B, kMsgInitDialog, Page, Zero, kPlainPage, PageMode3},
-        {B, kMsgInitDialog, Sheet, Zero, 0, Nothing}}},
+       {{B, kMsgInitDialog, kPage, 0, kTitledPage, "translate dialog 3 mode 1;"},
+        {B, kMsgInitDialog, kPage, 0, kPlainPage, "translate dialog 3 mode 3;"},
+        {B, kMsgInitDialog, kSheet, 0, 0, ""}}},
       {"a popup gets the language item enabled; only unregistered ones are translated",
-       {{B, kMsgInitMenuPopup, Dialog, RegisteredMenu, 0, EnableRegistered},
-        {A, kMsgInitMenuPopup, Dialog, RegisteredMenu, 0, EnableRegistered},
-        {B, kMsgInitMenuPopup, Dialog, ContextMenu, 0, EnableContext},
-        {A, kMsgInitMenuPopup, Dialog, ContextMenu, 0, EnableAndTranslateContext}}},
+       {{B, kMsgInitMenuPopup, kDialog, registered, 0, "enable 4;"},
+        {A, kMsgInitMenuPopup, kDialog, registered, 0, "enable 4;"},
+        {B, kMsgInitMenuPopup, kDialog, context, 0, "enable 5;"},
+        {A, kMsgInitMenuPopup, kDialog, context, 0, "enable 5;translate popup 5;"}}},
       {"a destroyed window is forgotten after delivery",
-       {{B, kMsgNcDestroy, Dialog, Zero, 0, Nothing},
-        {A, kMsgNcDestroy, Dialog, Zero, 0, ForgetDialog}}},
+       {{B, kMsgNcDestroy, kDialog, 0, 0, ""},
+        {A, kMsgNcDestroy, kDialog, 0, 0, "forget 1;"}}},
   };
   return sequences;
 }
 
+// The actions with handles written as roles.
+std::string Describe(const std::vector<CHookAction>& actions, const uintptr_t (&handles)[kRoles]) {
+  auto role = [&](uintptr_t handle) {
+    for (int r = 0; r < kRoles; ++r) {
+      if (handles[r] == handle) return std::to_string(r);
+    }
+    return std::string("?");
+  };
+  std::string out;
+  for (const CHookAction& action : actions) {
+    switch (action.kind) {
+      case Kind::kOpenSwitchDialog: out += "open switch dialog;"; break;
+      case Kind::kEnableLanguageItem: out += "enable " + role(action.menu) + ";"; break;
+      case Kind::kTranslateDialog:
+        out += "translate dialog " + role(action.window) + " mode " + std::to_string(action.mode) + ";";
+        break;
+      case Kind::kTranslatePopupMenu: out += "translate popup " + role(action.menu) + ";"; break;
+      case Kind::kForgetWindow: out += "forget " + role(action.window) + ";"; break;
+    }
+  }
+  return out;
+}
+
 TEST(HookRouterTest, MessageSequencesAskForTheirActions) {
   CFakeWindowSystem windows;
-  Tree tree;
-  tree.dialog = windows.AddDialog("caption \"Info\"\nchild \"OK\"\n");
-  tree.sheet = windows.AddWindow(0, u"Eigenschaften");
-  windows.At(tree.sheet).tabControl = windows.AddWindow(tree.sheet, u"tabs");
-  tree.page = windows.AddDialog("caption \"Seite\"\n", tree.sheet);
+  uintptr_t handles[kRoles] = {};
+  handles[kDialog] = windows.AddDialog("caption \"Info\"\nchild \"OK\"\n");
+  handles[kSheet] = windows.AddWindow(0, u"Eigenschaften");
+  windows.At(handles[kSheet]).tabControl = windows.AddWindow(handles[kSheet], u"tabs");
+  handles[kPage] = windows.AddDialog("caption \"Seite\"\n", handles[kSheet]);
   windows.SetPageDescriptionFlags(kTitledPage, kPageUseTitle | 0x20);
   windows.SetPageDescriptionFlags(kPlainPage, 0x20);
-  tree.registered = windows.AddMenu("item 1 \"a\"\n");
-  tree.context = windows.AddMenu("item 2 \"b\"\n");
-  const std::set<MenuId> registered{tree.registered};
+  handles[kRegistered] = windows.AddMenu("item 1 \"a\"\n");
+  handles[kContext] = windows.AddMenu("item 2 \"b\"\n");
   const CRouteContext context{windows, kLanguageId,
-                              [&](MenuId menu) { return registered.count(menu) > 0; }};
+                              [&](MenuId menu) { return menu == handles[kRegistered]; }};
 
   for (const Sequence& sequence : Sequences()) {
     CHookRouter router;
     for (size_t i = 0; i < sequence.steps.size(); ++i) {
       const Step& step = sequence.steps[i];
       SCOPED_TRACE(std::string(sequence.name) + ", step " + std::to_string(i));
-      const CMessageRecord record{step.message, step.window(tree), step.wParam(tree), step.lParam};
+      const bool menu = step.wParam > kMenuRole && step.wParam < kMenuRole + kRoles;
+      const uintptr_t wParam = menu ? handles[step.wParam - kMenuRole] : step.wParam;
+      const CMessageRecord record{step.message, handles[step.window], wParam, step.lParam};
       const auto actions = step.when == When::kBefore ? router.BeforeDelivery(record, context)
                                                       : router.AfterDelivery(record, context);
-      EXPECT_EQ(actions, step.expected(tree));
+      EXPECT_EQ(Describe(actions, handles), step.expected);
     }
   }
 }
