@@ -4,27 +4,40 @@
 #include "cli/ArgParser.h"
 #include "cli/CliSession.h"
 #include "cli/Commands.h"
-#include "translation/FileError.h"
+#include "cli/FileKind.h"
+#include "cli/OutputGuard.h"
 #include "translation/LanguageData.h"
-#include "translation/MessageSink.h"
 #include "translation/Project.h"
 
 namespace tolmeric::cli {
 
 namespace {
 
-const char* const kUsage =
-    "usage: tolmeric-cli testfile --input IN.tra --output OUT.tra [--begin TEXT]\n"
-    "                             [--end TEXT] [--no-begin] [--no-end]\n";
-const char* const kHelp =
-    "Writes a test language file: the beginning and the end of every text are\n"
-    "overwritten with markers (texts keep their length), and \" (test)\" is\n"
-    "added to the language name.\n"
-    "\n"
-    "  --begin TEXT   marker for the beginning (default X)\n"
-    "  --end TEXT     marker for the end (default Y)\n"
-    "  --no-begin     leave the beginnings alone\n"
-    "  --no-end       leave the ends alone\n";
+const CommandHelp kHelp = {
+    "testfile",
+    "write a test language file from a language file",
+    "tolmeric-cli testfile --input IN.tra --output OUT.tra [--begin TEXT]\n"
+    "                             [--end TEXT] [--no-begin] [--no-end] [--force]\n",
+    "    Writes a test language file: the beginning and the end of every text are\n"
+    "    overwritten with markers (texts keep their length), and \" (test)\" is\n"
+    "    added to the language name. The input must be a language file, known by\n"
+    "    its content; the output may not be the input.\n",
+    "    --input IN.tra\n"
+    "        The language file to read.\n"
+    "    --output OUT.tra\n"
+    "        The test language file to write; - for standard output. An existing\n"
+    "        file is replaced only when it is a language file.\n"
+    "    --begin TEXT\n"
+    "        Marker for the beginning (default X).\n"
+    "    --end TEXT\n"
+    "        Marker for the end (default Y).\n"
+    "    --no-begin\n"
+    "        Leave the beginnings alone.\n"
+    "    --no-end\n"
+    "        Leave the ends alone.\n"
+    "    --force\n"
+    "        Replace an existing output whatever it holds.\n",
+};
 
 }  // namespace
 
@@ -36,27 +49,24 @@ int RunTestFile(const Arguments& args) {
   parser.AddOption("end");
   parser.AddFlag("no-begin");
   parser.AddFlag("no-end");
-  if (int status = ParseCommand(parser, args, kUsage, kHelp, 0, 0, {"input", "output"});
-      status >= 0) {
+  parser.AddFlag("force");
+  if (int status = ParseCommand(parser, args, kHelp, 0, 0, {"input", "output"}); status >= 0) {
     return status;
   }
 
   CCliSession session;
-  const std::string input = parser.Value("input");
-  try {
-    CRecordingSink sink(&session);
-    std::unique_ptr<CLanguageData> data = LoadLanguageFile(ArgPath(input), &sink);
-    if (sink.shown) {
-      CCliSession::PrintError(input + ": not a language file");
-      return kExitFailure;
-    }
-    std::unique_ptr<CLanguageData> test =
-        MakeTestLanguageData(*data, !parser.Has("no-begin"), ArgText(parser.Value("begin", "X")),
-                             !parser.Has("no-end"), ArgText(parser.Value("end", "Y")));
-    SaveLanguageFile(*test, ArgPath(parser.Value("output")));
-  } catch (const CFileError& error) {
-    CCliSession::PrintError(error.what());
-    return kExitFailure;
+  const NamedFile input{"--input", ArgPath(parser.Value("input"))};
+  const NamedFile output{"--output", ArgPath(parser.Value("output"))};
+  CheckOutputsAreNotInputs({input}, {output});
+  CheckReplaceable(output.path, FileKind::kLanguageFile, parser.Has("force"));
+  const DataFile file = ReadDataFile(input.path, FileKind::kLanguageFile);
+  std::unique_ptr<CLanguageData> test =
+      MakeTestLanguageData(file.Language(), !parser.Has("no-begin"),
+                           ArgText(parser.Value("begin", "X")), !parser.Has("no-end"),
+                           ArgText(parser.Value("end", "Y")));
+  SaveLanguageFile(*test, output.path);
+  if (VerbosityOf(parser) == Verbosity::kVerbose) {
+    std::fprintf(ReportStream({output}), "wrote %s\n", PathText(output.path).c_str());
   }
   return kExitOk;
 }

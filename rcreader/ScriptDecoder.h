@@ -12,8 +12,9 @@ namespace tolmeric {
 // ends. A line ends at a line feed; a carriage return right before it belongs
 // to the line end; no empty line follows a final line feed.
 //
-// A script starting with FF FE is UTF-16LE, one starting with EF BB BF is
-// UTF-8 (the mark is dropped in both). Any other script is read one byte per
+// A script starting with FF FE is UTF-16LE, one starting with FE FF is
+// UTF-16BE, one starting with EF BB BF is UTF-8 (the mark is dropped in
+// all three). Any other script is read one byte per
 // character until a line `#pragma code_page(N)` selects code page N for the
 // lines after it, as the resource compiler does; `code_page(DEFAULT)` returns
 // to one byte per character, and an unknown N changes nothing.
@@ -21,6 +22,11 @@ class CScriptDecoder {
  public:
   explicit CScriptDecoder(std::string bytes);
   ~CScriptDecoder();
+
+  // True for bytes that cannot be a script: a NUL byte outside a UTF-16
+  // script (one with its byte order mark). Such bytes are refused before
+  // they are decoded.
+  static bool IsBinary(const std::string& bytes);
 
   // The next line, or false when none is left.
   bool NextLine(std::u16string& line);
@@ -38,7 +44,7 @@ class CScriptDecoder {
   static int ParseCodePagePragma(const std::u16string& line);
 
  private:
-  enum class Encoding { kBytes, kUtf8, kUtf16 };
+  enum class Encoding { kBytes, kUtf8, kUtf16, kUtf16BigEndian };
 
   bool NextByteLine(std::u16string& line);
   bool NextUtf16Line(std::u16string& line);
