@@ -85,7 +85,9 @@ void CheckOutputsAreNotInputs(const std::vector<NamedFile>& inputs,
       }
     }
     for (size_t j = 0; j < i; ++j) {
-      if (SameFile(outputs[i].path, outputs[j].path)) {
+      const bool bothStandardOutput =
+          IsStandardOutputName(outputs[i].path) && IsStandardOutputName(outputs[j].path);
+      if (bothStandardOutput || SameFile(outputs[i].path, outputs[j].path)) {
         throw UsageError(Describe(outputs[i]) + " is the same file as " + Describe(outputs[j]));
       }
     }

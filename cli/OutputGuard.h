@@ -24,7 +24,7 @@ struct NamedFile {
 bool SameFile(const std::filesystem::path& a, const std::filesystem::path& b);
 
 // Throws UsageError naming both files when an output is an input or two
-// outputs are one file.
+// outputs are one file (or both standard output).
 void CheckOutputsAreNotInputs(const std::vector<NamedFile>& inputs,
                               const std::vector<NamedFile>& outputs);
 

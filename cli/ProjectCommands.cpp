@@ -305,16 +305,20 @@ int RunBuild(const Arguments& args) {
   std::FILE* out = ReportStream(files.outputs);
   ScanReport report{project->scriptCount(), data.root.get(), problems,
                     ScanWarnings(project->scriptPaths, data.root.get())};
-  const int status = FinishScan(report, parser.Has("strict"), VerbosityOf(parser), out);
   const Verbosity verbosity = VerbosityOf(parser);
-  if (verbosity == Verbosity::kVerbose) {
-    std::fprintf(out, "wrote %s\n", PathText(projectFile).c_str());
-    for (size_t i = files.outputs.size(); i-- > 1;) {
-      std::fprintf(out, "wrote %s\n", PathText(files.outputs[i].path).c_str());
-    }
+  const int status = FinishScan(report, parser.Has("strict"), verbosity, out);
+  // Written in this order: the log, the project, the test language file,
+  // the language file; the last is always named, the others with -v.
+  std::vector<fs::path> written;
+  if (!logFile.empty() && !IsStandardOutputName(logFile)) written.push_back(logFile);
+  written.push_back(projectFile);
+  for (size_t i = files.outputs.size(); i-- > 0;) {
+    if (files.outputs[i].role != "--log") written.push_back(files.outputs[i].path);
   }
-  if (verbosity != Verbosity::kQuiet) {
-    std::fprintf(out, "wrote %s\n", PathText(files.outputs[0].path).c_str());
+  for (size_t i = 0; i < written.size() && verbosity != Verbosity::kQuiet; ++i) {
+    if (verbosity == Verbosity::kVerbose || i + 1 == written.size()) {
+      std::fprintf(out, "wrote %s\n", PathText(written[i]).c_str());
+    }
   }
   return status;
 }
