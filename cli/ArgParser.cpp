@@ -6,7 +6,10 @@ namespace {
 const std::vector<std::string> kNoValues;
 }
 
-void CArgParser::AddFlag(const std::string& name) { flags_.insert(name); }
+void CArgParser::AddFlag(const std::string& name, char letter) {
+  flags_.insert(name);
+  if (letter != 0) letters_[letter] = name;
+}
 
 void CArgParser::AddOption(const std::string& name, bool repeatable) {
   options_[name] = repeatable;
@@ -18,7 +21,10 @@ void CArgParser::Parse(const std::vector<std::string>& args) {
     const std::string& arg = args[i];
     if (optionsEnded || arg.size() < 2 || arg.compare(0, 2, "--") != 0) {
       if (!optionsEnded && arg.size() > 1 && arg[0] == '-') {
-        throw UsageError("unknown option " + arg);
+        auto letter = letters_.find(arg[1]);
+        if (arg.size() != 2 || letter == letters_.end()) throw UsageError("unknown option " + arg);
+        seen_.insert(letter->second);
+        continue;
       }
       operands_.push_back(arg);
       continue;

@@ -18,13 +18,14 @@ class UsageError : public std::runtime_error {
 
 class CArgParser {
  public:
-  // A flag: "--name" without a value.
-  void AddFlag(const std::string& name);
+  // A flag: "--name" without a value; with a letter also "-l".
+  void AddFlag(const std::string& name, char letter = 0);
   // An option with a value: "--name VALUE" or "--name=VALUE". Repeatable
   // options collect every value; others keep the last and refuse a second.
   void AddOption(const std::string& name, bool repeatable = false);
 
-  // Parses the arguments after the command name. "--" ends the options.
+  // Parses the arguments after the command name. "--" ends the options;
+  // "-" alone is an operand (standard output or input).
   // Throws UsageError for an unknown option, a missing value or a flag
   // given a value.
   void Parse(const std::vector<std::string>& args);
@@ -36,6 +37,7 @@ class CArgParser {
 
  private:
   std::set<std::string> flags_;
+  std::map<char, std::string> letters_;  // short flag -> name
   std::map<std::string, bool> options_;  // name -> repeatable
   std::map<std::string, std::vector<std::string>> values_;
   std::set<std::string> seen_;

@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <initializer_list>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -23,6 +24,22 @@ inline constexpr int kExitOk = 0;
 inline constexpr int kExitFailure = 1;
 inline constexpr int kExitUsage = 2;
 
+// A command that cannot do its work for a reason it names: exit status 1,
+// the message printed after "tolmeric-cli: ".
+class CommandError : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+// The manual page of a command, printed by --help.
+struct CommandHelp {
+  const char* name;         // "scan"
+  const char* summary;      // what it does, in one line
+  const char* synopsis;     // "tolmeric-cli scan ...", continuation lines indented
+  const char* description;  // paragraphs, each line indented by four blanks
+  const char* options;      // the command's own options, or ""
+};
+
 class CCliSession : public IMessageSink {
  public:
   CCliSession();
@@ -36,6 +53,8 @@ class CCliSession : public IMessageSink {
 
   // Prints "tolmeric-cli: " and the message on stderr.
   static void PrintError(const std::string& message);
+  // Prints "tolmeric-cli: warning: " and the message on stderr.
+  static void PrintWarning(const std::string& message);
 
  private:
   CToolStringTable strings_;
@@ -44,13 +63,19 @@ class CCliSession : public IMessageSink {
   CRuntimeModule module_{platform_};
 };
 
-// Parses a command's arguments, declaring --help. Prints the usage and help
-// for --help (status 0), or the error and the usage for a usage error
-// (status 2); returns -1 when the command should go on. SIZE_MAX as
-// maxOperands allows any number; a required option missing is a usage error.
-int ParseCommand(CArgParser& parser, const std::vector<std::string>& args, const char* usage,
-                 const char* help, size_t minOperands, size_t maxOperands,
+// Parses a command's arguments, declaring -h/--help, -q/--quiet and
+// -v/--verbose. Prints the manual page for --help (status 0), or the error
+// and the synopsis for a usage error (status 2); returns -1 when the command
+// should go on. SIZE_MAX as maxOperands allows any number; a required option
+// missing is a usage error.
+int ParseCommand(CArgParser& parser, const std::vector<std::string>& args, const CommandHelp& help,
+                 size_t minOperands, size_t maxOperands,
                  std::initializer_list<const char*> requiredOptions = {});
+
+// What a command prints besides errors: nothing but errors and warnings
+// (-q), the usual lines, or also every file read and written (-v).
+enum class Verbosity { kQuiet, kNormal, kVerbose };
+Verbosity VerbosityOf(const CArgParser& parser);
 
 // Command-line arguments are UTF-8; texts of the system are UTF-16.
 std::u16string ArgText(const std::string& argument);
@@ -61,5 +86,10 @@ std::string PathText(const std::filesystem::path& path);
 
 // Writes UTF-8 text to a file, replacing it only once it is complete.
 void SaveTextFile(const std::filesystem::path& path, const std::string& text);
+
+// A name stored in a project as a path of this system; CommandError naming
+// the project when it cannot be one (an unpaired surrogate).
+std::filesystem::path StoredPath(const std::filesystem::path& folder, const std::u16string& stored,
+                                 const std::filesystem::path& project);
 
 }  // namespace tolmeric::cli

@@ -4,8 +4,7 @@
 #include "cli/ArgParser.h"
 #include "cli/CliSession.h"
 #include "cli/Commands.h"
-#include "translation/Archive.h"
-#include "translation/FileError.h"
+#include "cli/FileKind.h"
 #include "translation/LanguageData.h"
 #include "translation/Project.h"
 #include "translation/TextTreeDump.h"
@@ -14,29 +13,19 @@ namespace tolmeric::cli {
 
 namespace {
 
-const char* const kUsage = "usage: tolmeric-cli dump [--json] FILE\n";
-const char* const kHelp =
-    "Prints a language file (.tra) or a project file (.lxp): the header, for a\n"
-    "project its settings and scripts, then the tree, one node per line:\n"
-    "kind number1 number2 state \"base text\" \"text\", indented by depth.\n"
-    "\n"
-    "  --json   print the same as one JSON object\n";
-
-const std::u16string kMagic = u"_LEXIVANE__LANGUAGE_FILE_";
-
-// The extension tells a language file from a project; for other names a
-// language file is known by its magic at the start.
-bool IsLanguageFile(const std::vector<uint8_t>& bytes, const std::filesystem::path& path) {
-  const std::u16string extension = path.extension().u16string();
-  if (extension == u".tra" || extension == u".TRA") return true;
-  if (extension == u".lxp" || extension == u".LXP") return false;
-  CArchive archive = CArchive::ForLoading(bytes, path);
-  try {
-    return archive.ReadString() == kMagic;
-  } catch (const CFileError&) {
-    return false;
-  }
-}
+const CommandHelp kHelp = {
+    "dump",
+    "print a language file or a project",
+    "tolmeric-cli dump [--json] FILE\n",
+    "    Prints a language file or a project file, whichever FILE holds (known by\n"
+    "    its content, never by its name): the header, for a project its settings\n"
+    "    and scripts, then the tree, one node per line, indented by depth: the\n"
+    "    kind by name, the base text, the size of dialogs and controls, the text\n"
+    "    when it differs (translated), and the state when something is missing.\n"
+    "    A file that is neither, or cannot be read whole, prints nothing.\n",
+    "    --json\n"
+    "        Print the same as one JSON object, with every number.\n",
+};
 
 // A short fingerprint of the flag, so that two dumps show whether their
 // flags differ without printing 1024 values.
@@ -59,21 +48,17 @@ class CTextDump {
  public:
   void Line(const char* name, const std::string& value) { out += std::string(name) + ": " + value + "\n"; }
   void Text(const char* name, const std::u16string& value) { Line(name, QuoteText(value)); }
-  void Number(const char* name, int64_t value) { Line(name, std::to_string(value)); }
   void Bool(const char* name, bool value) { Line(name, value ? "yes" : "no"); }
   std::string out;
 };
 
 void DumpHeaderText(CTextDump& dump, const CLanguageData& data) {
-  dump.Text("programName", data.programName);
-  dump.Text("programVersion", data.programVersion);
-  dump.Text("languageName", data.languageName);
-  dump.Text("headerText4", data.headerText4);
-  dump.Text("headerText5", data.headerText5);
-  dump.Number("formatNumber", data.formatNumber);
-  dump.Number("fileFlags", data.fileFlags);
-  dump.Number("fileValue", data.fileValue);
-  dump.Number("reservedValue", data.reservedValue);
+  dump.Text("program", data.programName);
+  dump.Text("program version", data.programVersion);
+  dump.Text("language", data.languageName);
+  if (!data.headerText4.empty()) dump.Text("header text 4", data.headerText4);
+  if (!data.headerText5.empty()) dump.Text("header text 5", data.headerText5);
+  dump.Bool("automatic switch", data.SupportsAutoSwitch());
   dump.Line("flag", FlagText(data.flagImage));
 }
 
@@ -81,26 +66,31 @@ std::string DumpText(const CLanguageData& data, const CProject* project) {
   CTextDump dump;
   if (project != nullptr) {
     dump.Line("file", "project");
-    dump.Text("projectPath", project->projectPath);
-    dump.Text("languageFileName", project->languageFileName);
-    dump.Bool("testVersion", project->testVersion);
-    dump.Bool("autoInstall", project->autoInstall);
-    dump.Bool("replaceBegin", project->replaceBegin);
-    dump.Text("beginText", project->beginText);
-    dump.Bool("replaceEnd", project->replaceEnd);
-    dump.Text("endText", project->endText);
-    dump.Number("scripts", project->scriptCount());
+    dump.Text("project path", project->projectPath);
+    dump.Text("language file", project->languageFileName);
+    dump.Bool("automatic installation", project->autoInstall);
+    dump.Bool("test version", project->testVersion);
+    if (project->testVersion) {
+      dump.Line("test marks", (project->replaceBegin ? QuoteText(project->beginText) : "none") +
+                                  " at the beginning, " +
+                                  (project->replaceEnd ? QuoteText(project->endText) : "none") +
+                                  " at the end");
+    }
+    dump.Line("scripts", std::to_string(project->scriptCount()));
     for (const std::u16string& script : project->scriptPaths) dump.out += "  " + QuoteText(script) + "\n";
-    if (project->defaultCodePage != 0) dump.Number("defaultCodePage", project->defaultCodePage);
+    if (project->defaultCodePage != 0) {
+      dump.Line("default code page", std::to_string(project->defaultCodePage));
+    }
   } else {
-    dump.Line("file", "language");
+    dump.Line("file", "language file");
   }
   DumpHeaderText(dump, data);
   if (data.root == nullptr) {
     dump.Line("tree", "none");
   } else {
-    dump.Number("tree", data.root->CountNodes());
-    dump.out += DumpTextTree(*data.root);
+    const int32_t nodes = data.root->CountNodes();
+    dump.Line("tree", std::to_string(nodes) + (nodes == 1 ? " node" : " nodes"));
+    dump.out += DumpTextTreeReadable(*data.root);
   }
   return dump.out;
 }
@@ -161,30 +151,13 @@ std::string DumpJson(const CLanguageData& data, const CProject* project) {
 int RunDump(const Arguments& args) {
   CArgParser parser;
   parser.AddFlag("json");
-  if (int status = ParseCommand(parser, args, kUsage, kHelp, 1, 1); status >= 0) return status;
+  if (int status = ParseCommand(parser, args, kHelp, 1, 1); status >= 0) return status;
 
   CCliSession session;
-  const std::filesystem::path path = ArgPath(parser.Operands().front());
-  try {
-    CArchive archive = CArchive::OpenForLoading(path);
-    archive.SetMessageSink(&session);
-    std::unique_ptr<CProject> project;
-    CLanguageData language;
-    const CLanguageData* data = &language;
-    if (IsLanguageFile(archive.Bytes(), path)) {
-      language.Serialize(archive);
-    } else {
-      project = std::make_unique<CProject>();
-      project->Serialize(archive);
-      data = project->languageData.get();
-    }
-    std::string out = parser.Has("json") ? DumpJson(*data, project.get())
-                                         : DumpText(*data, project.get());
-    std::fwrite(out.data(), 1, out.size(), stdout);
-  } catch (const CFileError& error) {
-    CCliSession::PrintError(error.what());
-    return kExitFailure;
-  }
+  const DataFile file = ReadDataFile(ArgPath(parser.Operands().front()));
+  const std::string out = parser.Has("json") ? DumpJson(file.Language(), file.project.get())
+                                             : DumpText(file.Language(), file.project.get());
+  std::fwrite(out.data(), 1, out.size(), stdout);
   return kExitOk;
 }
 

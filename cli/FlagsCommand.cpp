@@ -15,14 +15,17 @@ namespace tolmeric::cli {
 
 namespace {
 
-const char* const kUsage = "usage: tolmeric-cli flags [--strip FILE.bmp]\n";
-const char* const kHelp =
-    "Lists the flags a language file can carry, one a line: the code that\n"
-    "--flag takes and the language's name, in the order of the tool's flag\n"
-    "strip.\n"
-    "\n"
-    "  --strip FILE.bmp   write the flags side by side as a 24-bit bitmap, 32 by\n"
-    "                     32 pixels each, light grey around every flag\n";
+const CommandHelp kHelp = {
+    "flags",
+    "list the flags a language file can carry",
+    "tolmeric-cli flags [--strip FILE.bmp]\n",
+    "    Lists the flags a language file can carry, one a line: the code that\n"
+    "    --flag takes and the language's name, in the order of the tool's flag\n"
+    "    strip.\n",
+    "    --strip FILE.bmp\n"
+    "        Write the flags side by side as a 24-bit bitmap, 32 by 32 pixels\n"
+    "        each, light grey around every flag.\n",
+};
 
 void PutU16(std::vector<uint8_t>& out, uint32_t value) {
   out.push_back(static_cast<uint8_t>(value));
@@ -68,7 +71,7 @@ std::vector<uint8_t> BitmapFile(const std::vector<uint32_t>& pixels, uint32_t wi
 int RunFlags(const Arguments& args) {
   CArgParser parser;
   parser.AddOption("strip");
-  if (int status = ParseCommand(parser, args, kUsage, kHelp, 0, 0); status >= 0) return status;
+  if (int status = ParseCommand(parser, args, kHelp, 0, 0); status >= 0) return status;
 
   if (parser.Has("strip")) {
     const std::vector<uint32_t> strip = DrawFlagStrip();

@@ -1,8 +1,6 @@
 #include "cli/LanguageOptions.h"
 
-#include <algorithm>
 #include <cstdio>
-#include <initializer_list>
 #include <string>
 
 #include "cli/CliSession.h"
@@ -23,36 +21,10 @@ int ParseCodePage(const std::string& text) {
   return CCodePageDecoder::IsSupported(value) ? value : 0;
 }
 
-// "  OPTION" padded to column, then the lines of text, each further one
-// indented to column.
-std::string OptionHelp(const std::string& option, std::initializer_list<const char*> lines,
-                       size_t column) {
-  std::string help = "  " + option;
-  help.resize(std::max(help.size() + 1, column), ' ');
-  for (const char* line : lines) {
-    if (help.back() == '\n') help.append(column, ' ');
-    help += line;
-    help += '\n';
-  }
-  return help;
-}
-
 }  // namespace
 
-std::string FlagOptionHelp(size_t column) {
-  return OptionHelp("--flag CODE", {"the language file's flag (tolmeric-cli flags lists them)"},
-                    column);
-}
-
-std::string CodePageOptionHelp(size_t column) {
-  return OptionHelp("--code-page N",
-                    {"read scripts without byte-order mark or code_page pragma in",
-                     "Windows code page N (874, 932, 936, 949, 950, 1250 to 1258,",
-                     "65001), as the resource compiler's /c option does"},
-                    column);
-}
-
-int ReadLanguageOptions(const CArgParser& parser, const char* usage, CLanguageOptions& options) {
+int ReadLanguageOptions(const CArgParser& parser, const CommandHelp& help,
+                        CLanguageOptions& options) {
   try {
     if (parser.Has("code-page")) {
       const std::string value = parser.Value("code-page");
@@ -66,7 +38,7 @@ int ReadLanguageOptions(const CArgParser& parser, const char* usage, CLanguageOp
     }
   } catch (const UsageError& error) {
     CCliSession::PrintError(error.what());
-    std::fputs(usage, stderr);
+    std::fprintf(stderr, "usage: %s", help.synopsis);
     return kExitUsage;
   }
   return -1;

@@ -3,9 +3,6 @@
 // (--code-page N).
 #pragma once
 
-#include <cstddef>
-#include <string>
-
 #include "cli/ArgParser.h"
 #include "translation/FlagTable.h"
 
@@ -16,14 +13,24 @@ struct CLanguageOptions {
   const CFlagEntry* flag = nullptr;  // null: not given
 };
 
-// Help lines of the two options, their texts starting at column (counted
-// from 0) as the command's other options do.
-std::string FlagOptionHelp(size_t column);
-std::string CodePageOptionHelp(size_t column);
+// The manual page's entries of the two options, in the form of the other
+// options of a command (string literals, so that a command's option text can
+// be joined with them).
+#define TOLMERIC_FLAG_OPTION_HELP                                      \
+  "    --flag CODE\n"                                                  \
+  "        The language file's flag (tolmeric-cli flags lists them).\n"
+#define TOLMERIC_CODE_PAGE_OPTION_HELP                                   \
+  "    --code-page N\n"                                                  \
+  "        Read scripts without byte-order mark or code_page pragma in\n" \
+  "        Windows code page N (874, 932, 936, 949, 950, 1250 to 1258,\n"  \
+  "        65001), as the resource compiler's /c option does.\n"
+
+struct CommandHelp;
 
 // Reads the options the command declared. Returns -1 to go on, or 2 after
-// printing a usage error for a code page the reader does not know or an
-// unknown flag.
-int ReadLanguageOptions(const CArgParser& parser, const char* usage, CLanguageOptions& options);
+// printing a usage error (with the command's synopsis) for a code page the
+// reader does not know or an unknown flag.
+int ReadLanguageOptions(const CArgParser& parser, const CommandHelp& help,
+                        CLanguageOptions& options);
 
 }  // namespace tolmeric::cli

@@ -7,12 +7,12 @@
 #include "cli/CliSession.h"
 #include "cli/LanguageOptions.h"
 #include "cli/Commands.h"
+#include "cli/OutputGuard.h"
 #include "cli/ProgressBar.h"
 #include "cli/ScanSummary.h"
 #include "runtime/StringFunctions.h"
 #include "translation/Archive.h"
 #include "translation/AtomicFile.h"
-#include "translation/FileError.h"
 #include "translation/LanguageData.h"
 #include "translation/Project.h"
 #include "translation/Utf.h"
@@ -21,22 +21,46 @@ namespace tolmeric::cli {
 
 namespace {
 
-const char* const kUsage =
-    "usage: tolmeric-cli scan --output OUT.tra [--log LOG] [--auto-install]\n"
-    "                         [--program NAME] [--version VER] [--language NAME]\n"
-    "                         [--flag CODE] [--code-page N] SCRIPT.rc...\n";
-
-const std::string kHelp = std::string(
-    "Scans resource scripts, in the order given, into one language file.\n"
+const CommandHelp kHelp = {
+    "scan",
+    "scan resource scripts into a language file",
+    "tolmeric-cli scan --output OUT.tra [--log LOG] [--auto-install] [--strict]\n"
+    "                         [--force] [--program NAME] [--version VER]\n"
+    "                         [--language NAME] [--flag CODE] [--code-page N]\n"
+    "                         SCRIPT.rc...\n",
+    "    Reads the resource scripts, in the order given, and writes their dialogs,\n"
+    "    menus and string tables as one language file. Statements the scan cannot\n"
+    "    read are problems: they go to the log, and their number to the summary\n"
+    "    line on standard output. An empty script, and scripts without any\n"
+    "    dialog, menu or string table, give a warning. A script holding NUL bytes\n"
+    "    (other than a UTF-16 script with its byte order mark) is refused.\n"
     "\n"
-    "  --output OUT.tra   the language file to write\n"
-    "  --log LOG          write the problem log there (UTF-8)\n"
-    "  --auto-install     add the standard language switch dialog and mark the\n"
-    "                     file as supporting the automatic switch\n"
-    "  --program NAME     program name (default: the first script's name)\n"
-    "  --version VER      program version (default: 1.0)\n"
-    "  --language NAME    language name (default: the tool's language)\n") +
-    FlagOptionHelp(21) + CodePageOptionHelp(21);
+    "    The language file and the log are written as one: when either cannot be\n"
+    "    written, neither is touched. An output that is one of the scripts, or\n"
+    "    the other output, is refused before anything is read.\n",
+    "    --output OUT.tra\n"
+    "        The language file to write; - writes it to standard output (the\n"
+    "        summary then goes to standard error). An existing file is replaced\n"
+    "        only when it is a language file.\n"
+    "    --log LOG\n"
+    "        Write the problem log there (UTF-8; - for standard output). An\n"
+    "        existing file is replaced only when it is a problem log.\n"
+    "    --force\n"
+    "        Replace existing outputs whatever they hold.\n"
+    "    --strict\n"
+    "        Exit with 1 when the scan had problems or warnings (for CI).\n"
+    "    --auto-install\n"
+    "        Add the standard language switch dialog and mark the file as\n"
+    "        supporting the automatic switch.\n"
+    "    --program NAME\n"
+    "        Program name (default: the first script's name).\n"
+    "    --version VER\n"
+    "        Program version (default: 1.0); tolmeric-cli --version prints the\n"
+    "        tool's own.\n"
+    "    --language NAME\n"
+    "        Language name (default: the tool's language).\n"
+    TOLMERIC_FLAG_OPTION_HELP TOLMERIC_CODE_PAGE_OPTION_HELP,
+};
 
 // The first script's file name without folder and without its last
 // extension; a dot that starts the name is no extension.
@@ -60,60 +84,68 @@ int RunScan(const Arguments& args) {
   parser.AddOption("flag");
   parser.AddOption("code-page");
   parser.AddFlag("auto-install");
-  if (int status = ParseCommand(parser, args, kUsage, kHelp.c_str(), 1, SIZE_MAX, {"output"});
-      status >= 0) {
+  parser.AddFlag("force");
+  parser.AddFlag("strict");
+  if (int status = ParseCommand(parser, args, kHelp, 1, SIZE_MAX, {"output"}); status >= 0) {
     return status;
   }
   CLanguageOptions options;
-  if (int status = ReadLanguageOptions(parser, kUsage, options); status >= 0) return status;
+  if (int status = ReadLanguageOptions(parser, kHelp, options); status >= 0) return status;
 
   CCliSession session;
   std::vector<std::u16string> scripts;
-  for (const std::string& operand : parser.Operands()) scripts.push_back(ArgText(operand));
+  std::vector<NamedFile> inputs;
+  for (const std::string& operand : parser.Operands()) {
+    scripts.push_back(ArgText(operand));
+    inputs.push_back({"script", ArgPath(operand)});
+  }
+  std::vector<NamedFile> outputs = {{"--output", ArgPath(parser.Value("output"))}};
+  if (parser.Has("log")) outputs.push_back({"--log", ArgPath(parser.Value("log"))});
+  CheckOutputsAreNotInputs(inputs, outputs);
+  const bool force = parser.Has("force");
+  CheckReplaceable(outputs[0].path, FileKind::kLanguageFile, force);
+  if (outputs.size() > 1) CheckReplaceable(outputs[1].path, FileKind::kLog, force);
   const bool autoInstall = parser.Has("auto-install");
 
-  try {
-    // The scan of a project over the scripts as given.
-    CProject scan;
-    scan.scriptPaths = scripts;
-    scan.autoInstall = autoInstall;
-    scan.defaultCodePage = options.codePage;
-    CProgressBar progress(stderr);
-    int32_t problems = 0;
-    const std::u16string log = scan.BuildLanguageData(&progress, &problems);
-    progress.Finish();
+  // The scan of a project over the scripts as given.
+  CProject scan;
+  scan.scriptPaths = scripts;
+  scan.autoInstall = autoInstall;
+  scan.defaultCodePage = options.codePage;
+  CProgressBar progress(stderr);
+  int32_t problems = 0;
+  const std::u16string log = scan.BuildLanguageData(&progress, &problems);
+  progress.Finish();
 
-    CLanguageData& data = *scan.languageData;
-    data.SetAutoSwitch(autoInstall);
-    if (options.flag != nullptr) data.flagImage = DrawFlag(*options.flag);
-    data.programName = parser.Has("program") ? ArgText(parser.Value("program"))
-                                             : ProgramNameOf(scripts.front());
-    data.programVersion = ArgText(parser.Value("version", "1.0"));
-    if (parser.Has("language")) {
-      data.languageName = ArgText(parser.Value("language"));
-    } else {
-      LoadTranslatedString(data.languageName, kStrDefaultLanguage);
-    }
-
-    // The language file and the log are saved as one: when either cannot
-    // be written, neither target is touched.
-    const std::filesystem::path output = ArgPath(parser.Value("output"));
-    CArchive archive = CArchive::ForStoring(output);
-    data.Serialize(archive);
-    std::vector<PendingFile> files = {{output, archive.Bytes()}};
-    if (parser.Has("log")) {
-      const std::string text = ToUtf8(log);
-      files.push_back({ArgPath(parser.Value("log")), std::vector<uint8_t>(text.begin(), text.end())});
-    }
-    SaveFilesAtomically(files);
-    std::string summary =
-        ScanSummary(static_cast<int32_t>(scripts.size()), data.root.get(), problems);
-    std::printf("%s\n", summary.c_str());
-  } catch (const CFileError& error) {
-    CCliSession::PrintError(error.what());
-    return kExitFailure;
+  CLanguageData& data = *scan.languageData;
+  data.SetAutoSwitch(autoInstall);
+  if (options.flag != nullptr) data.flagImage = DrawFlag(*options.flag);
+  data.programName =
+      parser.Has("program") ? ArgText(parser.Value("program")) : ProgramNameOf(scripts.front());
+  data.programVersion = ArgText(parser.Value("version", "1.0"));
+  if (parser.Has("language")) {
+    data.languageName = ArgText(parser.Value("language"));
+  } else {
+    LoadTranslatedString(data.languageName, kStrDefaultLanguage);
   }
-  return kExitOk;
+
+  CArchive archive = CArchive::ForStoring(outputs[0].path);
+  data.Serialize(archive);
+  std::vector<PendingFile> files = {{outputs[0].path, archive.Bytes()}};
+  if (outputs.size() > 1) {
+    const std::string text = ToUtf8(log);
+    files.push_back({outputs[1].path, std::vector<uint8_t>(text.begin(), text.end())});
+  }
+  SaveFilesAtomically(files);
+
+  std::FILE* out = ReportStream(outputs);
+  const Verbosity verbosity = VerbosityOf(parser);
+  if (verbosity == Verbosity::kVerbose) {
+    for (const NamedFile& output : outputs) std::fprintf(out, "wrote %s\n", PathText(output.path).c_str());
+  }
+  ScanReport report{static_cast<int32_t>(scripts.size()), data.root.get(), problems,
+                    ScanWarnings(scripts, data.root.get())};
+  return FinishScan(report, parser.Has("strict"), verbosity, out);
 }
 
 }  // namespace tolmeric::cli

@@ -6,9 +6,9 @@
 #include "cli/ArgParser.h"
 #include "cli/CliSession.h"
 #include "cli/Commands.h"
-#include "translation/FileError.h"
+#include "cli/FileKind.h"
+#include "cli/OutputGuard.h"
 #include "translation/LanguageData.h"
-#include "translation/MessageSink.h"
 #include "translation/Project.h"
 #include "translation/PseudoLocalizer.h"
 
@@ -16,26 +16,41 @@ namespace tolmeric::cli {
 
 namespace {
 
-const char* const kUsage =
-    "usage: tolmeric-cli testfile --input IN.tra --output OUT.tra [--begin TEXT]\n"
-    "                             [--end TEXT] [--no-begin] [--no-end]\n"
-    "                             [--pseudo [--lengthen PERCENT] [--no-accents]]\n";
-const char* const kHelp =
-    "Writes a test language file: the beginning and the end of every text are\n"
-    "overwritten with markers (texts keep their length), and \" (test)\" is\n"
-    "added to the language name.\n"
-    "\n"
-    "  --begin TEXT   marker for the beginning (default X)\n"
-    "  --end TEXT     marker for the end (default Y)\n"
-    "  --no-begin     leave the beginnings alone\n"
-    "  --no-end       leave the ends alone\n"
-    "  --pseudo       pseudo-localise instead: accented look-alike letters, each\n"
-    "                 text lengthened and framed by the markers (default [ and ]);\n"
-    "                 printf conversions, &hotkeys, escapes, line ends and the\n"
-    "                 accelerator after a tab stay as they are\n"
-    "  --lengthen PERCENT\n"
-    "                 pseudo: padding in percent of each text's length (default 35)\n"
-    "  --no-accents   pseudo: keep the letters\n";
+const CommandHelp kHelp = {
+    "testfile",
+    "write a test language file from a language file",
+    "tolmeric-cli testfile --input IN.tra --output OUT.tra [--begin TEXT]\n"
+    "                             [--end TEXT] [--no-begin] [--no-end] [--force]\n"
+    "                             [--pseudo [--lengthen PERCENT] [--no-accents]]\n",
+    "    Writes a test language file: the beginning and the end of every text are\n"
+    "    overwritten with markers (texts keep their length), and \" (test)\" is\n"
+    "    added to the language name. The input must be a language file, known by\n"
+    "    its content; the output may not be the input.\n",
+    "    --input IN.tra\n"
+    "        The language file to read.\n"
+    "    --output OUT.tra\n"
+    "        The test language file to write; - for standard output. An existing\n"
+    "        file is replaced only when it is a language file.\n"
+    "    --begin TEXT\n"
+    "        Marker for the beginning (default X).\n"
+    "    --end TEXT\n"
+    "        Marker for the end (default Y).\n"
+    "    --no-begin\n"
+    "        Leave the beginnings alone.\n"
+    "    --no-end\n"
+    "        Leave the ends alone.\n"
+    "    --force\n"
+    "        Replace an existing output whatever it holds.\n"
+    "    --pseudo\n"
+    "        Pseudo-localise instead: accented look-alike letters, each text\n"
+    "        lengthened and framed by the markers (default [ and ]); printf\n"
+    "        conversions, &hotkeys, escapes, line ends and the accelerator after\n"
+    "        a tab stay as they are.\n"
+    "    --lengthen PERCENT\n"
+    "        With --pseudo: padding in percent of each text's length (default 35).\n"
+    "    --no-accents\n"
+    "        With --pseudo: keep the letters.\n",
+};
 
 // --pseudo and its options. Returns -1 to go on, or
 // 2 after printing a usage error.
@@ -66,7 +81,7 @@ int ReadPseudoSettings(const CArgParser& parser, std::optional<CPseudoSettings>&
     pseudo = settings;
   } catch (const UsageError& error) {
     CCliSession::PrintError(error.what());
-    std::fputs(kUsage, stderr);
+    std::fprintf(stderr, "usage: %s", kHelp.synopsis);
     return kExitUsage;
   }
   return -1;
@@ -82,34 +97,30 @@ int RunTestFile(const Arguments& args) {
   parser.AddOption("end");
   parser.AddFlag("no-begin");
   parser.AddFlag("no-end");
+  parser.AddFlag("force");
   parser.AddFlag("pseudo");
   parser.AddOption("lengthen");
   parser.AddFlag("no-accents");
-  if (int status = ParseCommand(parser, args, kUsage, kHelp, 0, 0, {"input", "output"});
-      status >= 0) {
+  if (int status = ParseCommand(parser, args, kHelp, 0, 0, {"input", "output"}); status >= 0) {
     return status;
   }
   std::optional<CPseudoSettings> pseudo;
   if (int status = ReadPseudoSettings(parser, pseudo); status >= 0) return status;
 
   CCliSession session;
-  const std::string input = parser.Value("input");
-  try {
-    CRecordingSink sink(&session);
-    std::unique_ptr<CLanguageData> data = LoadLanguageFile(ArgPath(input), &sink);
-    if (sink.shown) {
-      CCliSession::PrintError(input + ": not a language file");
-      return kExitFailure;
-    }
-    std::unique_ptr<CLanguageData> test =
-        pseudo ? MakePseudoLanguageData(*data, *pseudo)
-               : MakeTestLanguageData(*data, !parser.Has("no-begin"),
-                                      ArgText(parser.Value("begin", "X")), !parser.Has("no-end"),
-                                      ArgText(parser.Value("end", "Y")));
-    SaveLanguageFile(*test, ArgPath(parser.Value("output")));
-  } catch (const CFileError& error) {
-    CCliSession::PrintError(error.what());
-    return kExitFailure;
+  const NamedFile input{"--input", ArgPath(parser.Value("input"))};
+  const NamedFile output{"--output", ArgPath(parser.Value("output"))};
+  CheckOutputsAreNotInputs({input}, {output});
+  CheckReplaceable(output.path, FileKind::kLanguageFile, parser.Has("force"));
+  const DataFile file = ReadDataFile(input.path, FileKind::kLanguageFile);
+  std::unique_ptr<CLanguageData> test =
+      pseudo ? MakePseudoLanguageData(file.Language(), *pseudo)
+             : MakeTestLanguageData(file.Language(), !parser.Has("no-begin"),
+                                    ArgText(parser.Value("begin", "X")), !parser.Has("no-end"),
+                                    ArgText(parser.Value("end", "Y")));
+  SaveLanguageFile(*test, output.path);
+  if (VerbosityOf(parser) == Verbosity::kVerbose) {
+    std::fprintf(ReportStream({output}), "wrote %s\n", PathText(output.path).c_str());
   }
   return kExitOk;
 }

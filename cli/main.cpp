@@ -1,11 +1,17 @@
 // tolmeric-cli: the tool's work from the command line, for scripts and CI.
+// Commands are listed in one table; each takes the arguments after its
+// name and returns its exit status.
 #include <cstdio>
 #include <cstring>
+#include <exception>
+#include <new>
 #include <string>
 #include <vector>
 
+#include "cli/ArgParser.h"
 #include "cli/CliSession.h"
 #include "cli/Commands.h"
+#include "translation/FileError.h"
 
 #ifdef _WIN32
 #include "translation/Utf.h"
@@ -17,6 +23,7 @@ using tolmeric::cli::Arguments;
 
 const char* const kUsage =
     "usage: tolmeric-cli COMMAND [OPTIONS]\n"
+    "       tolmeric-cli --version\n"
     "\n"
     "commands:\n"
     "  scan      scan resource scripts into a language file\n"
@@ -28,7 +35,8 @@ const char* const kUsage =
     "  testfile  write a test language file from a language file\n"
     "  flags     list the flags a language file can carry\n"
     "\n"
-    "tolmeric-cli COMMAND --help tells more.\n";
+    "tolmeric-cli COMMAND --help tells more. Exit status: 0 done, 1 a file\n"
+    "could not be read, written or replaced, 2 a usage error.\n";
 
 struct Command {
   const char* name;
@@ -42,7 +50,9 @@ const Command kCommands[] = {
     {"testfile", tolmeric::cli::RunTestFile}, {"flags", tolmeric::cli::RunFlags},
 };
 
-int Run(const std::vector<std::string>& args) {
+// Runs the command named first. Whatever a command throws ends it with a
+// message and the status of its kind; nothing escapes as an abort.
+int RunCommand(const std::vector<std::string>& args) {
   if (args.empty()) {
     std::fputs(kUsage, stderr);
     return tolmeric::cli::kExitUsage;
@@ -51,12 +61,38 @@ int Run(const std::vector<std::string>& args) {
     std::fputs(kUsage, stdout);
     return tolmeric::cli::kExitOk;
   }
+  if (args[0] == "--version") {
+    std::printf("tolmeric-cli %s\n", TOLMERIC_VERSION);
+    return tolmeric::cli::kExitOk;
+  }
   for (const Command& command : kCommands) {
     if (args[0] == command.name) return command.run(Arguments(args.begin() + 1, args.end()));
   }
   tolmeric::cli::CCliSession::PrintError("unknown command " + args[0]);
   std::fputs(kUsage, stderr);
   return tolmeric::cli::kExitUsage;
+}
+
+int Run(const std::vector<std::string>& args) {
+  using tolmeric::cli::CCliSession;
+  try {
+    return RunCommand(args);
+  } catch (const tolmeric::cli::UsageError& error) {
+    CCliSession::PrintError(error.what());
+    CCliSession::PrintError("nothing was written");
+    return tolmeric::cli::kExitUsage;
+  } catch (const tolmeric::cli::CommandError& error) {
+    CCliSession::PrintError(error.what());
+  } catch (const tolmeric::CFileError& error) {
+    CCliSession::PrintError(error.what());
+  } catch (const std::bad_alloc&) {
+    CCliSession::PrintError("out of memory");
+  } catch (const std::exception& error) {
+    CCliSession::PrintError(std::string("unexpected error: ") + error.what());
+  } catch (...) {
+    CCliSession::PrintError("unexpected error");
+  }
+  return tolmeric::cli::kExitFailure;
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <memory>
 
 #include "rcreader/RcTokenizer.h"
+#include "rcreader/ScriptDecoder.h"
 #include "translation/Archive.h"
 
 namespace tolmeric {
@@ -11,7 +12,13 @@ namespace {
 
 std::string BytesOf(const std::filesystem::path& path) {
   const std::vector<uint8_t> bytes = ReadWholeFile(path);
-  return std::string(bytes.begin(), bytes.end());
+  std::string text(bytes.begin(), bytes.end());
+  if (CScriptDecoder::IsBinary(text)) {
+    throw CFileError(FileErrorKind::kBadData, path,
+                     "NUL bytes: a binary file, not a resource script; a UTF-16 script needs "
+                     "its byte order mark");
+  }
+  return text;
 }
 
 }  // namespace

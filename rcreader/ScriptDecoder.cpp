@@ -18,13 +18,22 @@ bool SkipWord(const std::u16string& line, size_t& i, std::u16string_view word) {
   return true;
 }
 
+bool StartsWithUtf16Mark(const std::string& bytes) {
+  return bytes.size() >= 2 && ((bytes[0] == '\xFF' && bytes[1] == '\xFE') ||
+                               (bytes[0] == '\xFE' && bytes[1] == '\xFF'));
+}
+
 }  // namespace
+
+bool CScriptDecoder::IsBinary(const std::string& bytes) {
+  return !StartsWithUtf16Mark(bytes) && bytes.find('\0') != std::string::npos;
+}
 
 CScriptDecoder::CScriptDecoder(std::string bytes, int defaultCodePage)
     : bytes_(std::move(bytes)),
       defaultCodePage_(CCodePageDecoder::IsSupported(defaultCodePage) ? defaultCodePage : 0) {
-  if (bytes_.size() >= 2 && bytes_[0] == '\xFF' && bytes_[1] == '\xFE') {
-    encoding_ = Encoding::kUtf16;
+  if (StartsWithUtf16Mark(bytes_)) {
+    encoding_ = bytes_[0] == '\xFF' ? Encoding::kUtf16 : Encoding::kUtf16BigEndian;
     next_ = 2;
   } else if (bytes_.size() >= 3 && bytes_.compare(0, 3, "\xEF\xBB\xBF") == 0) {
     encoding_ = Encoding::kUtf8;
@@ -37,7 +46,9 @@ CScriptDecoder::CScriptDecoder(std::string bytes, int defaultCodePage)
 CScriptDecoder::~CScriptDecoder() = default;
 
 bool CScriptDecoder::NextLine(std::u16string& line) {
-  if (encoding_ == Encoding::kUtf16) return NextUtf16Line(line);
+  if (encoding_ == Encoding::kUtf16 || encoding_ == Encoding::kUtf16BigEndian) {
+    return NextUtf16Line(line);
+  }
   return NextByteLine(line);
 }
 
@@ -68,14 +79,17 @@ bool CScriptDecoder::NextByteLine(std::u16string& line) {
   return true;
 }
 
-// The same line rule on code units; an odd last byte is dropped.
+// The same line rule on code units, in either byte order; an odd last
+// byte is dropped.
 bool CScriptDecoder::NextUtf16Line(std::u16string& line) {
   size_t units = (bytes_.size() - 2) / 2;
   size_t unit = (next_ - 2) / 2;
   if (unit >= units) return false;
-  auto at = [this](size_t u) {
-    return static_cast<char16_t>(static_cast<unsigned char>(bytes_[2 + 2 * u]) |
-                                 (static_cast<unsigned char>(bytes_[3 + 2 * u]) << 8));
+  const size_t low = encoding_ == Encoding::kUtf16 ? 2 : 3;
+  const size_t high = 5 - low;
+  auto at = [this, low, high](size_t u) {
+    return static_cast<char16_t>(static_cast<unsigned char>(bytes_[low + 2 * u]) |
+                                 (static_cast<unsigned char>(bytes_[high + 2 * u]) << 8));
   };
   line.clear();
   size_t u = unit;

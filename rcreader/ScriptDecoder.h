@@ -12,19 +12,24 @@ namespace tolmeric {
 // ends. A line ends at a line feed; a carriage return right before it belongs
 // to the line end; no empty line follows a final line feed.
 //
-// A script starting with FF FE is UTF-16LE, one starting with EF BB BF is
-// UTF-8 (the mark is dropped in both). Any other script is read in its
-// default code page until a line `#pragma code_page(N)` selects code page N
-// for the lines after it, as the resource compiler does; `code_page(DEFAULT)`
-// returns to the default code page, and an unknown N changes nothing. The
-// default code page is the one given, as with the resource compiler's /c
-// option, or one byte per character.
+// A script starting with FF FE is UTF-16LE, one starting with FE FF is
+// UTF-16BE, one starting with EF BB BF is UTF-8 (the mark is dropped in all
+// three). Any other script is read in its default code page until a line
+// `#pragma code_page(N)` selects code page N for the lines after it, as the
+// resource compiler does; `code_page(DEFAULT)` returns to the default code
+// page, and an unknown N changes nothing. The default code page is the one
+// given, as with the resource compiler's /c option, or one byte per character.
 class CScriptDecoder {
  public:
   // defaultCodePage: a supported code page, or 0 for one byte per character
   // (an unsupported one counts as 0).
   explicit CScriptDecoder(std::string bytes, int defaultCodePage = 0);
   ~CScriptDecoder();
+
+  // True for bytes that cannot be a script: a NUL byte outside a UTF-16
+  // script (one with its byte order mark). Such bytes are refused before
+  // they are decoded.
+  static bool IsBinary(const std::string& bytes);
 
   // The next line, or false when none is left.
   bool NextLine(std::u16string& line);
@@ -42,7 +47,7 @@ class CScriptDecoder {
   static int ParseCodePagePragma(const std::u16string& line);
 
  private:
-  enum class Encoding { kBytes, kUtf8, kUtf16 };
+  enum class Encoding { kBytes, kUtf8, kUtf16, kUtf16BigEndian };
 
   bool NextByteLine(std::u16string& line);
   bool NextUtf16Line(std::u16string& line);

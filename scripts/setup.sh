@@ -4,13 +4,4 @@
 set -e
 packages="cmake make g++ libgtest-dev libgmock-dev googletest libbenchmark-dev
   g++-mingw-w64-x86-64 binutils-mingw-w64-x86-64 wine64 xvfb xauth"
-missing=""
-for p in $packages; do
-  dpkg -s "$p" >/dev/null 2>&1 || missing="$missing $p"
-done
-if [ -n "$missing" ]; then
-  echo "installing:$missing"
-  export DEBIAN_FRONTEND=noninteractive
-  apt-get update -q
-  apt-get install -y -q $missing
-fi
+sh "$(dirname "$0")/install-missing.sh" $packages

@@ -1,5 +1,7 @@
 #include "translation/AtomicFile.h"
 
+#include <cerrno>
+#include <cstdio>
 #include <random>
 #include <string>
 #include <system_error>
@@ -8,13 +10,12 @@
 
 #ifdef _WIN32
 #include <windows.h>
+
+#include <cwctype>
 #else
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
-
-#include <cerrno>
-#include <cstdio>
 #endif
 
 namespace tolmeric {
@@ -22,6 +23,14 @@ namespace tolmeric {
 namespace {
 
 constexpr int kNameAttempts = 16;
+// Links are followed this far; a longer chain is most likely a loop, and
+// the save then fails at the last name.
+constexpr int kMaxLinkHops = 40;
+#ifdef _WIN32
+const std::wstring kDash = L"-";
+#else
+const std::string kDash = "-";
+#endif
 
 bool Allowed(const SaveFaultHook& hook, SaveStep step) { return !hook || hook(step); }
 
@@ -39,14 +48,26 @@ std::filesystem::path TemporaryName(const std::filesystem::path& target) {
 
 #ifdef _WIN32
 
-// The open temporary file; closes it when the save leaves early.
-class CTemporaryFile {
+// The open output: a temporary file, a device or standard output; closes
+// what it opened when the save leaves early.
+class COutputFile {
  public:
-  ~CTemporaryFile() { Close(); }
+  ~COutputFile() { Close(); }
   bool Create(const std::filesystem::path& path) {
     handle_ = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
                           FILE_ATTRIBUTE_NORMAL, nullptr);
     return handle_ != INVALID_HANDLE_VALUE;
+  }
+  bool OpenExisting(const std::filesystem::path& path) {
+    handle_ = CreateFileW(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                          OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    return handle_ != INVALID_HANDLE_VALUE;
+  }
+  bool UseStandardOutput() {
+    std::fflush(stdout);
+    handle_ = GetStdHandle(STD_OUTPUT_HANDLE);
+    borrowed_ = true;
+    return handle_ != INVALID_HANDLE_VALUE && handle_ != nullptr;
   }
   bool AlreadyExists() const { return GetLastError() == ERROR_FILE_EXISTS; }
   bool Write(const uint8_t* data, size_t size) {
@@ -62,13 +83,14 @@ class CTemporaryFile {
   bool Flush() { return FlushFileBuffers(handle_) != 0; }
   bool Close() {
     if (handle_ == INVALID_HANDLE_VALUE) return true;
-    bool closed = CloseHandle(handle_) != 0;
+    bool closed = borrowed_ || CloseHandle(handle_) != 0;
     handle_ = INVALID_HANDLE_VALUE;
     return closed;
   }
 
  private:
   HANDLE handle_ = INVALID_HANDLE_VALUE;
+  bool borrowed_ = false;  // standard output stays open
 };
 
 bool ReplaceTarget(const std::filesystem::path& from, const std::filesystem::path& to) {
@@ -78,15 +100,25 @@ bool ReplaceTarget(const std::filesystem::path& from, const std::filesystem::pat
 
 #else
 
-class CTemporaryFile {
+class COutputFile {
  public:
-  ~CTemporaryFile() { Close(); }
+  ~COutputFile() { Close(); }
   bool Create(const std::filesystem::path& path) {
     fd_ = open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
     if (fd_ < 0) {
       lastError_ = errno;
       return false;
     }
+    return true;
+  }
+  bool OpenExisting(const std::filesystem::path& path) {
+    fd_ = open(path.c_str(), O_WRONLY | O_CLOEXEC);
+    return fd_ >= 0;
+  }
+  bool UseStandardOutput() {
+    std::fflush(stdout);
+    fd_ = STDOUT_FILENO;
+    borrowed_ = true;
     return true;
   }
   bool AlreadyExists() const { return lastError_ == EEXIST; }
@@ -108,13 +140,14 @@ class CTemporaryFile {
   bool Flush() { return fsync(fd_) == 0; }
   bool Close() {
     if (fd_ < 0) return true;
-    bool closed = close(fd_) == 0;
+    bool closed = borrowed_ || close(fd_) == 0;
     fd_ = -1;
     return closed;
   }
 
  private:
   int fd_ = -1;
+  bool borrowed_ = false;  // standard output stays open
   int lastError_ = 0;
 };
 
@@ -125,7 +158,7 @@ bool ReplaceTarget(const std::filesystem::path& from, const std::filesystem::pat
 #endif
 
 // Creates the temporary file under a fresh name; empty path when it cannot.
-std::filesystem::path CreateTemporary(CTemporaryFile& file, const std::filesystem::path& target) {
+std::filesystem::path CreateTemporary(COutputFile& file, const std::filesystem::path& target) {
   for (int attempt = 0; attempt < kNameAttempts; ++attempt) {
     std::filesystem::path name = TemporaryName(target);
     if (file.Create(name)) return name;
@@ -134,15 +167,11 @@ std::filesystem::path CreateTemporary(CTemporaryFile& file, const std::filesyste
   return {};
 }
 
-}  // namespace
-
-namespace {
-
 // Writes bytes to a new temporary file beside target and returns its name;
 // on failure no temporary file remains and CFileError is thrown.
 std::filesystem::path WriteTemporary(const std::filesystem::path& target,
                                      const std::vector<uint8_t>& bytes, const SaveFaultHook& hook) {
-  CTemporaryFile file;
+  COutputFile file;
   std::filesystem::path temporary;
   errno = 0;
   if (Allowed(hook, SaveStep::kCreate)) temporary = CreateTemporary(file, target);
@@ -172,40 +201,105 @@ void ReplaceWithTemporary(const std::filesystem::path& temporary,
   throw CFileError(FileErrorKind::kWriteFailed, target, "replace");
 }
 
+// Writes bytes straight into a device, a pipe or standard output.
+void WriteThrough(const std::filesystem::path& target, const std::vector<uint8_t>& bytes,
+                  const SaveFaultHook& hook) {
+  COutputFile file;
+  errno = 0;
+  const bool opened = IsStandardOutputName(target) ? file.UseStandardOutput()
+                                                   : file.OpenExisting(target);
+  if (!Allowed(hook, SaveStep::kCreate) || !opened) {
+    throw CFileError(FileErrorKind::kCannotCreate, target, LastSystemError());
+  }
+  if (!Allowed(hook, SaveStep::kWrite) || !file.Write(bytes.data(), bytes.size()) || !file.Close()) {
+    throw CFileError(FileErrorKind::kWriteFailed, target, "write");
+  }
+}
+
+void RemoveAll(const std::vector<std::filesystem::path>& temporaries, size_t from) {
+  std::error_code ignored;
+  for (size_t i = from; i < temporaries.size(); ++i) {
+    if (!temporaries[i].empty()) std::filesystem::remove(temporaries[i], ignored);
+  }
+}
+
 }  // namespace
+
+bool IsStandardOutputName(const std::filesystem::path& path) { return path.native() == kDash; }
+
+std::filesystem::path FollowLinks(const std::filesystem::path& path) {
+  std::filesystem::path place = path;
+  for (int hop = 0; hop < kMaxLinkHops; ++hop) {
+    std::error_code error;
+    if (!std::filesystem::is_symlink(std::filesystem::symlink_status(place, error))) return place;
+    std::filesystem::path next = std::filesystem::read_symlink(place, error);
+    if (error) return place;
+    place = next.is_absolute() ? next : place.parent_path() / next;
+  }
+  return place;
+}
+
+bool WritesThrough(const std::filesystem::path& path) {
+  if (IsStandardOutputName(path)) return true;
+#ifdef _WIN32
+  // Devices have reserved names in every folder; only NUL and CON are
+  // outputs anyone names.
+  std::wstring stem = path.stem().native();
+  for (wchar_t& c : stem) c = static_cast<wchar_t>(towupper(c));
+  return stem == L"NUL" || stem == L"CON" || path.native().rfind(L"\\\\.\\", 0) == 0;
+#else
+  struct stat status;
+  if (stat(path.c_str(), &status) != 0) return false;
+  return S_ISCHR(status.st_mode) || S_ISBLK(status.st_mode) || S_ISFIFO(status.st_mode) ||
+         S_ISSOCK(status.st_mode);
+#endif
+}
 
 void SaveFileAtomically(const std::filesystem::path& target, const std::vector<uint8_t>& bytes,
                         const SaveFaultHook& hook) {
-  ReplaceWithTemporary(WriteTemporary(target, bytes, hook), target, hook);
+  const std::filesystem::path place = FollowLinks(target);
+  if (WritesThrough(place)) {
+    WriteThrough(place, bytes, hook);
+    return;
+  }
+  ReplaceWithTemporary(WriteTemporary(place, bytes, hook), place, hook);
 }
 
 void SaveFilesAtomically(const std::vector<PendingFile>& files, const SaveFaultHook& hook) {
+  // Where each file goes; an empty temporary name marks a file written
+  // through.
+  std::vector<std::filesystem::path> places;
   std::vector<std::filesystem::path> temporaries;
   try {
     for (const PendingFile& file : files) {
-      temporaries.push_back(WriteTemporary(file.target, file.bytes, hook));
+      places.push_back(FollowLinks(file.target));
+      temporaries.push_back(WritesThrough(places.back())
+                                ? std::filesystem::path()
+                                : WriteTemporary(places.back(), file.bytes, hook));
     }
   } catch (const CFileError&) {
-    std::error_code ignored;
-    for (const auto& temporary : temporaries) std::filesystem::remove(temporary, ignored);
+    RemoveAll(temporaries, 0);
     throw;
   }
   // A folder standing in a target's place is the one refusal a replace
   // meets after its temporary file was written; it is found before any
   // target is touched.
-  for (size_t i = 0; i < files.size(); ++i) {
+  for (const std::filesystem::path& place : places) {
     std::error_code ignored;
-    if (std::filesystem::is_directory(files[i].target, ignored)) {
-      for (const auto& temporary : temporaries) std::filesystem::remove(temporary, ignored);
-      throw CFileError(FileErrorKind::kWriteFailed, files[i].target, "a folder has that name");
+    if (std::filesystem::is_directory(place, ignored)) {
+      RemoveAll(temporaries, 0);
+      throw CFileError(FileErrorKind::kWriteFailed, place, "a folder has that name");
     }
   }
   for (size_t i = 0; i < files.size(); ++i) {
     try {
-      ReplaceWithTemporary(temporaries[i], files[i].target, hook);
+      if (temporaries[i].empty()) {
+        WriteThrough(places[i], files[i].bytes, hook);
+      } else {
+        ReplaceWithTemporary(temporaries[i], places[i], hook);
+      }
     } catch (const CFileError&) {
-      std::error_code ignored;
-      for (size_t j = i + 1; j < temporaries.size(); ++j) std::filesystem::remove(temporaries[j], ignored);
+      RemoveAll(temporaries, i + 1);
       throw;
     }
   }

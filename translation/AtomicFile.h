@@ -1,6 +1,8 @@
 // Saving a file so that the previous file survives any failure: the bytes go
 // to a temporary file in the same folder, which replaces the target only once
-// it is complete and flushed.
+// it is complete and flushed. Only regular files are saved that way: a
+// device, a pipe or standard output ("-") is written to directly, and a
+// symbolic link is followed, so its target is replaced and the link stays.
 #pragma once
 
 #include <cstdint>
@@ -17,7 +19,17 @@ enum class SaveStep { kCreate, kWrite, kFlush, kReplace };
 // or a refused rename would. Lets tests reach the failure paths.
 using SaveFaultHook = std::function<bool(SaveStep)>;
 
-// Writes bytes to target atomically. On failure the temporary file is
+// "-", the name of standard output.
+bool IsStandardOutputName(const std::filesystem::path& path);
+// The file a chain of symbolic links ends at (path itself when it is no
+// link); the end need not exist.
+std::filesystem::path FollowLinks(const std::filesystem::path& path);
+// True for standard output and for an existing device, pipe or socket:
+// outputs that are written to directly, never replaced.
+bool WritesThrough(const std::filesystem::path& path);
+
+// Writes bytes to target atomically (through links; directly into a
+// device, a pipe or standard output). On failure the temporary file is
 // removed, target is untouched, and CFileError kCannotCreate (the temporary
 // file could not be created) or kWriteFailed (writing, flushing or replacing
 // failed) is thrown naming target.
@@ -33,8 +45,9 @@ struct PendingFile {
 // first, and only when all are written, and no target is a folder, does
 // each replace its target, in order. When a file cannot be written no
 // target is touched; only a replace refused for another reason (rare, as
-// the temporary file lies in the same folder) can leave earlier targets
-// replaced. No temporary file remains in any case.
+// the temporary file lies in the same folder), or a device or pipe that
+// refuses its bytes, can leave earlier targets replaced. No temporary file
+// remains in any case.
 void SaveFilesAtomically(const std::vector<PendingFile>& files, const SaveFaultHook& hook = {});
 
 }  // namespace tolmeric

@@ -1,5 +1,6 @@
-// Portable text forms of a tree of texts: one line per node for reading and
-// comparing, and JSON for other programs. Both are UTF-8.
+// Portable text forms of a tree of texts: one line per node for comparing,
+// one line per node for people, and JSON for other programs. All are UTF-8,
+// and all walk the tree without recursion, so any depth fits the stack.
 #pragma once
 
 #include <string>
@@ -16,6 +17,13 @@ namespace tolmeric {
 // otherwise \xHH), so the dump of a tree is unambiguous. A lone surrogate
 // is written as \uXXXX.
 std::string DumpTextTree(const CTextNode& node);
+
+// One node per line for people, indented by two blanks per level: the kind
+// by name, the base text, a size only for dialogs and controls, the text
+// when it differs ("translated"), and a state that is not plain present:
+//   dialog "About" (180 x 60), translated "Info", partly missing
+// The root and the category nodes show their base text only.
+std::string DumpTextTreeReadable(const CTextNode& node);
 
 // The same tree as one JSON object per node:
 //   {"kind":7,"number1":-1,"number2":-1,"state":0,"baseText":"RCFile",

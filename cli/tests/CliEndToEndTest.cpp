@@ -2,6 +2,7 @@
 // and compares files, output and exit statuses with what users rely on.
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
 #include <sys/wait.h>
 
 #include <algorithm>
@@ -9,6 +10,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <map>
 #include <string>
 
 namespace {
@@ -52,11 +54,13 @@ class CliTest : public ::testing::Test {
     fs::remove_all(folder_);
   }
 
-  // Runs the binary with args in the test's folder.
-  Result Run(const std::vector<std::string>& args) {
-    std::string command = "cd " + Quote(folder_.string()) + " && " + Quote(TOLMERIC_CLI);
+  // Runs the binary with args in the test's folder; before, a shell command
+  // (such as a reader for a pipe) when one is given.
+  Result Run(const std::vector<std::string>& args, const std::string& before = {}) {
+    std::string command = "cd " + Quote(folder_.string()) + " && { " + before + Quote(TOLMERIC_CLI);
     for (const std::string& arg : args) command += " " + Quote(arg);
     command += " >" + Quote((folder_ / ".out").string()) + " 2>" + Quote((folder_ / ".err").string());
+    command += "; status=$?; wait; exit $status; }";
     Result result;
     int raw = std::system(command.c_str());
     result.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
@@ -71,6 +75,33 @@ class CliTest : public ::testing::Test {
   void CopyExample() {
     fs::copy(fs::path(TOLMERIC_EXAMPLES) / "notebook", folder_ / "notebook",
              fs::copy_options::recursive);
+  }
+
+  // Every file below the test's folder (links as "-> target") and its
+  // bytes, to show that a refused call changed nothing.
+  std::map<std::string, std::string> Snapshot() {
+    std::map<std::string, std::string> files;
+    for (const auto& entry : fs::recursive_directory_iterator(folder_)) {
+      const std::string name = fs::relative(entry.path(), folder_).string();
+      if (entry.is_symlink()) {
+        files[name] = "-> " + fs::read_symlink(entry.path()).string();
+      } else if (entry.is_regular_file()) {
+        files[name] = ReadFile(entry.path());
+      }
+    }
+    return files;
+  }
+
+  // Three scripts, a language file, a project, a link to the first script
+  // and the start of an executable.
+  void MakeWork() {
+    WriteFile(folder_ / "program", ReadFile(TOLMERIC_CLI).substr(0, 64 * 1024));
+    WriteFile(folder_ / "a.rc", "STRINGTABLE BEGIN 1 \"a\" END\n");
+    WriteFile(folder_ / "b.rc", "STRINGTABLE BEGIN 2 \"b\" END\n");
+    WriteFile(folder_ / "sub" / "c.rc", "STRINGTABLE BEGIN 3 \"c\" END\n");
+    ASSERT_EQ(Run({"scan", "--output", "good.tra", "--log", "good.log", "a.rc"}).status, 0);
+    ASSERT_EQ(Run({"new", "p.lxp", "--script", "a.rc"}).status, 0);
+    fs::create_symlink("a.rc", folder_ / "link.rc");
   }
 
   fs::path folder_;
@@ -101,20 +132,20 @@ TEST_F(CliTest, ScanOptionsSetTheHeader) {
   ASSERT_EQ(result.status, 0) << result.err;
   Result dump = Run({"dump", "a.tra"});
   // A leading dot is no extension; the folder's dot does not count.
-  EXPECT_NE(dump.out.find("programName: \".hidden\"\n"), std::string::npos) << dump.out;
-  EXPECT_NE(dump.out.find("programVersion: \"2.5\"\n"), std::string::npos);
-  EXPECT_NE(dump.out.find("languageName: \"English\"\n"), std::string::npos);
-  EXPECT_NE(dump.out.find("fileFlags: 3\n"), std::string::npos);
-  EXPECT_NE(dump.out.find("  30 0 0 1 \"Sprache umschalten\""), std::string::npos);
+  EXPECT_NE(dump.out.find("program: \".hidden\"\n"), std::string::npos) << dump.out;
+  EXPECT_NE(dump.out.find("program version: \"2.5\"\n"), std::string::npos);
+  EXPECT_NE(dump.out.find("language: \"English\"\n"), std::string::npos);
+  EXPECT_NE(dump.out.find("automatic switch: yes\n"), std::string::npos);
+  EXPECT_NE(dump.out.find("    switch dialog \"Sprache umschalten\" (0 x 0)\n"), std::string::npos);
 
   WriteFile(folder_ / "app.v2.rc", "");
   Run({"scan", "--output", "b.tra", "--program", "Given", "app.v2.rc"});
-  EXPECT_NE(Run({"dump", "b.tra"}).out.find("programName: \"Given\"\n"), std::string::npos);
+  EXPECT_NE(Run({"dump", "b.tra"}).out.find("program: \"Given\"\n"), std::string::npos);
   Run({"scan", "--output", "c.tra", "app.v2.rc"});
   Result c = Run({"dump", "c.tra"});
-  EXPECT_NE(c.out.find("programName: \"app.v2\"\n"), std::string::npos);
-  EXPECT_NE(c.out.find("languageName: \"Deutsch\"\n"), std::string::npos);
-  EXPECT_NE(c.out.find("fileFlags: 1\n"), std::string::npos);
+  EXPECT_NE(c.out.find("program: \"app.v2\"\n"), std::string::npos);
+  EXPECT_NE(c.out.find("language: \"Deutsch\"\n"), std::string::npos);
+  EXPECT_NE(c.out.find("automatic switch: no\n"), std::string::npos);
 }
 
 TEST_F(CliTest, UsageErrorsExitWithTwo) {
@@ -130,6 +161,8 @@ TEST_F(CliTest, UsageErrorsExitWithTwo) {
       {"add", "p.lxp"},
       {"build", "p.lxp", "extra"},
       {"testfile", "--input", "a.tra"},
+      {"scan", "-x", "--output", "x.tra", "a.rc"},
+      {"dump", "-q", "-v", "a.tra"},
   };
   for (const auto& args : bad) {
     Result result = Run(args);
@@ -137,29 +170,38 @@ TEST_F(CliTest, UsageErrorsExitWithTwo) {
     EXPECT_NE(result.err.find("usage: tolmeric-cli"), std::string::npos) << result.err;
     EXPECT_TRUE(result.out.empty());
   }
-  Result help = Run({"scan", "--help"});
-  EXPECT_EQ(help.status, 0);
-  EXPECT_NE(help.out.find("usage: tolmeric-cli scan"), std::string::npos);
+  for (const char* command : {"scan", "dump", "new", "add", "remove", "build", "testfile"}) {
+    Result help = Run({command, "-h"});
+    EXPECT_EQ(help.status, 0);
+    for (const char* section : {"NAME\n    tolmeric-cli ", "SYNOPSIS\n    tolmeric-cli ",
+                                "DESCRIPTION\n", "OPTIONS\n", "EXIT STATUS\n"}) {
+      EXPECT_NE(help.out.find(section), std::string::npos) << command << ": " << section;
+    }
+  }
+  Result version = Run({"--version"});
+  EXPECT_EQ(version.status, 0);
+  EXPECT_EQ(version.out.rfind("tolmeric-cli ", 0), 0u) << version.out;
 }
 
 TEST_F(CliTest, FileErrorsExitWithOneAndLeaveTheOldFile) {
   WriteFile(folder_ / "a.rc", "STRINGTABLE BEGIN 1 \"a\" END\n");
   WriteFile(folder_ / "old.tra", "previous");
 
-  Result missing = Run({"scan", "--output", "old.tra", "a.rc", "missing.rc"});
+  Result missing = Run({"scan", "--output", "old.tra", "--force", "a.rc", "missing.rc"});
   EXPECT_EQ(missing.status, 1);
   EXPECT_EQ(missing.err, "tolmeric-cli: missing.rc: cannot open file (No such file or directory)\n");
   EXPECT_EQ(ReadFile(folder_ / "old.tra"), "previous");
 
   // A log that cannot be written keeps the language file from being
   // written too.
-  Result badLog = Run({"scan", "--output", "old.tra", "--log", "no/such/folder.log", "a.rc"});
+  Result badLog =
+      Run({"scan", "--output", "old.tra", "--force", "--log", "no/such/folder.log", "a.rc"});
   EXPECT_EQ(badLog.status, 1);
   EXPECT_EQ(badLog.err, "tolmeric-cli: no/such/folder.log: cannot create file (No such file or directory)\n");
   EXPECT_EQ(ReadFile(folder_ / "old.tra"), "previous");
 
   fs::create_directory(folder_ / "logdir");
-  Result folderLog = Run({"scan", "--output", "old.tra", "--log", "logdir", "a.rc"});
+  Result folderLog = Run({"scan", "--output", "old.tra", "--force", "--log", "logdir", "a.rc"});
   EXPECT_EQ(folderLog.status, 1);
   EXPECT_EQ(ReadFile(folder_ / "old.tra"), "previous");
   fs::remove(folder_ / "logdir");
@@ -184,6 +226,7 @@ TEST_F(CliTest, FileErrorsExitWithOneAndLeaveTheOldFile) {
 
   Result notLanguage = Run({"testfile", "--input", "a.rc", "--output", "t.tra"});
   EXPECT_EQ(notLanguage.status, 1);
+  EXPECT_EQ(notLanguage.err, "tolmeric-cli: a.rc: not a language file or project\n");
   EXPECT_FALSE(fs::exists(folder_ / "t.tra"));
 }
 
@@ -194,19 +237,21 @@ TEST_F(CliTest, ProjectPathsAreStoredRelativeToTheProject) {
   Result created = Run({"new", "app/app.lxp", "--script", "app/main.rc", "--script", "res/more.rc",
                         "--test-version", "--begin", ">>", "--language", "Deutsch"});
   ASSERT_EQ(created.status, 0) << created.err;
-  Result added = Run({"add", "app/app.lxp", "app/sub/deep.rc", "res/more.rc"});
+  Result added = Run({"add", "app/app.lxp", "app/sub/deep.rc"});
   ASSERT_EQ(added.status, 0) << added.err;
 
   Result dump = Run({"dump", "app/app.lxp"});
-  const std::string scripts = "scripts: 4\n  \"main.rc\"\n  \"../res/more.rc\"\n  \"" +
-                              (folder_ / "app/sub/deep.rc").string() + "\"\n  \"../res/more.rc\"\n";
+  const std::string scripts = "scripts: 3\n  \"main.rc\"\n  \"../res/more.rc\"\n  \"" +
+                              (folder_ / "app/sub/deep.rc").string() + "\"\n";
   EXPECT_NE(dump.out.find(scripts), std::string::npos) << dump.out;
-  EXPECT_NE(dump.out.find("languageFileName: \"app.tra\"\n"), std::string::npos);
-  EXPECT_NE(dump.out.find("programName: \"app\"\n"), std::string::npos);
+  EXPECT_NE(dump.out.find("language file: \"app.tra\"\n"), std::string::npos);
+  EXPECT_NE(dump.out.find("test marks: \">>\" at the beginning, \"Y\" at the end\n"),
+            std::string::npos);
+  EXPECT_NE(dump.out.find("program: \"app\"\n"), std::string::npos);
   EXPECT_NE(dump.out.find("tree: none\n"), std::string::npos);
 
-  // Removing by stored name or by path removes the first occurrence only.
-  ASSERT_EQ(Run({"remove", "app/app.lxp", "../res/more.rc", "app/sub/deep.rc"}).status, 0);
+  // Removing by stored name or by path.
+  ASSERT_EQ(Run({"remove", "app/app.lxp", "app/sub/deep.rc"}).status, 0);
   dump = Run({"dump", "app/app.lxp"});
   EXPECT_NE(dump.out.find("scripts: 2\n  \"main.rc\"\n  \"../res/more.rc\"\n"), std::string::npos)
       << dump.out;
@@ -222,14 +267,15 @@ TEST_F(CliTest, ProjectPathsAreStoredRelativeToTheProject) {
             "2 scripts, 0 dialogs, 0 menus, 2 string tables, 8 nodes, 0 problems");
   EXPECT_EQ(ReadFile(folder_ / "build.log"), "----------- Scanne Ressourcen --------\r\n");
   Result test = Run({"dump", "app/app_test.tra"});
-  EXPECT_NE(test.out.find("languageName: \"Deutsch (test)\"\n"), std::string::npos);
-  EXPECT_NE(test.out.find("11 -1 -1 0 \"Hallo\" \">>llY\""), std::string::npos) << test.out;
+  EXPECT_NE(test.out.find("language: \"Deutsch (test)\"\n"), std::string::npos);
+  EXPECT_NE(test.out.find("      string \"Hallo\", translated \">>llY\"\n"), std::string::npos) << test.out;
   Result real = Run({"dump", "app/app.tra"});
-  EXPECT_NE(real.out.find("11 -1 -1 0 \"Hallo\" \"Hallo\""), std::string::npos);
+  EXPECT_NE(real.out.find("      string \"Hallo\"\n"), std::string::npos);
 }
 
 // A project whose embedded language file has a wrong magic would lose its
-// scripts if it were changed or built; it is refused and left as it was.
+// scripts if it were changed or built; by its content it is no project, so
+// every command refuses it, prints nothing of it and leaves it as it was.
 TEST_F(CliTest, DamagedProjectIsRefusedAndKept) {
   WriteFile(folder_ / "a.rc", "STRINGTABLE BEGIN 1 \"a\" END\n");
   ASSERT_EQ(Run({"new", "p.lxp", "--script", "a.rc"}).status, 0);
@@ -238,27 +284,20 @@ TEST_F(CliTest, DamagedProjectIsRefusedAndKept) {
   ASSERT_NE(magic, std::string::npos);
   bytes[magic] = 'X';
   WriteFile(folder_ / "p.lxp", bytes);
+  WriteFile(folder_ / "bad.tra", bytes.substr(magic - 4));
 
-  for (const auto& args : std::vector<std::vector<std::string>>{
-           {"add", "p.lxp", "a.rc"}, {"remove", "p.lxp", "a.rc"}, {"build", "p.lxp"}}) {
+  for (const auto& args : std::vector<std::vector<std::string>>{{"add", "p.lxp", "a.rc"},
+                                                                {"remove", "p.lxp", "a.rc"},
+                                                                {"build", "p.lxp"},
+                                                                {"dump", "p.lxp"},
+                                                                {"dump", "bad.tra"}}) {
     Result result = Run(args);
     EXPECT_EQ(result.status, 1) << args[0];
-    EXPECT_NE(result.err.find("corrupt .tra - file!"), std::string::npos) << result.err;
-    EXPECT_NE(result.err.find("p.lxp: damaged data"), std::string::npos) << result.err;
+    EXPECT_EQ(result.err, "tolmeric-cli: " + args[1] + ": not a language file or project\n");
+    EXPECT_EQ(result.out, "");
     EXPECT_EQ(ReadFile(folder_ / "p.lxp"), bytes);
   }
   EXPECT_FALSE(fs::exists(folder_ / "p.tra"));
-
-  // dump still shows what can be read, and a .tra with a wrong magic is
-  // read as a language file.
-  Result dump = Run({"dump", "p.lxp"});
-  EXPECT_EQ(dump.status, 0);
-  EXPECT_NE(dump.out.find("tree: none\n"), std::string::npos);
-  WriteFile(folder_ / "bad.tra", bytes.substr(magic - 4));
-  Result tra = Run({"dump", "bad.tra"});
-  EXPECT_EQ(tra.status, 0);
-  EXPECT_EQ(tra.err, "corrupt .tra - file!\n");
-  EXPECT_NE(tra.out.find("file: language\n"), std::string::npos);
 }
 
 TEST_F(CliTest, BuildOfTheExampleMatchesItsGoldenFiles) {
@@ -272,7 +311,7 @@ TEST_F(CliTest, BuildOfTheExampleMatchesItsGoldenFiles) {
   EXPECT_EQ(ReadFile(folder_ / "notebook" / "notebook_test.tra"), Data("build_test.tra"));
   Result dump = Run({"dump", "notebook/notebook.lxp"});
   EXPECT_NE(dump.out.find("  \"notebook.rc\"\n  \"notebook_strings.rc\"\n"), std::string::npos);
-  EXPECT_NE(dump.out.find("projectPath: \"" + (folder_ / "notebook" / "notebook.lxp").string()),
+  EXPECT_NE(dump.out.find("project path: \"" + (folder_ / "notebook" / "notebook.lxp").string()),
             std::string::npos);
 }
 
@@ -281,12 +320,200 @@ TEST_F(CliTest, TestFileMarksEveryTextAndKeepsLengths) {
   ASSERT_EQ(Run({"scan", "--output", "a.tra", "a.rc"}).status, 0);
   ASSERT_EQ(Run({"testfile", "--input", "a.tra", "--output", "t.tra", "--begin", "[[", "--no-end"}).status, 0);
   Result dump = Run({"dump", "t.tra"});
-  EXPECT_NE(dump.out.find("languageName: \"Deutsch (test)\"\n"), std::string::npos);
-  EXPECT_NE(dump.out.find("\"Hallo\" \"[[llo\""), std::string::npos) << dump.out;
-  EXPECT_NE(dump.out.find("\"A\" \"[\""), std::string::npos);
-  EXPECT_NE(dump.out.find("\"\" \"\""), std::string::npos);
+  EXPECT_NE(dump.out.find("language: \"Deutsch (test)\"\n"), std::string::npos);
+  EXPECT_NE(dump.out.find("string \"Hallo\", translated \"[[llo\"\n"), std::string::npos) << dump.out;
+  EXPECT_NE(dump.out.find("string \"A\", translated \"[\"\n"), std::string::npos);
+  EXPECT_NE(dump.out.find("string \"\"\n"), std::string::npos);
   ASSERT_EQ(Run({"testfile", "--input", "a.tra", "--output", "d.tra"}).status, 0);
-  EXPECT_NE(Run({"dump", "d.tra"}).out.find("\"Hallo\" \"XallY\""), std::string::npos);
+  EXPECT_NE(Run({"dump", "d.tra"}).out.find("\"Hallo\", translated \"XallY\""), std::string::npos);
+}
+
+// Calls that would destroy a file the user owns are refused, exit 2 when an
+// output is an input (or another output), 1 when an output holds something
+// the command does not write, and nothing at all changes.
+TEST_F(CliTest, NoCallDestroysAFile) {
+  MakeWork();
+  struct Case {
+    std::vector<std::string> args;
+    int status;
+    std::string message;
+  };
+  const Case cases[] = {
+      {{"scan", "--output", "a.rc", "a.rc"}, 2,
+       "--output a.rc is the same file as script a.rc"},
+      {{"scan", "--output", "./a.rc", "a.rc"}, 2, "is the same file as script a.rc"},
+      {{"scan", "--output", "sub/../a.rc", "b.rc", "./a.rc"}, 2, "is the same file as script ./a.rc"},
+      {{"scan", "--output", "link.rc", "a.rc"}, 2, "--output link.rc is the same file as script a.rc"},
+      {{"scan", "--output", "x.tra", "link.rc"}, 0, ""},  // (a control: reading through a link)
+      {{"scan", "--output", "y.tra", "--log", "a.rc", "a.rc"}, 2, "--log a.rc is the same file"},
+      {{"scan", "--output", "good.tra", "--log", "./good.tra", "a.rc"}, 2,
+       "--log ./good.tra is the same file as --output good.tra"},
+      {{"scan", "--output", "z.tra", "--log", "good.tra", "a.rc"}, 1,
+       "good.tra: is a language file, not a problem log"},
+      {{"scan", "--output", "p.lxp", "a.rc"}, 1, "p.lxp: is a project, not a language file"},
+      {{"scan", "--output", "b.rc", "a.rc"}, 1, "b.rc: is something else, not a language file"},
+      {{"scan", "--output", "z.tra", "--log", "b.rc", "a.rc"}, 1, "b.rc: is something else"},
+      {{"testfile", "--input", "good.tra", "--output", "./good.tra"}, 2, "is the same file"},
+      {{"testfile", "--input", "good.tra", "--output", "p.lxp"}, 1, "is a project"},
+      {{"testfile", "--input", "p.lxp", "--output", "t.tra"}, 1,
+       "p.lxp: a project, not a language file"},
+      {{"new", "p.lxp"}, 1, "p.lxp: exists (a project); it is left as it is (--force replaces it)"},
+      {{"new", "a.rc"}, 1, "a.rc: exists"},
+      {{"new", "q.lxp", "--script", "q.lxp"}, 2, "is the same file as --script q.lxp"},
+      {{"build", "p.lxp", "--log", "p.lxp"}, 2, "--log "},
+      {{"build", "p.lxp", "--log", "a.rc"}, 2, "is the same file as script"},
+      {{"build", "p.lxp", "--log", "good.tra"}, 1, "is a language file, not a problem log"},
+      {{"add", "p.lxp", "missing.rc"}, 1, "missing.rc: no such script; nothing changed"},
+      {{"add", "p.lxp", "./a.rc"}, 1, "./a.rc: the project has this script already, as \"a.rc\""},
+      {{"add", "p.lxp", "link.rc"}, 1, "the project has this script already"},
+      {{"add", "p.lxp", "b.rc", "b.rc"}, 1, "b.rc: the project has this script already"},
+      {{"add", "p.lxp", "p.lxp"}, 2, "is the same file as script p.lxp"},
+      {{"dump", "program"}, 1, "program: not a language file or project"},
+  };
+  for (const Case& c : cases) {
+    const auto before = Snapshot();
+    Result result = Run(c.args);
+    std::string call;
+    for (const std::string& arg : c.args) call += arg + " ";
+    EXPECT_EQ(result.status, c.status) << call << result.err;
+    EXPECT_NE(result.err.find(c.message), std::string::npos) << call << result.err;
+    if (c.status == 0) continue;
+    EXPECT_EQ(Snapshot(), before) << call;
+    EXPECT_EQ(result.out, "") << call;
+  }
+
+  // --force replaces what the kind check keeps, but never an input.
+  EXPECT_EQ(Run({"scan", "--output", "b.rc", "--force", "a.rc"}).status, 0);
+  EXPECT_EQ(Run({"dump", "b.rc"}).status, 0);
+  EXPECT_EQ(Run({"scan", "--output", "a.rc", "--force", "a.rc"}).status, 2);
+  EXPECT_EQ(Run({"new", "p.lxp", "--force"}).status, 0);
+  EXPECT_NE(Run({"dump", "p.lxp"}).out.find("scripts: 0\n"), std::string::npos);
+}
+
+// A language file and a project are told apart by content, whatever their
+// names say.
+TEST_F(CliTest, DumpDecidesByContent) {
+  MakeWork();
+  fs::copy_file(folder_ / "p.lxp", folder_ / "project.tra");
+  fs::copy_file(folder_ / "good.tra", folder_ / "language.lxp");
+  Result project = Run({"dump", "project.tra"});
+  EXPECT_EQ(project.status, 0) << project.err;
+  EXPECT_EQ(project.out.rfind("file: project\n", 0), 0u) << project.out;
+  Result language = Run({"dump", "language.lxp"});
+  EXPECT_EQ(language.status, 0) << language.err;
+  EXPECT_EQ(language.out.rfind("file: language file\n", 0), 0u) << language.out;
+  EXPECT_EQ(Run({"build", "project.tra"}).status, 0);
+  EXPECT_EQ(Run({"add", "language.lxp", "b.rc"}).status, 1);
+}
+
+// Outputs that are no regular files: a device and a pipe are written to, a
+// link's target is replaced and the link stays, "-" is standard output.
+TEST_F(CliTest, SpecialOutputsAreWrittenThrough) {
+  WriteFile(folder_ / "a.rc", "STRINGTABLE BEGIN 1 \"a\" END\n");
+  ASSERT_EQ(Run({"scan", "--output", "plain.tra", "a.rc"}).status, 0);
+  const std::string expected = ReadFile(folder_ / "plain.tra");
+
+  Result devNull = Run({"scan", "--output", "/dev/null", "--log", "/dev/null", "a.rc"});
+  EXPECT_EQ(devNull.status, 0) << devNull.err;
+  struct stat status;
+  ASSERT_EQ(stat("/dev/null", &status), 0);
+  EXPECT_TRUE(S_ISCHR(status.st_mode));
+
+  WriteFile(folder_ / "real" / "target.tra", expected);
+  fs::create_symlink("real/target.tra", folder_ / "link.tra");
+  Result link = Run({"scan", "--output", "link.tra", "--program", "Linked", "a.rc"});
+  EXPECT_EQ(link.status, 0) << link.err;
+  EXPECT_TRUE(fs::is_symlink(folder_ / "link.tra"));
+  EXPECT_NE(ReadFile(folder_ / "real" / "target.tra"), expected);
+  EXPECT_NE(Run({"dump", "real/target.tra"}).out.find("program: \"Linked\"\n"), std::string::npos);
+  EXPECT_EQ(std::distance(fs::directory_iterator(folder_ / "real"), fs::directory_iterator()), 1);
+
+  ASSERT_EQ(mkfifo((folder_ / "pipe").c_str(), 0600), 0);
+  Result pipe = Run({"scan", "--output", "pipe", "a.rc"}, "cat pipe >from-pipe & ");
+  EXPECT_EQ(pipe.status, 0) << pipe.err;
+  EXPECT_EQ(ReadFile(folder_ / "from-pipe"), expected);
+  ASSERT_EQ(stat((folder_ / "pipe").c_str(), &status), 0);
+  EXPECT_TRUE(S_ISFIFO(status.st_mode));
+
+  Result dash = Run({"scan", "--output", "-", "a.rc"});
+  EXPECT_EQ(dash.status, 0);
+  EXPECT_EQ(dash.out, expected);
+  EXPECT_NE(dash.err.find("1 script, 0 dialogs"), std::string::npos) << dash.err;
+  Result quiet = Run({"testfile", "-q", "--input", "plain.tra", "--output", "-"});
+  EXPECT_EQ(quiet.status, 0);
+  EXPECT_EQ(quiet.out.substr(0, 4), expected.substr(0, 4));
+  EXPECT_EQ(quiet.err, "");
+}
+
+// Scripts that cannot be what the user meant: a binary file is refused, a
+// big-endian UTF-16 script is read, an empty one and one without resources
+// warn, and --strict turns problems and warnings into exit status 1 with
+// the summary still printed.
+TEST_F(CliTest, ScriptsThatCannotBeScripts) {
+  WriteFile(folder_ / "program.rc", ReadFile(TOLMERIC_CLI).substr(0, 64 * 1024));
+  WriteFile(folder_ / "empty.rc", "");
+  WriteFile(folder_ / "none.rc", "#include \"resource.h\"\n");
+  WriteFile(folder_ / "bad.rc", "STRINGTABLE BEGIN 1 \"a\" END\nDIALOG\n");
+  WriteFile(folder_ / "good.rc", "STRINGTABLE BEGIN 1 \"a\" END\n");
+  std::string big("\xFE\xFF", 2);
+  for (char c : std::string("STRINGTABLE BEGIN 1 \"\xE4\" END\n")) big += std::string(1, '\0') + c;
+  WriteFile(folder_ / "big.rc", big);
+
+  struct Case {
+    std::vector<std::string> args;
+    int status;
+    std::string summary;  // start of standard output
+    std::string err;      // part of standard error
+  };
+  const Case cases[] = {
+      {{"program.rc"}, 1, "", "program.rc: damaged data (NUL bytes: a binary file, not a resource script"},
+      {{"big.rc"}, 0, "1 script, 0 dialogs, 0 menus, 1 string table, 6 nodes, 0 problems\n", ""},
+      {{"empty.rc"}, 0, "1 script, 0 dialogs", "warning: empty.rc: the script is empty\n"},
+      {{"none.rc"}, 0, "1 script,", "warning: no dialog, menu or string table found in the script\n"},
+      {{"--strict", "empty.rc", "good.rc"}, 1, "2 scripts, 0 dialogs, 0 menus, 1 string table",
+       "--strict: the scan had problems or warnings"},
+      {{"--strict", "bad.rc"}, 1, "1 script, 0 dialogs, 0 menus, 1 string table, 6 nodes, 1 problem\n",
+       "--strict"},
+      {{"--strict", "good.rc"}, 0, "1 script, 0 dialogs, 0 menus, 1 string table, 6 nodes, 0 problems\n", ""},
+      {{"--strict", "--auto-install", "none.rc"}, 1, "1 script, 1 dialog", "no dialog, menu or string table"},
+  };
+  for (const Case& c : cases) {
+    std::vector<std::string> args = {"scan", "--output", "out.tra", "--force"};
+    args.insert(args.end(), c.args.begin(), c.args.end());
+    Result result = Run(args);
+    EXPECT_EQ(result.status, c.status) << c.args.back() << result.err;
+    EXPECT_EQ(result.out.substr(0, c.summary.size()), c.summary) << c.args.back();
+    EXPECT_NE(result.err.find(c.err), std::string::npos) << c.args.back() << result.err;
+  }
+  ASSERT_EQ(Run({"scan", "--output", "big.tra", "big.rc"}).status, 0);
+  EXPECT_NE(Run({"dump", "big.tra"}).out.find("      string \"\xC3\xA4\"\n"), std::string::npos);
+
+  // The build's --strict counts the same.
+  ASSERT_EQ(Run({"new", "p.lxp", "--script", "bad.rc"}).status, 0);
+  Result build = Run({"build", "--strict", "p.lxp", "--log", "p.log"});
+  EXPECT_EQ(build.status, 1);
+  EXPECT_EQ(build.out.rfind("1 script, 0 dialogs, 0 menus, 1 string table, 6 nodes, 1 problem\n", 0), 0u)
+      << build.out;
+  EXPECT_EQ(Run({"build", "p.lxp", "--log", "p.log"}).status, 0);
+}
+
+// A stored name that no file system can hold is refused with its reason,
+// not by an abort.
+TEST_F(CliTest, StoredNamesWithUnpairedSurrogatesAreRefused) {
+  WriteFile(folder_ / "a.rc", "STRINGTABLE BEGIN 1 \"a\" END\n");
+  ASSERT_EQ(Run({"new", "p.lxp", "--script", "a.rc"}).status, 0);
+  std::string bytes = ReadFile(folder_ / "p.lxp");
+  const std::string stored("a\0.\0r\0c\0", 8);
+  const size_t at = bytes.rfind(stored);
+  ASSERT_NE(at, std::string::npos);
+  bytes.replace(at, 2, std::string("\x00\xD8", 2));
+  WriteFile(folder_ / "p.lxp", bytes);
+  Result build = Run({"build", "p.lxp"});
+  EXPECT_EQ(build.status, 1);
+  EXPECT_NE(build.err.find("p.lxp: the stored name \"\\uD800.rc\" holds an unpaired surrogate"),
+            std::string::npos)
+      << build.err;
+  EXPECT_EQ(ReadFile(folder_ / "p.lxp"), bytes);
 }
 
 // The value of flag pixel (row, column) in a dump --json.
@@ -343,11 +570,11 @@ TEST_F(CliTest, CodePageReadsScriptsWithoutPragmaAndTheProjectKeepsIt) {
 
   ASSERT_EQ(Run({"new", "p.lxp", "--code-page", "1252", "--script", "w.rc"}).status, 0);
   ASSERT_EQ(Run({"build", "p.lxp"}).status, 0);
-  EXPECT_NE(Run({"dump", "p.lxp"}).out.find("defaultCodePage: 1252\n"), std::string::npos);
+  EXPECT_NE(Run({"dump", "p.lxp"}).out.find("default code page: 1252\n"), std::string::npos);
   EXPECT_NE(Run({"dump", "p.tra"}).out.find(western), std::string::npos);
   // build --code-page changes what the project keeps.
   ASSERT_EQ(Run({"build", "p.lxp", "--code-page", "1251"}).status, 0);
-  EXPECT_NE(Run({"dump", "p.lxp"}).out.find("defaultCodePage: 1251\n"), std::string::npos);
+  EXPECT_NE(Run({"dump", "p.lxp"}).out.find("default code page: 1251\n"), std::string::npos);
   EXPECT_EQ(Run({"dump", "p.tra"}).out.find(western), std::string::npos);
 }
 
@@ -356,14 +583,14 @@ TEST_F(CliTest, PseudoTestFileKeepsConversionsAndHotkeys) {
   ASSERT_EQ(Run({"scan", "--output", "a.tra", "a.rc"}).status, 0);
   ASSERT_EQ(Run({"testfile", "--input", "a.tra", "--output", "p.tra", "--pseudo"}).status, 0);
   Result dump = Run({"dump", "p.tra"});
-  EXPECT_NE(dump.out.find("\"&Open %d\" \"[&O\xC3\xBE\xC3\xA9\xC3\xB1 %d~~~]\""), std::string::npos)
+  EXPECT_NE(dump.out.find("\"&Open %d\", translated \"[&O\xC3\xBE\xC3\xA9\xC3\xB1 %d~~~]\""), std::string::npos)
       << dump.out;
-  EXPECT_NE(dump.out.find("languageName: \"Deutsch (test)\"\n"), std::string::npos);
+  EXPECT_NE(dump.out.find("language: \"Deutsch (test)\"\n"), std::string::npos);
   ASSERT_EQ(Run({"testfile", "--input", "a.tra", "--output", "q.tra", "--pseudo", "--lengthen",
                  "0", "--no-accents", "--begin", "<", "--no-end"})
                 .status,
             0);
-  EXPECT_NE(Run({"dump", "q.tra"}).out.find("\"&Open %d\" \"<&Open %d\""), std::string::npos);
+  EXPECT_NE(Run({"dump", "q.tra"}).out.find("\"&Open %d\", translated \"<&Open %d\""), std::string::npos);
 
   for (const auto& args : std::vector<std::vector<std::string>>{
            {"testfile", "--input", "a.tra", "--output", "r.tra", "--lengthen", "10"},

@@ -109,13 +109,22 @@ TEST(ScriptDecoder, ParsesOnlyWholePragmas) {
   }
 }
 
-TEST(ScriptDecoder, Utf16WithMark) {
-  // FF FE, then A CR LF " U+00E4 U+20AC " and an odd last byte.
-  std::string script("\xFF\xFE" "A\0\r\0\n\0\"\0\xE4\0\xAC\x20\"\0\x41", 17);
-  EXPECT_EQ(Lines(script), (Texts{u"A", u"\"\u00E4\u20AC\""}));
-  CRcTokenList list = CRcTokenList::FromBytes(u"w.rc", script);
-  EXPECT_EQ(DumpTokens(list), "0 1 A\n1 3 \u00E4\u20AC\n");
-  EXPECT_EQ(Lines("\xFF\xFE"), Texts{});
+TEST(ScriptDecoder, Utf16WithMarkInEitherByteOrder) {
+  // The mark, then A CR LF " U+00E4 U+20AC " and an odd last byte.
+  const std::string little("\xFF\xFE" "A\0\r\0\n\0\"\0\xE4\0\xAC\x20\"\0\x41", 17);
+  const std::string big("\xFE\xFF" "\0A\0\r\0\n\0\"\0\xE4\x20\xAC\0\"\x41", 17);
+  for (const std::string& script : {little, big}) {
+    EXPECT_EQ(Lines(script), (Texts{u"A", u"\"\u00E4\u20AC\""}));
+    CRcTokenList list = CRcTokenList::FromBytes(u"w.rc", script);
+    EXPECT_EQ(DumpTokens(list), "0 1 A\n1 3 \u00E4\u20AC\n");
+    EXPECT_EQ(Lines(script.substr(0, 2)), Texts{});
+    EXPECT_FALSE(CScriptDecoder::IsBinary(script));
+  }
+  // NUL bytes anywhere else make a binary file.
+  EXPECT_TRUE(CScriptDecoder::IsBinary(std::string("\x7F" "ELF\x02\x01", 6) + '\0'));
+  EXPECT_TRUE(CScriptDecoder::IsBinary(std::string("\xEF\xBB\xBF" "A\0", 5)));
+  EXPECT_TRUE(CScriptDecoder::IsBinary(std::string("A\0B\0", 4)));
+  EXPECT_FALSE(CScriptDecoder::IsBinary("STRINGTABLE BEGIN END\n"));
 }
 
 TEST(ScriptDecoder, Utf8WithMark) {

@@ -2,6 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
+#include "translation/LanguageData.h"
+#include "translation/tests/StackLimit.h"
+
 namespace tolmeric {
 namespace {
 
@@ -48,6 +53,47 @@ TEST(TextTreeDump, JsonHoldsTheSameTree) {
             "\"baseText\":\"\\u0001\\u007F\",\"text\":\"\xF0\x9F\x98\x80\",\"children\":[]}]}]},"
             "{\"kind\":9,\"number1\":-1,\"number2\":-1,\"state\":0,\"baseText\":\"\","
             "\"text\":\"\",\"children\":[]}]}\n");
+}
+
+TEST(TextTreeDump, ReadableFormNamesKindsStatesAndMeaningfulSizes) {
+  auto root = SampleTree();
+  CTextNode* dialog = root->ChildAt(0)->ChildAt(0);
+  dialog->ChildAt(0)->state = kStateLeafMissing;
+  auto item = std::make_unique<CTextNode>(root->ChildAt(1), u"&Open", u"&Open", kKindMenuItem, 7, 7);
+  item->state = 42;
+  root->ChildAt(1)->AddChild(std::move(item));
+  EXPECT_EQ(DumpTextTreeReadable(*root),
+            "root \"RCFile\"\n"
+            "  dialogs \"Dialoge\"\n"
+            "    dialog \"\xC3\x9C" "ber \\\"X\\\"\" (200 x 100), translated \"a\\\\b\\nc\\td\\re\", partly missing\n"
+            "      static text \"\\x01\\x7F\" (40 x 8), translated \"\xF0\x9F\x98\x80\", missing\n"
+            "  menus \"\"\n"
+            "    menu item \"&Open\", state 42\n");
+}
+
+// The deepest tree a language file may hold is dumped in every form on a
+// stack far smaller than the 1 MB a Windows program's main thread has.
+TEST(TextTreeDump, TreeAtTheDepthLimitFitsASmallStack) {
+  auto root = std::make_unique<CTextNode>(nullptr, u"0", u"0", kKindRoot, -1, -1);
+  CTextNode* deepest = root.get();
+  for (int32_t level = 1; level < kMaxTreeDepth; ++level) {
+    auto child = std::make_unique<CTextNode>(deepest, u"n", u"n", kKindPopup, -1, -1);
+    CTextNode* next = child.get();
+    deepest->AddChild(std::move(child));
+    deepest = next;
+  }
+  std::string lines, readable, json;
+  ASSERT_TRUE(RunWithStack(128u << 10, [&] {
+    lines = DumpTextTree(*root);
+    readable = DumpTextTreeReadable(*root);
+    json = DumpTextTreeJson(*root);
+  }));
+  const std::string lastIndent(2 * static_cast<size_t>(kMaxTreeDepth - 1), ' ');
+  EXPECT_EQ(lines.substr(lines.size() - lastIndent.size() - 18), lastIndent + "4 -1 -1 0 \"n\" \"n\"\n");
+  EXPECT_EQ(readable.substr(readable.size() - lastIndent.size() - 10), lastIndent + "popup \"n\"\n");
+  EXPECT_EQ(json.substr(json.size() - 5), "]}]}\n");
+  EXPECT_EQ(std::count(json.begin(), json.end(), '{'), kMaxTreeDepth);
+  EXPECT_EQ(std::count(json.begin(), json.end(), '}'), kMaxTreeDepth);
 }
 
 }  // namespace
