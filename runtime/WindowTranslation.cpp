@@ -8,11 +8,15 @@
 namespace tolmeric {
 
 void CRuntimeModule::OnMessageBeforeDelivery(const CMessageRecord& record) {
-  Route([&](const CRouteContext& context) { return state_.router.BeforeDelivery(record, context); });
+  Route([&](const CRouteContext& context) {
+    return state_.router.BeforeDelivery(record, context);
+  });
 }
 
 void CRuntimeModule::OnMessageAfterDelivery(const CMessageRecord& record) {
-  Route([&](const CRouteContext& context) { return state_.router.AfterDelivery(record, context); });
+  Route([&](const CRouteContext& context) {
+    return state_.router.AfterDelivery(record, context);
+  });
 }
 
 void CRuntimeModule::OnMessageRetrieved(const CMessageRecord& record, Retrieval retrieval) {

@@ -94,7 +94,8 @@ class CMenuOwner : public CFrameWnd {
  public:
   std::vector<std::wstring> Open(HMENU popup, std::vector<WPARAM> steps = {}) {
     popup_ = popup;
-    Track(std::move(steps), [&] { ::TrackPopupMenu(popup, TPM_LEFTALIGN, 10, 10, 0, m_hWnd, nullptr); });
+    Track(std::move(steps),
+          [&] { ::TrackPopupMenu(popup, TPM_LEFTALIGN, 10, 10, 0, m_hWnd, nullptr); });
     return seen_;
   }
 
@@ -208,7 +209,8 @@ TEST_F(Win32MenuTranslationTest, LanguageItemOpensTheSwitchDialogOnlyWhenChosen)
       {"highlighted, then a click outside", false, {VK_UP, kClickOutside}, 0},
       {"another item highlighted before choosing", false, {VK_UP, VK_UP, VK_RETURN}, 0},
       {"chosen from the menu bar with keys", true, {VK_DOWN, VK_UP, VK_RETURN}, 1},
-      {"highlighted in the menu bar, then Escape twice", true, {VK_DOWN, VK_UP, VK_ESCAPE, VK_ESCAPE}, 0},
+      {"highlighted in the menu bar, then Escape twice", true,
+       {VK_DOWN, VK_UP, VK_ESCAPE, VK_ESCAPE}, 0},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
