@@ -4,28 +4,22 @@ namespace tolmeric {
 
 namespace {
 
-bool IsLanguageCommand(uintptr_t wParam, uint32_t languageCommandId) {
-  return (wParam & 0xFFFF) == languageCommandId;
+bool IsLanguageCommand(const CMessageRecord& record, const CRouteContext& context) {
+  return record.message == kMsgCommand && (record.wParam & 0xFFFF) == context.languageCommandId;
 }
 
 }  // namespace
 
 std::vector<CHookAction> CHookRouter::BeforeDelivery(const CMessageRecord& record,
-                                                     const CRouteContext& context) {
+                                                     const CRouteContext& context) const {
   using Kind = CHookAction::Kind;
   std::vector<CHookAction> actions;
-  if (record.message == kMsgCommand && IsLanguageCommand(record.wParam, context.languageCommandId)) {
+  if (IsLanguageCommand(record, context)) {
+    // Sent by the application itself.
     actions.push_back({Kind::kOpenSwitchDialog});
   }
   if (record.message == kMsgInitMenuPopup) {
     actions.push_back({Kind::kEnableLanguageItem, 0, static_cast<MenuId>(record.wParam)});
-  }
-  if (record.message == kMsgMenuSelect) {
-    languageItemHighlighted_ = IsLanguageCommand(record.wParam, context.languageCommandId);
-  } else if (languageItemHighlighted_ && record.message == kMsgCaptureChanged) {
-    // The menu lets go of the mouse with the language item chosen.
-    languageItemHighlighted_ = false;
-    actions.push_back({Kind::kOpenSwitchDialog});
   }
   if (record.message == kMsgInitDialog) {
     const IWindowSystem& windows = context.windows;
@@ -60,6 +54,19 @@ std::vector<CHookAction> CHookRouter::AfterDelivery(const CMessageRecord& record
   if (record.message == kMsgNcDestroy) {
     // Its handle may soon name another window.
     actions.push_back({Kind::kForgetWindow, record.window});
+  }
+  return actions;
+}
+
+// A menu posts the command of the item chosen (with the mouse or a key) and
+// posts nothing when it is cancelled, so the command taken from the queue is
+// what tells that the language item was chosen. The menu's highlight and
+// its capture cannot: they end the same way when the user cancels.
+std::vector<CHookAction> CHookRouter::Retrieved(const CMessageRecord& record, Retrieval retrieval,
+                                                const CRouteContext& context) const {
+  std::vector<CHookAction> actions;
+  if (retrieval == Retrieval::kRemoved && IsLanguageCommand(record, context)) {
+    actions.push_back({CHookAction::Kind::kOpenSwitchDialog});
   }
   return actions;
 }

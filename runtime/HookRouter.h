@@ -1,7 +1,8 @@
-// What the module does with a message of the user-interface thread, before
-// and after its delivery: the hooks hand every message to the router as a
-// plain record, the router answers with actions, the module carries them
-// out. Portable, so the message rules are tested with tables.
+// What the module does with a message of the user-interface thread: one
+// sent to a window, before and after its delivery, and one taken from the
+// thread's queue. The hooks hand every message to the router as a plain
+// record, the router answers with actions, the module carries them out.
+// Portable, so the message rules are tested with tables.
 #pragma once
 
 #include <cstdint>
@@ -17,8 +18,6 @@ inline constexpr uint32_t kMsgNcDestroy = 0x0082;
 inline constexpr uint32_t kMsgInitDialog = 0x0110;
 inline constexpr uint32_t kMsgCommand = 0x0111;
 inline constexpr uint32_t kMsgInitMenuPopup = 0x0117;
-inline constexpr uint32_t kMsgMenuSelect = 0x011F;
-inline constexpr uint32_t kMsgCaptureChanged = 0x0215;
 // A property sheet's tab-control query, and the page flag "use the title".
 inline constexpr uint32_t kMsgGetTabControl = 0x0474;
 inline constexpr uint32_t kPageUseTitle = 0x8;
@@ -59,19 +58,20 @@ struct CRouteContext {
   std::function<bool(MenuId)> isRegisteredMenu;
 };
 
+// How a message left the thread's queue: looked at only (the idle loop
+// peeks at the queue all the time), or taken out to be delivered.
+enum class Retrieval { kPeeked, kRemoved };
+
 class CHookRouter {
  public:
+  // A message sent to a window, before and after its delivery.
   std::vector<CHookAction> BeforeDelivery(const CMessageRecord& record,
-                                          const CRouteContext& context);
+                                          const CRouteContext& context) const;
   std::vector<CHookAction> AfterDelivery(const CMessageRecord& record,
                                          const CRouteContext& context) const;
-
-  // The language item is highlighted in an open menu: the menu releasing the
-  // mouse capture then means it was chosen.
-  bool LanguageItemHighlighted() const { return languageItemHighlighted_; }
-
- private:
-  bool languageItemHighlighted_ = false;
+  // A message posted to the thread, as it is retrieved from the queue.
+  std::vector<CHookAction> Retrieved(const CMessageRecord& record, Retrieval retrieval,
+                                     const CRouteContext& context) const;
 };
 
 }  // namespace tolmeric

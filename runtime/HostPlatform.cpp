@@ -46,6 +46,8 @@ HookHandle CHostPlatform::InstallCallWndProcHook() { return InstallHook(); }
 
 HookHandle CHostPlatform::InstallCallWndProcRetHook() { return InstallHook(); }
 
+HookHandle CHostPlatform::InstallGetMessageHook() { return InstallHook(); }
+
 void CHostPlatform::RemoveHook(HookHandle hook) { hooks_.erase(hook); }
 
 std::vector<uint8_t> CHostPlatform::ReadFile(const std::filesystem::path& path) {

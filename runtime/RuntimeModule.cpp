@@ -72,19 +72,21 @@ void CRuntimeModule::ClearSwitchData() {
 
 void CRuntimeModule::InstallTranslationHooks() {
   // A second load keeps the hooks of the first: installing them again would
-  // leave the first pair in the thread's chain with no handle to remove it,
+  // leave the first ones in the thread's chain with no handle to remove them,
   // and every message would be handled twice.
   if (!state_.callWndProcHook) state_.callWndProcHook = platform_.InstallCallWndProcHook();
   if (!state_.callWndProcRetHook) {
     state_.callWndProcRetHook = platform_.InstallCallWndProcRetHook();
   }
+  if (!state_.getMessageHook) state_.getMessageHook = platform_.InstallGetMessageHook();
 }
 
 void CRuntimeModule::RemoveTranslationHooks() {
-  if (state_.callWndProcHook) platform_.RemoveHook(state_.callWndProcHook);
-  state_.callWndProcHook = nullptr;
-  if (state_.callWndProcRetHook) platform_.RemoveHook(state_.callWndProcRetHook);
-  state_.callWndProcRetHook = nullptr;
+  for (HookHandle* hook :
+       {&state_.callWndProcHook, &state_.callWndProcRetHook, &state_.getMessageHook}) {
+    if (*hook) platform_.RemoveHook(*hook);
+    *hook = nullptr;
+  }
 }
 
 void CRuntimeModule::OpenSwitchDialog() {

@@ -8,6 +8,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "runtime/HookRouter.h"
 #include "runtime/LanguageInfo.h"
@@ -57,9 +58,11 @@ class CRuntimeModule {
   // The string lookup of the data in use (see StringFunctions.h).
   bool TranslateString(std::u16string& text) const;
 
-  // The hooks hand every message here, before and after its delivery.
+  // The hooks hand every message sent to a window here, before and after its
+  // delivery, and every message retrieved from the thread's queue.
   void OnMessageBeforeDelivery(const CMessageRecord& record);
   void OnMessageAfterDelivery(const CMessageRecord& record);
+  void OnMessageRetrieved(const CMessageRecord& record, Retrieval retrieval);
   // How the language item opens the switch dialog. The switch dialog sets
   // it; tests count the calls.
   void SetSwitchDialogOpener(std::function<void()> opener) { openSwitchDialog_ = std::move(opener); }
@@ -80,6 +83,10 @@ class CRuntimeModule {
   void TranslateMenu(MenuId menu, const CTextNode* category, bool popupMode);
 
  private:
+  // One of the router's rules, applied to the message at hand.
+  using HookRule = std::function<std::vector<CHookAction>(const CRouteContext&)>;
+  // Runs the actions the rule asks for; nothing where there are no windows.
+  void Route(const HookRule& rule);
   void RunAction(const CHookAction& action);
   void MatchAndApplyDialog(IWindowSystem& windows, WindowId dialog, uint32_t mode,
                            const CTextNode* category, const CDialogIndex& index);

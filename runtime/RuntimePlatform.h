@@ -1,5 +1,5 @@
 // Everything the run-time module needs from the platform it runs on: message
-// boxes, the application's profile, its string resources, the two message
+// boxes, the application's profile, its string resources, the three message
 // hooks of the user-interface thread and reading a file. The module's state
 // and logic are portable; on Windows the services come from Win32 and the
 // framework, elsewhere (the command line, tests) from CHostPlatform.
@@ -34,10 +34,12 @@ class IRuntimePlatform {
   // The application's string resource with that identifier, empty when none.
   virtual std::u16string LoadResourceString(uint32_t id) = 0;
 
-  // The hook on messages about to be delivered, and the one on messages after
-  // delivery, for the calling thread. Null when the platform refuses.
+  // The hook on messages about to be delivered, the one on messages after
+  // delivery, and the one on messages retrieved from the queue, for the
+  // calling thread. Null when the platform refuses.
   virtual HookHandle InstallCallWndProcHook() = 0;
   virtual HookHandle InstallCallWndProcRetHook() = 0;
+  virtual HookHandle InstallGetMessageHook() = 0;
   virtual void RemoveHook(HookHandle hook) = 0;
 
   // The whole content of a file opened for reading (others may read it too,

@@ -37,9 +37,10 @@ struct CRuntimeState {
   std::u16string switchDialogFolder;
   HookHandle callWndProcHook = nullptr;
   HookHandle callWndProcRetHook = nullptr;
+  HookHandle getMessageHook = nullptr;
   std::unique_ptr<CDialogRegistry> dialogRegistry;
   std::unique_ptr<CMenuRegistry> menuRegistry;
-  // The message rules of the hooks, with the language item's highlight.
+  // The message rules of the hooks.
   CHookRouter router;
 
   // Lookup indexes of currentData and switchData (strings, and dialogs by

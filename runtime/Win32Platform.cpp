@@ -67,6 +67,10 @@ HookHandle CWin32Platform::InstallCallWndProcRetHook() {
                              ::GetCurrentThreadId());
 }
 
+HookHandle CWin32Platform::InstallGetMessageHook() {
+  return ::SetWindowsHookExW(WH_GETMESSAGE, &OnGetMessage, nullptr, ::GetCurrentThreadId());
+}
+
 void CWin32Platform::RemoveHook(HookHandle hook) {
   ::UnhookWindowsHookEx(static_cast<HHOOK>(hook));
 }

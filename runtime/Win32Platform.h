@@ -20,6 +20,7 @@ class CWin32Platform : public IRuntimePlatform {
   std::u16string LoadResourceString(uint32_t id) override;
   HookHandle InstallCallWndProcHook() override;
   HookHandle InstallCallWndProcRetHook() override;
+  HookHandle InstallGetMessageHook() override;
   void RemoveHook(HookHandle hook) override;
   std::vector<uint8_t> ReadFile(const std::filesystem::path& path) override;
   IWindowSystem* WindowSystem() override { return &windows_; }

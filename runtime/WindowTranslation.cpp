@@ -8,22 +8,29 @@
 namespace tolmeric {
 
 void CRuntimeModule::OnMessageBeforeDelivery(const CMessageRecord& record) {
-  IWindowSystem* windows = Windows();
-  if (!windows) return;
-  const CRouteContext context{*windows, state_.languageCommandId, {}};
-  for (const CHookAction& action : state_.router.BeforeDelivery(record, context)) {
-    RunAction(action);
-  }
+  Route([&](const CRouteContext& context) {
+    return state_.router.BeforeDelivery(record, context);
+  });
 }
 
 void CRuntimeModule::OnMessageAfterDelivery(const CMessageRecord& record) {
+  Route([&](const CRouteContext& context) {
+    return state_.router.AfterDelivery(record, context);
+  });
+}
+
+void CRuntimeModule::OnMessageRetrieved(const CMessageRecord& record, Retrieval retrieval) {
+  Route([&](const CRouteContext& context) {
+    return state_.router.Retrieved(record, retrieval, context);
+  });
+}
+
+void CRuntimeModule::Route(const HookRule& rule) {
   IWindowSystem* windows = Windows();
   if (!windows) return;
   const CRouteContext context{*windows, state_.languageCommandId,
                               [this](MenuId menu) { return IsRegisteredMenu(menu); }};
-  for (const CHookAction& action : state_.router.AfterDelivery(record, context)) {
-    RunAction(action);
-  }
+  for (const CHookAction& action : rule(context)) RunAction(action);
 }
 
 bool CRuntimeModule::IsRegisteredMenu(MenuId menu) const {

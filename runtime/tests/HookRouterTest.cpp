@@ -1,6 +1,7 @@
-// The hooks' message rules as tables: sequences of messages, before or after
-// their delivery, and the actions each one asks for, against a fake window
-// tree with a dialog, a property sheet with a page, and menus.
+// The hooks' message rules as tables: sequences of messages, sent (before or
+// after their delivery) or taken from the queue (peeked at or removed), and
+// the actions each one asks for, against a fake window tree with a dialog, a
+// property sheet with a page, and menus.
 #include "runtime/HookRouter.h"
 
 #include <gtest/gtest.h>
@@ -20,14 +21,21 @@ constexpr intptr_t kPlainPage = 0x600;
 
 // The fake tree's windows and menus, by role.
 enum Role { kNone, kDialog, kSheet, kPage, kRegistered, kContext, kRoles };
-// wParam values: the language item (with menu-select flags in the high word
-// or without), another item, or a menu of the tree by role.
+// wParam values: the language item (as a menu or an accelerator sends it, or
+// with menu-select flags in the high word), another item, the closing
+// menu-select, or a menu of the tree by role.
 constexpr uintptr_t kLanguageItem = kLanguageId;
+constexpr uintptr_t kLanguageAccelerator = 0x00010000u | kLanguageId;
 constexpr uintptr_t kLanguageItemWithFlags = 0x80900000u | kLanguageId;
+constexpr uintptr_t kMenuClosed = 0xFFFF0000u;
 constexpr uintptr_t kOtherItem = 1234;
 constexpr uintptr_t kMenuRole = 0x10000000;  // plus a role
 
-enum class When { kBefore, kAfter };
+// Messages a menu sends while the user moves through it.
+constexpr uint32_t kMsgMenuSelect = 0x011F;
+constexpr uint32_t kMsgCaptureChanged = 0x0215;
+
+enum class When { kBefore, kAfter, kPeeked, kRemoved };
 
 struct Step {
   When when;
@@ -46,26 +54,32 @@ struct Sequence {
 const std::vector<Sequence>& Sequences() {
   constexpr auto B = When::kBefore;
   constexpr auto A = When::kAfter;
+  constexpr auto P = When::kPeeked;
+  constexpr auto R = When::kRemoved;
   constexpr uintptr_t registered = kMenuRole + kRegistered;
   constexpr uintptr_t context = kMenuRole + kContext;
   static const std::vector<Sequence> sequences = {
-      {"the language item chosen from a menu opens the switch dialog once",
+      {"the language item chosen from a menu opens the switch dialog once, "
+       "when its command is removed from the queue",
        {{B, kMsgMenuSelect, kDialog, kLanguageItemWithFlags, 0, ""},
-        {B, kMsgCaptureChanged, kDialog, 0, 0, "open switch dialog;"},
-        {B, kMsgCaptureChanged, kDialog, 0, 0, ""}}},
-      {"another item selected in between prevents it",
-       {{B, kMsgMenuSelect, kDialog, kLanguageItem, 0, ""},
-        {B, kMsgMenuSelect, kDialog, kOtherItem, 0, ""},
-        {B, kMsgCaptureChanged, kDialog, 0, 0, ""}}},
-      {"other messages keep the highlight until the capture goes",
-       {{B, kMsgMenuSelect, kDialog, kLanguageItem, 0, ""},
-        {B, kMsgCommand, kDialog, kOtherItem, 0, ""},
+        {B, kMsgCaptureChanged, kDialog, 0, 0, ""},
+        {B, kMsgMenuSelect, kDialog, kMenuClosed, 0, ""},
+        {P, kMsgCommand, kDialog, kLanguageItem, 0, ""},
+        {P, kMsgCommand, kDialog, kLanguageItem, 0, ""},
+        {R, kMsgCommand, kDialog, kLanguageItem, 0, "open switch dialog;"},
+        {R, kMsgCommand, kDialog, kLanguageAccelerator, 0, "open switch dialog;"}}},
+      {"a cancelled menu with the language item highlighted opens nothing",
+       {{B, kMsgMenuSelect, kDialog, kLanguageItemWithFlags, 0, ""},
+        {B, kMsgCaptureChanged, kDialog, 0, 0, ""},
         {A, kMsgCaptureChanged, kDialog, 0, 0, ""},
-        {B, kMsgCaptureChanged, kDialog, 0, 0, "open switch dialog;"}}},
-      {"the language command sent to a window opens it directly",
+        {B, kMsgMenuSelect, kDialog, kMenuClosed, 0, ""}}},
+      {"another item's command, posted or sent, opens nothing",
+       {{R, kMsgCommand, kDialog, kOtherItem, 0, ""},
+        {B, kMsgCommand, kDialog, kOtherItem, 0, ""},
+        {R, kMsgInitMenuPopup, kDialog, kLanguageItem, 0, ""}}},
+      {"the language command sent to a window opens it once, before delivery",
        {{B, kMsgCommand, kDialog, kLanguageItem, 0, "open switch dialog;"},
-        {A, kMsgCommand, kDialog, kLanguageItem, 0, ""},
-        {B, kMsgCommand, kDialog, kOtherItem, 0, ""}}},
+        {A, kMsgCommand, kDialog, kLanguageItem, 0, ""}}},
       {"a dialog is translated before its initialisation, as mode 0",
        {{B, kMsgInitDialog, kDialog, 0, 0, "translate dialog 1 mode 0;"},
         {A, kMsgInitDialog, kDialog, 0, 0, ""}}},
@@ -108,6 +122,17 @@ std::string Describe(const std::vector<CHookAction>& actions, const uintptr_t (&
   return out;
 }
 
+std::vector<CHookAction> Route(const CHookRouter& router, When when, const CMessageRecord& record,
+                               const CRouteContext& context) {
+  switch (when) {
+    case When::kBefore: return router.BeforeDelivery(record, context);
+    case When::kAfter: return router.AfterDelivery(record, context);
+    case When::kPeeked: return router.Retrieved(record, Retrieval::kPeeked, context);
+    case When::kRemoved: return router.Retrieved(record, Retrieval::kRemoved, context);
+  }
+  return {};
+}
+
 TEST(HookRouterTest, MessageSequencesAskForTheirActions) {
   CFakeWindowSystem windows;
   uintptr_t handles[kRoles] = {};
@@ -130,9 +155,7 @@ TEST(HookRouterTest, MessageSequencesAskForTheirActions) {
       const bool menu = step.wParam > kMenuRole && step.wParam < kMenuRole + kRoles;
       const uintptr_t wParam = menu ? handles[step.wParam - kMenuRole] : step.wParam;
       const CMessageRecord record{step.message, handles[step.window], wParam, step.lParam};
-      const auto actions = step.when == When::kBefore ? router.BeforeDelivery(record, context)
-                                                      : router.AfterDelivery(record, context);
-      EXPECT_EQ(Describe(actions, handles), step.expected);
+      EXPECT_EQ(Describe(Route(router, step.when, record, context), handles), step.expected);
     }
   }
 }

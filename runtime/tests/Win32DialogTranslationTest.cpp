@@ -219,6 +219,15 @@ LRESULT CALLBACK ForeignBefore(int code, WPARAM wParam, LPARAM lParam) {
   return ::CallNextHookEx(nullptr, code, wParam, lParam);
 }
 
+LRESULT CALLBACK ForeignRetrieved(int code, WPARAM wParam, LPARAM lParam) {
+  const auto* message = reinterpret_cast<const MSG*>(lParam);
+  if (code >= 0 && message->message == kProbe) {
+    ForeignLog().push_back(((wParam & PM_REMOVE) ? "taken " : "peeked ") +
+                           std::to_string(message->wParam));
+  }
+  return ::CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
 LRESULT CALLBACK ForeignAfter(int code, WPARAM wParam, LPARAM lParam) {
   const auto* message = reinterpret_cast<const CWPRETSTRUCT*>(lParam);
   if (code >= 0 && message->message == kProbe) {
@@ -233,13 +242,20 @@ TEST_F(Win32DialogTranslationTest, AnotherLibrarysHooksStillSeeEveryMessage) {
   const DWORD thread = ::GetCurrentThreadId();
   HHOOK before = ::SetWindowsHookExW(WH_CALLWNDPROC, &ForeignBefore, nullptr, thread);
   HHOOK after = ::SetWindowsHookExW(WH_CALLWNDPROCRET, &ForeignAfter, nullptr, thread);
-  ASSERT_TRUE(before && after);
+  HHOOK retrieved = ::SetWindowsHookExW(WH_GETMESSAGE, &ForeignRetrieved, nullptr, thread);
+  ASSERT_TRUE(before && after && retrieved);
   ASSERT_TRUE(LoadTranslationFile(Write("german.tra", *GermanLanguage()).c_str()));
   ASSERT_NE(module_->State().callWndProcHook, nullptr);
+  ASSERT_NE(module_->State().getMessageHook, nullptr);
 
   HWND window = ::CreateWindowExW(0, L"STATIC", L"probe", WS_OVERLAPPED, 0, 0, 10, 10, nullptr,
                                   nullptr, ::GetModuleHandleW(nullptr), nullptr);
   for (WPARAM i = 1; i <= 3; ++i) ::SendMessageW(window, kProbe, i, 0);
+  // Posted messages, looked at once and then taken.
+  for (WPARAM i = 4; i <= 5; ++i) ::PostMessageW(window, kProbe, i, 0);
+  MSG peeked;
+  ASSERT_TRUE(::PeekMessageW(&peeked, window, kProbe, kProbe, PM_NOREMOVE));
+  PumpMessages();
   CDialog find;
   ASSERT_TRUE(find.Create(kFindDialog));
   EXPECT_TEXTS(DialogTexts(find.m_hWnd), kFindGerman);
@@ -256,11 +272,12 @@ TEST_F(Win32DialogTranslationTest, AnotherLibrarysHooksStillSeeEveryMessage) {
   ::DestroyWindow(window);
   ::UnhookWindowsHookEx(before);
   ::UnhookWindowsHookEx(after);
+  ::UnhookWindowsHookEx(retrieved);
 
   EXPECT_EQ(ForeignLog(),
             (std::vector<std::string>{"before 1", "after 1 -> 0", "before 2", "after 2 -> 0",
-                                      "before 3", "after 3 -> 0", "init dialog",
-                                      "init dialog"}));
+                                      "before 3", "after 3 -> 0", "peeked 4", "taken 4",
+                                      "taken 5", "init dialog", "init dialog"}));
 }
 
 }  // namespace

@@ -81,36 +81,77 @@ TEST_F(Win32MenuTranslationTest, FrameMenusAreTranslatedAtLoadFrame) {
   }
 }
 
+// What the user does in an open menu, one step at a time: a key, or one of
+// these two.
+constexpr WPARAM kCancelMenu = 0x10000;   // the application closes the menu
+constexpr WPARAM kClickOutside = 0x10001;  // a mouse click away from the menu
+
 // Owns a context menu: opens it and reads it while it is open, at a timer
-// that the menu loop delivers while it waits for the user; then presses the
-// keys given, or closes it.
+// that the menu loop delivers while it waits for the user; then takes the
+// steps given, one at each later tick, or closes it. Counts the language
+// commands it receives.
 class CMenuOwner : public CFrameWnd {
  public:
-  std::vector<std::wstring> Open(HMENU popup, std::vector<WPARAM> keys = {}) {
+  std::vector<std::wstring> Open(HMENU popup, std::vector<WPARAM> steps = {}) {
     popup_ = popup;
-    keys_ = std::move(keys);
-    seen_.clear();
-    ::SetTimer(m_hWnd, kTimer, 20, nullptr);
-    ::TrackPopupMenu(popup, TPM_LEFTALIGN, 10, 10, 0, m_hWnd, nullptr);
-    ::KillTimer(m_hWnd, kTimer);
+    Track(std::move(steps),
+          [&] { ::TrackPopupMenu(popup, TPM_LEFTALIGN, 10, 10, 0, m_hWnd, nullptr); });
     return seen_;
   }
 
+  // Enters the menu bar from the keyboard (as Alt does), then takes the steps.
+  void OpenMenuBar(std::vector<WPARAM> steps) {
+    Track(std::move(steps), [&] { SendMessage(WM_SYSCOMMAND, SC_KEYMENU, 0); });
+  }
+
+  int languageCommands_ = 0;
+
  protected:
   BOOL OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) override {
-    if (message == WM_TIMER && wParam == kTimer && popup_) {
-      seen_ = MenuTexts(popup_);
-      popup_ = nullptr;
-      if (keys_.empty()) ::EndMenu();
-      for (WPARAM key : keys_) ::PostMessageW(m_hWnd, WM_KEYDOWN, key, 0);
-    }
+    if (message == WM_TIMER && wParam == kTimer) Tick();
+    if (message == WM_COMMAND && LOWORD(wParam) == kDefaultLanguageCommandId) ++languageCommands_;
     return CFrameWnd::OnWndMsg(message, wParam, lParam, result);
   }
 
  private:
+  template <typename MenuLoop>
+  void Track(std::vector<WPARAM> steps, MenuLoop loop) {
+    steps_ = std::move(steps);
+    next_ = 0;
+    seen_.clear();
+    ::SetTimer(m_hWnd, kTimer, 20, nullptr);
+    loop();
+    ::KillTimer(m_hWnd, kTimer);
+    popup_ = nullptr;
+  }
+
+  void Tick() {
+    if (popup_) {
+      seen_ = MenuTexts(popup_);
+      popup_ = nullptr;
+      if (steps_.empty()) ::EndMenu();
+    } else if (next_ < steps_.size()) {
+      Step(steps_[next_++]);
+    } else if (++next_ > steps_.size() + 5) {
+      ::EndMenu();  // a menu the steps left open must not hang the test
+    }
+  }
+
+  void Step(WPARAM step) {
+    if (step == kCancelMenu) {
+      ::EndMenu();
+    } else if (step == kClickOutside) {
+      ::PostMessageW(m_hWnd, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(3000, 3000));
+      ::PostMessageW(m_hWnd, WM_LBUTTONUP, 0, MAKELPARAM(3000, 3000));
+    } else {
+      ::PostMessageW(m_hWnd, WM_KEYDOWN, step, 0);
+    }
+  }
+
   static constexpr UINT_PTR kTimer = 7;
   HMENU popup_ = nullptr;
-  std::vector<WPARAM> keys_;
+  std::vector<WPARAM> steps_;
+  size_t next_ = 0;
   std::vector<std::wstring> seen_;
 };
 
@@ -146,7 +187,7 @@ TEST_F(Win32MenuTranslationTest, ContextMenuIsTranslatedWhenItOpensAndAfterASwit
   owner->DestroyWindow();
 }
 
-TEST_F(Win32MenuTranslationTest, LanguageItemChosenFromARealMenuOpensTheSwitchDialogOnce) {
+TEST_F(Win32MenuTranslationTest, LanguageItemOpensTheSwitchDialogOnlyWhenChosen) {
   const std::wstring german = Write("german.tra", *GermanLanguage());
   ASSERT_TRUE(StartAutomaticTranslation(german.c_str(), L"Demo", FALSE, TRUE, TRUE));
   auto* frame = new CMenuOwner;
@@ -154,22 +195,37 @@ TEST_F(Win32MenuTranslationTest, LanguageItemChosenFromARealMenuOpensTheSwitchDi
   TranslateWindowMenus(frame);
   frame->ShowWindow(SW_SHOW);
   const HMENU file = ::GetSubMenu(::GetMenu(frame->m_hWnd), 0);
-  // The language item is the last of the first popup.
+  // The language item is the last of the first popup: VK_UP in a fresh
+  // popup highlights it.
   const struct {
     const char* name;
-    std::vector<WPARAM> keys;
+    bool menuBar;
+    std::vector<WPARAM> steps;
     int opened;
   } cases[] = {
-      {"language item chosen", {VK_UP, VK_RETURN}, 1},
-      {"another item highlighted before choosing", {VK_UP, VK_UP, VK_RETURN}, 0},
+      {"chosen with Enter", false, {VK_UP, VK_RETURN}, 1},
+      {"highlighted, then Escape", false, {VK_UP, VK_ESCAPE}, 0},
+      {"highlighted, then the menu is cancelled", false, {VK_UP, kCancelMenu}, 0},
+      {"highlighted, then a click outside", false, {VK_UP, kClickOutside}, 0},
+      {"another item highlighted before choosing", false, {VK_UP, VK_UP, VK_RETURN}, 0},
+      {"chosen from the menu bar with keys", true, {VK_DOWN, VK_UP, VK_RETURN}, 1},
+      {"highlighted in the menu bar, then Escape twice", true,
+       {VK_DOWN, VK_UP, VK_ESCAPE, VK_ESCAPE}, 0},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
     switchDialogs_ = 0;
-    frame->Open(file, c.keys);
-    // The command a chosen item posts reaches the frame, not the hooks.
+    frame->languageCommands_ = 0;
+    if (c.menuBar) {
+      frame->OpenMenuBar(c.steps);
+    } else {
+      frame->Open(file, c.steps);
+    }
+    // The command a chosen item posts is taken from the queue here.
     PumpMessages();
     EXPECT_EQ(switchDialogs_, c.opened);
+    // It still reaches the frame.
+    EXPECT_EQ(frame->languageCommands_, c.opened);
   }
   frame->DestroyWindow();
 }

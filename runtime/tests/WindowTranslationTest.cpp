@@ -161,12 +161,10 @@ TEST_F(WindowTranslationTest, PropertySheetTabsTakeDialogCaptionsThenStrings) {
 TEST_F(WindowTranslationTest, LanguageItemOpensTheSwitchDialogThroughTheSeam) {
   Hold();
   const WindowId frame = windows_.AddWindow(0, u"Demo");
-  Before(kMsgMenuSelect, frame, kDefaultLanguageCommandId);
-  Before(kMsgCaptureChanged, frame);
-  EXPECT_EQ(switchDialogs_, 1);
-  Before(kMsgMenuSelect, frame, kDefaultLanguageCommandId);
-  Before(kMsgMenuSelect, frame, 100);
-  Before(kMsgCaptureChanged, frame);
+  const CMessageRecord command{kMsgCommand, frame, kDefaultLanguageCommandId, 0};
+  module_->OnMessageRetrieved(command, Retrieval::kPeeked);
+  EXPECT_EQ(switchDialogs_, 0);
+  module_->OnMessageRetrieved(command, Retrieval::kRemoved);
   EXPECT_EQ(switchDialogs_, 1);
   Before(kMsgCommand, frame, kDefaultLanguageCommandId);
   EXPECT_EQ(switchDialogs_, 2);
