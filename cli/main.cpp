@@ -26,6 +26,10 @@ const char* const kUsage =
     "  remove    remove scripts from a project\n"
     "  build     rescan a project and write its project and language files\n"
     "  testfile  write a test language file from a language file\n"
+    "  export    write the texts for translators (PO or XLIFF)\n"
+    "  import    take a translated PO or XLIFF file onto its base language file\n"
+    "  update    carry an older translation onto a new scan\n"
+    "  check     check a translation for broken formats, hotkeys and widths\n"
     "\n"
     "tolmeric-cli COMMAND --help tells more.\n";
 
@@ -38,7 +42,9 @@ const Command kCommands[] = {
     {"scan", tolmeric::cli::RunScan},       {"dump", tolmeric::cli::RunDump},
     {"new", tolmeric::cli::RunNew},         {"add", tolmeric::cli::RunAdd},
     {"remove", tolmeric::cli::RunRemove},   {"build", tolmeric::cli::RunBuild},
-    {"testfile", tolmeric::cli::RunTestFile},
+    {"testfile", tolmeric::cli::RunTestFile}, {"export", tolmeric::cli::RunExport},
+    {"import", tolmeric::cli::RunImport},     {"update", tolmeric::cli::RunUpdate},
+    {"check", tolmeric::cli::RunCheck},
 };
 
 int Run(const std::vector<std::string>& args) {
