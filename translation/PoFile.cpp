@@ -144,7 +144,7 @@ class CPoReader {
     entry.line = Current().number;
     ReadComments(entry);
     if (AtEnd() || TrimLeft(Current().text).empty()) {
-      Fail(CurrentNumber(), "comments without a message (msgid expected)");
+      Fail(entry.line, "comments without a message (msgid expected)");
     }
     entry.obsolete = Current().obsolete;
     if (IsKeywordLine("msgctxt")) {
