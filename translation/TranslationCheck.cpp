@@ -4,6 +4,7 @@
 #include <unordered_map>
 
 #include "translation/PrintfFormat.h"
+#include "translation/TextTreeDump.h"
 #include "translation/Utf.h"
 
 namespace tolmeric {
@@ -15,7 +16,8 @@ constexpr int32_t kUnitsPerCharacter = 4;
 // A static text wraps onto a line every 8 dialog units of height.
 constexpr int32_t kUnitsPerLine = 8;
 
-std::string Quoted(const std::u16string& text) { return "\"" + ToUtf8(text) + "\""; }
+// Quoted with escapes, so that a finding stays on one line.
+std::string Quoted(const std::u16string& text) { return QuoteText(text); }
 
 char16_t FoldCase(char16_t c) {
   if ((c >= u'A' && c <= u'Z') || (c >= 0xC0 && c <= 0xDE && c != 0xD7)) return c + 0x20;

@@ -1,5 +1,7 @@
 #include "translation/TranslationUpdate.h"
 
+#include <unordered_set>
+
 #include "translation/ExchangeEntry.h"
 
 namespace tolmeric {
@@ -7,15 +9,18 @@ namespace tolmeric {
 namespace {
 
 // Walks a merged tree beside the older tree it was merged with, as the merge
-// matched them, and marks the nodes whose counterpart had another base text.
+// matched them, notes the older nodes matched and marks the nodes whose
+// counterpart had another base text.
 // A counterpart that was never translated gives no translation to review:
 // the node keeps its own base text.
-void MarkChangedTexts(CTextNode& merged, const CTextNode& older) {
+void MarkChangedTexts(CTextNode& merged, const CTextNode& older,
+                      std::unordered_set<const CTextNode*>& matched) {
   for (int32_t i = 0; i < merged.childCount; ++i) {
     CTextNode& child = *merged.ChildAt(i);
     const CTextNode* match = CTextNode::BestMatch(child, older);
     if (match == nullptr) continue;
-    MarkChangedTexts(child, *match);
+    matched.insert(match);
+    MarkChangedTexts(child, *match, matched);
     if (match->baseText == child.baseText) continue;
     if (match->text == match->baseText) {
       child.text = child.baseText;
@@ -23,6 +28,12 @@ void MarkChangedTexts(CTextNode& merged, const CTextNode& older) {
       child.state = kStateNeedsReview;
     }
   }
+}
+
+int32_t CountUnmatched(const CTextNode& node, const std::unordered_set<const CTextNode*>& matched) {
+  int32_t count = IsExchangedNode(node) && matched.count(&node) == 0 ? 1 : 0;
+  for (int32_t i = 0; i < node.childCount; ++i) count += CountUnmatched(*node.ChildAt(i), matched);
+  return count;
 }
 
 void CountTexts(const std::vector<CExchangeEntry>& entries, CUpdateCounts& counts) {
@@ -47,19 +58,15 @@ std::unique_ptr<CLanguageData> UpdateTranslation(const CLanguageData& older,
   result->headerText4 = older.headerText4;
   result->headerText5 = older.headerText5;
   result->CopyFlag(older);
+  std::unordered_set<const CTextNode*> matched;
   if (result->root && older.root) {
     result->root->MergeTexts(*older.root);
-    MarkChangedTexts(*result->root, *older.root);
+    MarkChangedTexts(*result->root, *older.root, matched);
   }
   if (counts != nullptr && result->root) {
     *counts = CUpdateCounts();
     CountTexts(CollectEntries(*result->root), *counts);
-    if (older.root) {
-      auto now = NodesByContext(*result->root);
-      for (auto& [context, node] : NodesByContext(*older.root)) {
-        if (now.count(context) == 0) ++counts->dropped;
-      }
-    }
+    if (older.root) counts->dropped = CountUnmatched(*older.root, matched);
   }
   return result;
 }

@@ -12,7 +12,7 @@ struct CUpdateCounts {
   int32_t carried = 0;  // translations taken over unchanged
   int32_t review = 0;   // taken over from a changed base text: need review
   int32_t added = 0;    // new texts, untranslated
-  int32_t dropped = 0;  // texts of the older file the new scan no longer has
+  int32_t dropped = 0;  // texts of the older file that nothing in the new scan matched
 };
 
 // The new scan's structure and base texts with the older file's texts,
