@@ -34,9 +34,12 @@ class CComHolder {
   T* p = nullptr;
 };
 
-FARPROC XmlLiteFunction(const char* name) {
+template <typename Function>
+Function XmlLiteFunction(const char* name) {
   static HMODULE library = LoadLibraryW(L"xmllite.dll");
-  return library ? GetProcAddress(library, name) : nullptr;
+  FARPROC address = library ? GetProcAddress(library, name) : nullptr;
+  // Through the generic function type, which any function pointer converts to.
+  return reinterpret_cast<Function>(reinterpret_cast<void (*)()>(address));
 }
 
 std::string Narrow(const wchar_t* text, UINT length) {
@@ -71,7 +74,7 @@ void ReadAttributes(IXmlReader* reader, CXmlElement& element) {
 }  // namespace
 
 CXmlElement ParseXml(std::string_view bytes, const std::string& fileName) {
-  auto create = reinterpret_cast<CreateReaderFunction>(XmlLiteFunction("CreateXmlReader"));
+  auto create = XmlLiteFunction<CreateReaderFunction>("CreateXmlReader");
   if (create == nullptr) throw CFormatError(fileName, 1, "the system has no XML reader (xmllite.dll)");
   CComHolder<IStream> stream;
   stream.p = SHCreateMemStream(reinterpret_cast<const BYTE*>(bytes.data()),
@@ -133,7 +136,37 @@ CXmlElement ParseXml(std::string_view bytes, const std::string& fileName) {
 
 namespace {
 
-void WriteElement(IXmlWriter* writer, const CXmlElement& element) {
+// Attribute values with the characters markup needs escaped, for a writer
+// that leaves them as they are.
+std::wstring EscapeAttribute(const std::wstring& value) {
+  std::wstring out;
+  for (wchar_t c : value) {
+    switch (c) {
+      case L'&': out += L"&amp;"; break;
+      case L'<': out += L"&lt;"; break;
+      case L'"': out += L"&quot;"; break;
+      default: out += c;
+    }
+  }
+  return out;
+}
+
+std::string WriteDocument(const CXmlElement& root, bool escapeAttributes);
+
+// Windows' XmlLite escapes attribute values; Wine's leaves them as they
+// are and writes a document no reader accepts. A one-attribute document
+// tells which of the two this is.
+bool WriterEscapesAttributes() {
+  static const bool escapes = [] {
+    CXmlElement probe;
+    probe.name = "p";
+    probe.SetAttribute("a", "&");
+    return WriteDocument(probe, false).find("&amp;") != std::string::npos;
+  }();
+  return escapes;
+}
+
+void WriteElement(IXmlWriter* writer, const CXmlElement& element, bool escapeAttributes) {
   // A default namespace is declared through the element that opens it.
   const std::string* space = element.Attribute("xmlns");
   const std::wstring spaceUri = space ? Wide(*space) : std::wstring();
@@ -142,7 +175,7 @@ void WriteElement(IXmlWriter* writer, const CXmlElement& element) {
   for (const auto& [key, value] : element.attributes) {
     const std::wstring name = Wide(key);
     const size_t colon = name.find(L':');
-    const std::wstring text = Wide(value);
+    const std::wstring text = escapeAttributes ? EscapeAttribute(Wide(value)) : Wide(value);
     if (name == L"xmlns") continue;
     if (colon != std::wstring::npos) {
       writer->WriteAttributeString(name.substr(0, colon).c_str(), name.substr(colon + 1).c_str(),
@@ -152,14 +185,14 @@ void WriteElement(IXmlWriter* writer, const CXmlElement& element) {
     }
   }
   if (!element.text.empty()) writer->WriteString(Wide(element.text).c_str());
-  for (const CXmlElement& child : element.children) WriteElement(writer, child);
+  for (const CXmlElement& child : element.children) {
+    WriteElement(writer, child, escapeAttributes);
+  }
   writer->WriteEndElement();
 }
 
-}  // namespace
-
-std::string SerializeXml(const CXmlElement& root) {
-  auto create = reinterpret_cast<CreateWriterFunction>(XmlLiteFunction("CreateXmlWriter"));
+std::string WriteDocument(const CXmlElement& root, bool escapeAttributes) {
+  auto create = XmlLiteFunction<CreateWriterFunction>("CreateXmlWriter");
   CComHolder<IStream> stream;
   CComHolder<IXmlWriter> writer;
   if (create == nullptr || FAILED(CreateStreamOnHGlobal(nullptr, TRUE, &stream.p)) ||
@@ -169,7 +202,7 @@ std::string SerializeXml(const CXmlElement& root) {
     throw std::runtime_error("the system's XML writer (xmllite.dll) cannot be started");
   }
   writer->WriteStartDocument(XmlStandalone_Omit);
-  WriteElement(writer.p, root);
+  WriteElement(writer.p, root, escapeAttributes);
   writer->WriteEndDocument();
   writer->Flush();
   HGLOBAL memory = nullptr;
@@ -181,6 +214,12 @@ std::string SerializeXml(const CXmlElement& root) {
   GlobalUnlock(memory);
   if (text.compare(0, 3, "\xEF\xBB\xBF") == 0) text.erase(0, 3);
   return text + "\n";
+}
+
+}  // namespace
+
+std::string SerializeXml(const CXmlElement& root) {
+  return WriteDocument(root, !WriterEscapesAttributes());
 }
 
 }  // namespace tolmeric

@@ -161,8 +161,8 @@ TEST(XliffFile, RefusesMalformedDocumentsWithLineAndReason) {
     std::string text;
     std::string message;
   } kCases[] = {
-      {"<xliff>\n<file>\n</xliff>\n",
-       "t.xlf:3: not well-formed XML: Start-end tags mismatch"},
+      // The XML library's own words follow the colon.
+      {"<xliff>\n<file>\n</xliff>\n", "t.xlf:3: not well-formed XML"},
       {"<?xml version=\"1.0\"?>\n<html/>\n",
        "t.xlf:2: not an XLIFF document: the root element is <html>"},
       {unitStart + "<trans-unit id=\"1\"><target>x</target></trans-unit>\n" + unitEnd,
@@ -178,7 +178,7 @@ TEST(XliffFile, RefusesMalformedDocumentsWithLineAndReason) {
       ReadXliffDocument(c.text, "t.xlf");
       ADD_FAILURE() << "accepted: " << c.text;
     } catch (const CFormatError& error) {
-      EXPECT_EQ(std::string(error.what()), c.message) << c.text;
+      EXPECT_EQ(std::string(error.what()).substr(0, c.message.size()), c.message) << c.text;
     }
   }
 }
