@@ -21,5 +21,6 @@ int RunExport(const Arguments& args);
 int RunImport(const Arguments& args);
 int RunUpdate(const Arguments& args);
 int RunCheck(const Arguments& args);
+int RunFlags(const Arguments& args);
 
 }  // namespace tolmeric::cli

@@ -6,6 +6,7 @@
 #include "cli/CliSession.h"
 #include "cli/Commands.h"
 #include "cli/ExchangeSupport.h"
+#include "cli/LanguageOptions.h"
 #include "translation/ExchangeDocument.h"
 #include "translation/FileError.h"
 #include "translation/PoFile.h"
@@ -16,7 +17,8 @@ namespace {
 
 const char* const kUsage =
     "usage: tolmeric-cli import --base BASE.tra --output OUT.tra [--language NAME]\n"
-    "                           [--take-fuzzy] TRANSLATION.po|TRANSLATION.xlf\n";
+    "                           [--flag CODE] [--take-fuzzy]\n"
+    "                           TRANSLATION.po|TRANSLATION.xlf\n";
 const char* const kHelp =
     "Writes the base language file with each text taken from the entry with\n"
     "its context. Untranslated entries keep the base text; entries that need\n"
@@ -30,6 +32,8 @@ const char* const kHelp =
     "  --language NAME    the language name of the new file (default: the base's)\n"
     "  --take-fuzzy       take entries that need review as well\n";
 
+std::string Help() { return std::string(kHelp) + FlagOptionHelp(21); }
+
 }  // namespace
 
 int RunImport(const Arguments& args) {
@@ -37,11 +41,15 @@ int RunImport(const Arguments& args) {
   parser.AddOption("base");
   parser.AddOption("output");
   parser.AddOption("language");
+  parser.AddOption("flag");
   parser.AddFlag("take-fuzzy");
-  if (int status = ParseCommand(parser, args, kUsage, kHelp, 1, 1, {"base", "output"});
+  static const std::string help = Help();
+  if (int status = ParseCommand(parser, args, kUsage, help.c_str(), 1, 1, {"base", "output"});
       status >= 0) {
     return status;
   }
+  CLanguageOptions options;
+  if (int status = ReadLanguageOptions(parser, kUsage, options); status >= 0) return status;
 
   CCliSession session;
   const std::string& input = parser.Operands().front();
@@ -51,6 +59,7 @@ int RunImport(const Arguments& args) {
     const CImportCounts counts =
         ApplyEntries(*data->root, document.entries, parser.Has("take-fuzzy"));
     if (parser.Has("language")) data->languageName = ArgText(parser.Value("language"));
+    if (options.flag != nullptr) data->flagImage = DrawFlag(*options.flag);
     SaveLanguageFile(*data, ArgPath(parser.Value("output")));
     std::printf("%d translated, %d untranslated, %d fuzzy not taken, %d fuzzy taken, "
                 "%d with a context the base file lacks\n",

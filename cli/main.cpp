@@ -30,6 +30,7 @@ const char* const kUsage =
     "  import    take a translated PO or XLIFF file onto its base language file\n"
     "  update    carry an older translation onto a new scan\n"
     "  check     check a translation for broken formats, hotkeys and widths\n"
+    "  flags     list the flags a language file can carry\n"
     "\n"
     "tolmeric-cli COMMAND --help tells more.\n";
 
@@ -42,9 +43,9 @@ const Command kCommands[] = {
     {"scan", tolmeric::cli::RunScan},       {"dump", tolmeric::cli::RunDump},
     {"new", tolmeric::cli::RunNew},         {"add", tolmeric::cli::RunAdd},
     {"remove", tolmeric::cli::RunRemove},   {"build", tolmeric::cli::RunBuild},
-    {"testfile", tolmeric::cli::RunTestFile}, {"export", tolmeric::cli::RunExport},
-    {"import", tolmeric::cli::RunImport},     {"update", tolmeric::cli::RunUpdate},
-    {"check", tolmeric::cli::RunCheck},
+    {"testfile", tolmeric::cli::RunTestFile}, {"flags", tolmeric::cli::RunFlags},
+    {"export", tolmeric::cli::RunExport},     {"import", tolmeric::cli::RunImport},
+    {"update", tolmeric::cli::RunUpdate},     {"check", tolmeric::cli::RunCheck},
 };
 
 int Run(const std::vector<std::string>& args) {

@@ -83,6 +83,10 @@ class CProject {
   std::u16string beginText = u"X";
   bool replaceEnd = true;
   std::u16string endText = u"Y";
+  // The code page of scripts without byte-order mark before any
+  // `#pragma code_page`, as the resource compiler's /c option gives it;
+  // 0 reads them one byte per character.
+  int32_t defaultCodePage = 0;
 };
 
 // A copy of data as a test language file holds it: the beginning and the

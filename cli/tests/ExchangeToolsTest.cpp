@@ -92,24 +92,27 @@ TEST_F(ExchangeToolsTest, ExportedFilesPassTheToolsAndImportUnchanged) {
 // translate-toolkit's hands, gives the same language file.
 TEST_F(ExchangeToolsTest, TranslationsEditedByTheToolsImport) {
   BuildExample();
-  Ok("$cli import --base notebook.tra --output de.tra --language Deutsch notebook_de.po");
+  Ok("$cli import --base notebook.tra --output de.tra --language Deutsch --flag de "
+     "notebook_de.po");
   EXPECT_EQ(out_, "56 translated, 18 untranslated, 0 fuzzy not taken, 0 fuzzy taken, 0 with a "
                   "context the base file lacks\n");
   Ok("$cli dump de.tra");
   for (const char* shown : {"\"&Datei\"", "\"Suchen\"", "\"Groß/&klein beachten\"",
-                            "\"Änderungen an %s speichern?\"", "languageName: \"Deutsch\""}) {
+                            "\"Änderungen an %s speichern?\"", "languageName: \"Deutsch\"",
+                            "flag: 814 of 1024 pixels not 0"}) {
     EXPECT_NE(out_.find(shown), std::string::npos) << shown;
   }
 
   // msgmerge onto a fresh export, as a translator refreshes a catalogue.
   Ok("$cli export --format po --output new.pot notebook.lxp");
   Ok("msgmerge -q notebook_de.po new.pot -o merged.po");
-  Ok("$cli import --base notebook.tra --output merged.tra --language Deutsch merged.po");
+  Ok("$cli import --base notebook.tra --output merged.tra --language Deutsch --flag de "
+     "merged.po");
   EXPECT_EQ(Text("merged.tra"), Text("de.tra"));
 
   // po2xliff drops contexts: entries are matched by their source text.
   Ok("po2xliff notebook_de.po de.xlf");
-  Ok("$cli import --base notebook.tra --output xlf.tra --language Deutsch de.xlf");
+  Ok("$cli import --base notebook.tra --output xlf.tra --language Deutsch --flag de de.xlf");
   EXPECT_EQ(Text("xlf.tra"), Text("de.tra"));
 }
 
