@@ -42,9 +42,8 @@ int RunCheck(const Arguments& args) {
 
   CCliSession session;
   const std::string& input = parser.Operands().front();
-  std::vector<CFinding> findings;
-  size_t texts = 0;
-  try {
+  return ReportingFileErrors([&] {
+    std::vector<CFinding> findings;
     const std::string bytes = ReadTextArgument(input);
     std::vector<CCheckItem> items;
     if (IsLanguageFileContent(bytes)) {
@@ -60,21 +59,14 @@ int RunCheck(const Arguments& args) {
       const CExchangeDocument document = ReadExchangeDocument(bytes, input);
       items = CheckItemsOfDocument(document, *base->root, input, findings);
     }
-    texts = items.size();
     std::vector<CFinding> textFindings = CheckTranslation(items);
     findings.insert(findings.end(), textFindings.begin(), textFindings.end());
-  } catch (const CFormatError& error) {
-    CCliSession::PrintError(error.what());
-    return kExitFailure;
-  } catch (const CFileError& error) {
-    CCliSession::PrintError(error.what());
-    return kExitFailure;
-  }
-  for (const CFinding& finding : findings) {
-    std::printf("%s: warning: %s\n", finding.where.c_str(), finding.message.c_str());
-  }
-  std::printf("%s: %s\n", input.c_str(), SummarizeFindings(findings, texts).c_str());
-  return parser.Has("strict") && !findings.empty() ? kExitFailure : kExitOk;
+    for (const CFinding& finding : findings) {
+      std::printf("%s: warning: %s\n", finding.where.c_str(), finding.message.c_str());
+    }
+    std::printf("%s: %s\n", input.c_str(), SummarizeFindings(findings, items.size()).c_str());
+    return parser.Has("strict") && !findings.empty() ? kExitFailure : kExitOk;
+  });
 }
 
 }  // namespace tolmeric::cli

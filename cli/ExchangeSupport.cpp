@@ -6,6 +6,7 @@
 #include "translation/Archive.h"
 #include "translation/FileError.h"
 #include "translation/MessageSink.h"
+#include "translation/PoFile.h"
 #include "translation/Project.h"
 #include "translation/Utf.h"
 
@@ -51,6 +52,17 @@ std::unique_ptr<CLanguageData> ScanProject(const std::string& argument, CCliSess
 }
 
 }  // namespace
+
+int ReportingFileErrors(const std::function<int()>& work) {
+  try {
+    return work();
+  } catch (const CFormatError& error) {
+    CCliSession::PrintError(error.what());
+  } catch (const CFileError& error) {
+    CCliSession::PrintError(error.what());
+  }
+  return kExitFailure;
+}
 
 bool IsLanguageFileContent(const std::string& bytes) {
   static const std::string magic = LanguageMagic();

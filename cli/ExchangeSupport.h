@@ -1,6 +1,7 @@
 // What the exchange commands share: reading their inputs by content.
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -24,6 +25,10 @@ std::unique_ptr<CLanguageData> LoadLanguageArgument(const std::string& argument,
 
 // The whole file as text.
 std::string ReadTextArgument(const std::string& argument);
+
+// Runs a command's work; a file that cannot be read or written, or that is
+// malformed, is reported and gives exit status 1.
+int ReportingFileErrors(const std::function<int()>& work);
 
 // True when the file starts as a language file does.
 bool IsLanguageFileContent(const std::string& bytes);

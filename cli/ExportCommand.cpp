@@ -53,7 +53,7 @@ int RunExport(const Arguments& args) {
   }
 
   CCliSession session;
-  try {
+  return ReportingFileErrors([&] {
     SourcePlaces places;
     std::unique_ptr<CLanguageData> data =
         LoadLanguageOrProject(parser.Operands().front(), session, &places);
@@ -63,11 +63,8 @@ int RunExport(const Arguments& args) {
         format == "po" ? WritePoDocument(document) : WriteXliffDocument(document);
     SaveTextFile(ArgPath(parser.Value("output")), text);
     std::printf("exported %zu texts\n", document.entries.size());
-  } catch (const CFileError& error) {
-    CCliSession::PrintError(error.what());
-    return kExitFailure;
-  }
-  return kExitOk;
+    return kExitOk;
+  });
 }
 
 }  // namespace tolmeric::cli

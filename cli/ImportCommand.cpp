@@ -53,7 +53,7 @@ int RunImport(const Arguments& args) {
 
   CCliSession session;
   const std::string& input = parser.Operands().front();
-  try {
+  return ReportingFileErrors([&] {
     std::unique_ptr<CLanguageData> data = LoadLanguageArgument(parser.Value("base"), session);
     const CExchangeDocument document = ReadExchangeDocument(ReadTextArgument(input), input);
     const CImportCounts counts =
@@ -65,14 +65,8 @@ int RunImport(const Arguments& args) {
                 "%d with a context the base file lacks\n",
                 counts.translated, counts.untranslated, counts.fuzzySkipped, counts.fuzzyTaken,
                 counts.unknown);
-  } catch (const CFormatError& error) {
-    CCliSession::PrintError(error.what());
-    return kExitFailure;
-  } catch (const CFileError& error) {
-    CCliSession::PrintError(error.what());
-    return kExitFailure;
-  }
-  return kExitOk;
+    return kExitOk;
+  });
 }
 
 }  // namespace tolmeric::cli

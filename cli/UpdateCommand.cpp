@@ -33,7 +33,7 @@ int RunUpdate(const Arguments& args) {
     return status;
   }
   CCliSession session;
-  try {
+  return ReportingFileErrors([&] {
     std::unique_ptr<CLanguageData> older = LoadLanguageArgument(parser.Value("old"), session);
     std::unique_ptr<CLanguageData> fresh =
         LoadLanguageArgument(parser.Operands().front(), session);
@@ -42,11 +42,8 @@ int RunUpdate(const Arguments& args) {
     SaveLanguageFile(*result, ArgPath(parser.Value("output")));
     std::printf("%d carried over, %d to review, %d new, %d no longer used\n", counts.carried,
                 counts.review, counts.added, counts.dropped);
-  } catch (const CFileError& error) {
-    CCliSession::PrintError(error.what());
-    return kExitFailure;
-  }
-  return kExitOk;
+    return kExitOk;
+  });
 }
 
 }  // namespace tolmeric::cli

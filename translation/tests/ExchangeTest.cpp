@@ -120,40 +120,9 @@ TEST(PoFile, ReadsEveryConstructAndWritesItAsGettextDoes) {
   EXPECT_EQ(WritePoFile(file), Data("grammar.expected.po"));
 }
 
-TEST(PoFile, RefusesMalformedFilesWithLineAndReason) {
+// Either reader, chosen by content as the commands choose it.
+TEST(ExchangeReaders, RefuseMalformedFilesWithLineAndReason) {
   const std::string header = "msgid \"\"\nmsgstr \"\"\n\n";
-  const struct {
-    std::string text;
-    std::string message;
-  } kCases[] = {
-      {"msgid \"open\nmsgstr \"\"\n", "t.po:1: missing closing quote"},
-      {"msgid \"a\"\nmsgid_plural \"as\"\nmsgstr[0] \"\"\n",
-       "t.po:2: plural forms (msgid_plural) are not supported: a language file has one text "
-       "per message"},
-      {"msgid \"a\"\nmsgstr[0] \"b\"\n", "t.po:2: plural forms (msgstr[N]) are not supported"},
-      {"msgid \"a\\q\"\nmsgstr \"\"\n", "t.po:1: invalid escape sequence \\q"},
-      {"msgid \"a\" x\nmsgstr \"\"\n", "t.po:1: text after the closing quote"},
-      {"msgid \"a\"\n\n", "t.po:2: msgstr expected after msgid"},
-      {"#. lonely\n", "t.po:1: comments without a message (msgid expected)"},
-      {"msgstr \"b\"\n", "t.po:1: msgid expected"},
-      {header + "msgid \"a\"\nmsgstr \"\"\n\nmsgid \"a\"\nmsgstr \"\"\n",
-       "t.po:7: duplicate message definition (first at line 4)"},
-      {"msgid \"\"\nmsgstr \"Content-Type: text/plain; charset=ISO-8859-1\\n\"\n",
-       "t.po:1: character set ISO-8859-1 is not supported; convert the file to UTF-8 "
-       "(msgconv --to-code=UTF-8)"},
-      {"msgid \"caf\xE9\"\nmsgstr \"\"\n", "t.po:1: invalid UTF-8"},
-  };
-  for (const auto& c : kCases) {
-    try {
-      ReadPoFile(c.text, "t.po");
-      ADD_FAILURE() << "accepted: " << c.text;
-    } catch (const CFormatError& error) {
-      EXPECT_EQ(std::string(error.what()), c.message) << c.text;
-    }
-  }
-}
-
-TEST(XliffFile, RefusesMalformedDocumentsWithLineAndReason) {
   const std::string unitStart =
       "<xliff version=\"1.2\"><file source-language=\"en\" datatype=\"x\" original=\"o\"><body>\n";
   const std::string unitEnd = "</body></file></xliff>\n";
@@ -161,24 +130,45 @@ TEST(XliffFile, RefusesMalformedDocumentsWithLineAndReason) {
     std::string text;
     std::string message;
   } kCases[] = {
+      {"msgid \"open\nmsgstr \"\"\n", "t:1: missing closing quote"},
+      {"msgid \"a\"\nmsgid_plural \"as\"\nmsgstr[0] \"\"\n",
+       "t:2: plural forms (msgid_plural) are not supported: a language file has one text "
+       "per message"},
+      {"msgid \"a\"\nmsgstr[0] \"b\"\n", "t:2: plural forms (msgstr[N]) are not supported"},
+      {"msgid \"a\\q\"\nmsgstr \"\"\n", "t:1: invalid escape sequence \\q"},
+      {"msgid \"a\" x\nmsgstr \"\"\n", "t:1: text after the closing quote"},
+      {"msgid \"a\"\n\n", "t:2: msgstr expected after msgid"},
+      {"#. lonely\n", "t:1: comments without a message (msgid expected)"},
+      {"msgstr \"b\"\n", "t:1: msgid expected"},
+      {header + "msgid \"a\"\nmsgstr \"\"\n\nmsgid \"a\"\nmsgstr \"\"\n",
+       "t:7: duplicate message definition (first at line 4)"},
+      {"msgid \"\"\nmsgstr \"Content-Type: text/plain; charset=ISO-8859-1\\n\"\n",
+       "t:1: character set ISO-8859-1 is not supported; convert the file to UTF-8 "
+       "(msgconv --to-code=UTF-8)"},
+      {"msgid \"caf\xE9\"\nmsgstr \"\"\n", "t:1: invalid UTF-8"},
       // The XML library's own words follow the colon.
-      {"<xliff>\n<file>\n</xliff>\n", "t.xlf:3: not well-formed XML"},
+      {"<xliff>\n<file>\n</xliff>\n", "t:3: not well-formed XML"},
       {"<?xml version=\"1.0\"?>\n<html/>\n",
-       "t.xlf:2: not an XLIFF document: the root element is <html>"},
+       "t:2: not an XLIFF document: the root element is <html>"},
       {unitStart + "<trans-unit id=\"1\"><target>x</target></trans-unit>\n" + unitEnd,
-       "t.xlf:2: <trans-unit> without <source>"},
+       "t:2: <trans-unit> without <source>"},
       {unitStart + "<trans-unit id=\"1\">\n<source>a <g id=\"1\">b</g></source></trans-unit>" +
            unitEnd,
-       "t.xlf:3: inline element <g> in <source> is not supported"},
+       "t:3: inline element <g> in <source> is not supported"},
       {"<xliff>" + Repeat("<group>", 100) + Repeat("</group>", 100) + "</xliff>",
-       "t.xlf:1: elements nested too deep"},
+       "t:1: elements nested too deep"},
   };
   for (const auto& c : kCases) {
     try {
-      ReadXliffDocument(c.text, "t.xlf");
+      ReadExchangeDocument(c.text, "t");
       ADD_FAILURE() << "accepted: " << c.text;
     } catch (const CFormatError& error) {
-      EXPECT_EQ(std::string(error.what()).substr(0, c.message.size()), c.message) << c.text;
+      const std::string message = error.what();
+      if (c.message.find("not well-formed") != std::string::npos) {
+        EXPECT_EQ(message.substr(0, c.message.size()), c.message) << c.text;
+      } else {
+        EXPECT_EQ(message, c.message) << c.text;
+      }
     }
   }
 }
