@@ -68,8 +68,13 @@ class ExchangeToolsTest : public ::testing::Test {
 TEST_F(ExchangeToolsTest, ExportedFilesPassTheToolsAndImportUnchanged) {
   BuildExample();
   Ok("$cli export --format po --output nb.po notebook.lxp");
-  EXPECT_NE(Text("nb.po").find("#. button, 50 x 14 dialog units\n#: notebook.rc:"),
-            std::string::npos);
+  // A project is scanned: notes carry kind, size, script and line.
+  for (const char* entry : {"#. popup menu\n#: notebook.rc:30\nmsgctxt \"Menus/IDR_MAINFRAME/&File\"",
+                            "#. button, 50 x 14 dialog units\n#: notebook.rc:105\n"
+                            "msgctxt \"Dialoge/Find/&Find Next\"",
+                            "#. string\n#: notebook_strings.rc:10\n#, c-format\n"}) {
+    EXPECT_NE(Text("nb.po").find(entry), std::string::npos) << entry;
+  }
   Ok("msgfmt -c --check-format -o /dev/null nb.po");
   Ok("msgcat --no-wrap nb.po -o cat.po");
   EXPECT_EQ(Text("cat.po"), Text("nb.po"));
