@@ -60,6 +60,8 @@ int ReportingFileErrors(const std::function<int()>& work) {
     CCliSession::PrintError(error.what());
   } catch (const CFileError& error) {
     CCliSession::PrintError(error.what());
+  } catch (const CContextTooLong& error) {
+    CCliSession::PrintError(error.what());
   }
   return kExitFailure;
 }

@@ -39,6 +39,8 @@ void WalkChildren(CTextNode& node, const std::u16string& prefix, const NodeVisit
     std::u16string context = prefix + EscapeSegment(child.baseText);
     if (occurrence > 1) context += u"#" + FromAscii(std::to_string(occurrence));
     visit(child, context);
+    if (child.childCount == 0) continue;
+    if (context.size() >= kMaxParentContext) throw CContextTooLong();
     WalkChildren(child, context + u"/", visit);
   }
 }

@@ -2,7 +2,9 @@
 // text the run-time module shows, named by a context that identifies its node.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
+#include <stdexcept>
 #include <string>
 #include <unordered_map>
 #include <vector>
@@ -11,6 +13,19 @@
 #include "translation/TextNode.h"
 
 namespace tolmeric {
+
+// The longest context of a node's parent, in code units. Real paths are a
+// few dozen characters; the bound keeps a hostile tree of long texts nested
+// thousands deep from making contexts of quadratic size.
+inline constexpr size_t kMaxParentContext = 4096;
+
+// A tree whose texts nest too deep to be named within that bound.
+class CContextTooLong : public std::length_error {
+ public:
+  CContextTooLong()
+      : std::length_error("texts nested too deep to be named (a context passes " +
+                          std::to_string(kMaxParentContext) + " characters)") {}
+};
 
 // A node's review marks, kept in its state value. A new text (a leaf or a
 // whole subtree without counterpart in the older file) keeps the missing

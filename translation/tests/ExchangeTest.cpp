@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <functional>
 #include <iterator>
 
 #include "translation/Archive.h"
@@ -15,12 +16,47 @@
 #include "translation/Utf.h"
 #include "translation/XliffFile.h"
 
+#if !defined(_WIN32)
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+#endif
+
 namespace tolmeric {
 namespace {
 
 std::string Data(const std::string& name) {
   std::ifstream in(std::string(TOLMERIC_TEST_DATA) + "/exchange/" + name, std::ios::binary);
   return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+// True when work throws CContextTooLong. Natively (without the address
+// sanitizer, which reserves terabytes) it runs in a child process limited
+// to 1 GiB of address space, so a regression fails instead of exhausting
+// the machine.
+bool RefusedWithinMemory(const std::function<void()>& work) {
+  auto refused = [&] {
+    try {
+      work();
+    } catch (const CContextTooLong&) {
+      return true;
+    } catch (...) {
+    }
+    return false;
+  };
+#if defined(_WIN32) || defined(__SANITIZE_ADDRESS__)
+  return refused();
+#else
+  const pid_t child = fork();
+  if (child == 0) {
+    const rlimit limit{1ul << 30, 1ul << 30};
+    setrlimit(RLIMIT_AS, &limit);
+    _exit(refused() ? 0 : 1);
+  }
+  int status = 0;
+  waitpid(child, &status, 0);
+  return WIFEXITED(status) && WEXITSTATUS(status) == 0;
+#endif
 }
 
 std::string Repeat(const std::string& text, int times) {
@@ -102,6 +138,17 @@ TEST(ExchangeContext, NamesEveryShownTextOnceAndReadably) {
   EXPECT_EQ(Contexts(*data->root), expected);
   EXPECT_EQ(ParentContext(u"Dialoge/A\\/B \\#1/OK#2"), u"Dialoge/A\\/B \\#1");
   EXPECT_EQ(ParentContext(u"Dialoge"), u"");
+}
+
+// A hostile file nests popups thousands deep: naming them is refused
+// before the contexts grow quadratic.
+TEST(ExchangeContext, RefusesTextsNestedTooDeepToName) {
+  auto root = std::make_unique<CTextNode>(nullptr, u"RCFile", u"RCFileText", kKindRoot, -1, -1);
+  CTextNode* node = &Add(*root, u"Menus", kKindMenuCategory);
+  for (int i = 0; i < 4000; ++i) node = &Add(*node, std::u16string(100, u'x'), kKindPopup);
+  // Unbounded, the contexts alone would take about 1.6 GB.
+  EXPECT_TRUE(RefusedWithinMemory([&] { CollectEntries(*root); }));
+  EXPECT_TRUE(RefusedWithinMemory([&] { NodesByContext(*root); }));
 }
 
 TEST(PoFile, ReadsEveryConstructAndWritesItAsGettextDoes) {
