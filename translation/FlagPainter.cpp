@@ -215,94 +215,136 @@ void PaintPolygon(CFlagCanvas& canvas, std::vector<Point> corners, uint32_t rgb)
   canvas.Fill([&](Point p) { return InsidePolygon(corners, p); }, rgb);
 }
 
+void PaintHorizontal(CFlagCanvas& canvas, std::string_view args, std::string_view step) {
+  PaintStripes(canvas, args, step, true);
+}
+
+void PaintVertical(CFlagCanvas& canvas, std::string_view args, std::string_view step) {
+  PaintStripes(canvas, args, step, false);
+}
+
+void PaintRect(CFlagCanvas& canvas, std::string_view args, std::string_view step) {
+  const Operands o = ParseOperands(args, step, 4);
+  const auto& n = o.numbers;
+  canvas.Fill([&](Point p) { return p.x >= n[0] && p.x < n[2] && p.y >= n[1] && p.y < n[3]; },
+              o.colour);
+}
+
+void PaintPoly(CFlagCanvas& canvas, std::string_view args, std::string_view step) {
+  const size_t count = Split(args, ',').size() - 1;
+  if (count < 6 || count % 2 != 0) Fail(step, "a polygon needs pairs of three corners or more");
+  const Operands o = ParseOperands(args, step, count);
+  std::vector<Point> corners;
+  for (size_t i = 0; i < count; i += 2) corners.push_back({o.numbers[i], o.numbers[i + 1]});
+  PaintPolygon(canvas, corners, o.colour);
+}
+
+void PaintBar(CFlagCanvas& canvas, std::string_view args, std::string_view step) {
+  const Operands o = ParseOperands(args, step, 5);
+  const auto& n = o.numbers;
+  PaintPolygon(canvas, BandCorners({n[0], n[1]}, {n[2], n[3]}, n[4]), o.colour);
+}
+
+void PaintCross(CFlagCanvas& canvas, std::string_view args, std::string_view step) {
+  const Operands o = ParseOperands(args, step, 3);
+  const auto& n = o.numbers;
+  const double half = n[2] / 2;
+  canvas.Fill([&](Point p) { return std::abs(p.x - n[0]) < half || std::abs(p.y - n[1]) < half; },
+              o.colour);
+}
+
+// Both bands run on past the corners so that their ends leave no notch.
+void PaintSaltire(CFlagCanvas& canvas, std::string_view args, std::string_view step) {
+  const Operands o = ParseOperands(args, step, 1);
+  const double width = o.numbers[0];
+  const double dx = 2 * width * kFlagWidth / (kFlagWidth + kFlagHeight);
+  const double dy = 2 * width * kFlagHeight / (kFlagWidth + kFlagHeight);
+  PaintPolygon(canvas, BandCorners({-dx, -dy}, {kFlagWidth + dx, kFlagHeight + dy}, width),
+               o.colour);
+  PaintPolygon(canvas, BandCorners({-dx, kFlagHeight + dy}, {kFlagWidth + dx, -dy}, width),
+               o.colour);
+}
+
+void PaintDisc(CFlagCanvas& canvas, std::string_view args, std::string_view step) {
+  const Operands o = ParseOperands(args, step, 3);
+  const auto& n = o.numbers;
+  canvas.Fill([&](Point p) { return Distance2(p, {n[0], n[1]}) <= n[2] * n[2]; }, o.colour);
+}
+
+void PaintRing(CFlagCanvas& canvas, std::string_view args, std::string_view step) {
+  const Operands o = ParseOperands(args, step, 4);
+  const auto& n = o.numbers;
+  const double inner = std::max(n[2] - n[3], 0.0);
+  canvas.Fill(
+      [&](Point p) {
+        const double d = Distance2(p, {n[0], n[1]});
+        return d <= n[2] * n[2] && d >= inner * inner;
+      },
+      o.colour);
+}
+
+void PaintPie(CFlagCanvas& canvas, std::string_view args, std::string_view step) {
+  const Operands o = ParseOperands(args, step, 5);
+  const auto& n = o.numbers;
+  canvas.Fill(
+      [&](Point p) {
+        if (Distance2(p, {n[0], n[1]}) > n[2] * n[2]) return false;
+        const double angle = std::atan2(p.y - n[1], p.x - n[0]) * 180 / kPi;
+        // The angle counted from a0 onwards, 0 to 360.
+        const double from = std::fmod(std::fmod(angle - n[3], 360) + 360, 360);
+        return from <= n[4] - n[3];
+      },
+      o.colour);
+}
+
+void PaintStar(CFlagCanvas& canvas, std::string_view args, std::string_view step) {
+  const Operands o = ParseOperands(args, step, 3, 3);
+  const double turn = o.rest.size() > 0 ? ParseNumber(o.rest[0], step) : 0;
+  const double points = o.rest.size() > 1 ? ParseNumber(o.rest[1], step) : 5;
+  // 0.381966 makes the edges of a five-pointed star line up.
+  const double inner = o.rest.size() > 2 ? ParseNumber(o.rest[2], step) : 0.381966;
+  if (points < 3 || points > 64 || points != std::floor(points))
+    Fail(step, "a star has 3 to 64 points");
+  PaintPolygon(canvas,
+               StarCorners({o.numbers[0], o.numbers[1]}, o.numbers[2], turn,
+                           static_cast<int32_t>(points), inner),
+               o.colour);
+}
+
+void SetClip(CFlagCanvas& canvas, std::string_view args, std::string_view step) {
+  if (args == "off") {
+    canvas.Clip(0, 0, kFlagWidth, kFlagHeight);
+    return;
+  }
+  const std::vector<std::string_view> parts = Split(args, ',');
+  if (parts.size() != 4) Fail(step, "a clip is four numbers or off");
+  canvas.Clip(ParseNumber(parts[0], step), ParseNumber(parts[1], step),
+              ParseNumber(parts[2], step), ParseNumber(parts[3], step));
+}
+
+using StepPainter = void (*)(CFlagCanvas&, std::string_view args, std::string_view step);
+
+struct Word {
+  std::string_view word;
+  StepPainter paint;
+};
+
+constexpr Word kWords[] = {
+    {"h", PaintHorizontal}, {"v", PaintVertical}, {"rect", PaintRect}, {"poly", PaintPoly},
+    {"bar", PaintBar},      {"cross", PaintCross}, {"saltire", PaintSaltire},
+    {"disc", PaintDisc},    {"ring", PaintRing},   {"pie", PaintPie},
+    {"star", PaintStar},    {"clip", SetClip},
+};
+
+// step = word " " operands
 void PaintStep(CFlagCanvas& canvas, std::string_view step) {
   const size_t blank = step.find(' ');
   if (blank == std::string_view::npos) Fail(step, "a word and its operands");
   const std::string_view word = step.substr(0, blank);
-  const std::string_view args = Trim(step.substr(blank + 1));
-  if (word == "h" || word == "v") {
-    PaintStripes(canvas, args, step, word == "h");
-  } else if (word == "rect") {
-    const Operands o = ParseOperands(args, step, 4);
-    const auto& n = o.numbers;
-    canvas.Fill([&](Point p) { return p.x >= n[0] && p.x < n[2] && p.y >= n[1] && p.y < n[3]; },
-                o.colour);
-  } else if (word == "poly") {
-    const size_t count = Split(args, ',').size() - 1;
-    if (count < 6 || count % 2 != 0) Fail(step, "a polygon needs pairs of three corners or more");
-    const Operands o = ParseOperands(args, step, count);
-    std::vector<Point> corners;
-    for (size_t i = 0; i < count; i += 2) corners.push_back({o.numbers[i], o.numbers[i + 1]});
-    PaintPolygon(canvas, corners, o.colour);
-  } else if (word == "bar") {
-    const Operands o = ParseOperands(args, step, 5);
-    const auto& n = o.numbers;
-    PaintPolygon(canvas, BandCorners({n[0], n[1]}, {n[2], n[3]}, n[4]), o.colour);
-  } else if (word == "cross") {
-    const Operands o = ParseOperands(args, step, 3);
-    const auto& n = o.numbers;
-    const double half = n[2] / 2;
-    canvas.Fill(
-        [&](Point p) { return std::abs(p.x - n[0]) < half || std::abs(p.y - n[1]) < half; },
-        o.colour);
-  } else if (word == "saltire") {
-    const Operands o = ParseOperands(args, step, 1);
-    const double overhang = o.numbers[0] * 2;
-    const double dx = overhang * kFlagWidth / (kFlagWidth + kFlagHeight);
-    const double dy = overhang * kFlagHeight / (kFlagWidth + kFlagHeight);
-    PaintPolygon(canvas, BandCorners({-dx, -dy}, {kFlagWidth + dx, kFlagHeight + dy}, o.numbers[0]),
-                 o.colour);
-    PaintPolygon(canvas, BandCorners({-dx, kFlagHeight + dy}, {kFlagWidth + dx, -dy}, o.numbers[0]),
-                 o.colour);
-  } else if (word == "disc") {
-    const Operands o = ParseOperands(args, step, 3);
-    const auto& n = o.numbers;
-    canvas.Fill([&](Point p) { return Distance2(p, {n[0], n[1]}) <= n[2] * n[2]; }, o.colour);
-  } else if (word == "ring") {
-    const Operands o = ParseOperands(args, step, 4);
-    const auto& n = o.numbers;
-    canvas.Fill(
-        [&](Point p) {
-          const double d = Distance2(p, {n[0], n[1]});
-          const double inner = std::max(n[2] - n[3], 0.0);
-          return d <= n[2] * n[2] && d >= inner * inner;
-        },
-        o.colour);
-  } else if (word == "clip") {
-    if (args == "off") {
-      canvas.Clip(0, 0, kFlagWidth, kFlagHeight);
-    } else {
-      const std::vector<std::string_view> parts = Split(args, ',');
-      if (parts.size() != 4) Fail(step, "a clip is four numbers or off");
-      canvas.Clip(ParseNumber(parts[0], step), ParseNumber(parts[1], step),
-                  ParseNumber(parts[2], step), ParseNumber(parts[3], step));
-    }
-  } else if (word == "pie") {
-    const Operands o = ParseOperands(args, step, 5);
-    const auto& n = o.numbers;
-    canvas.Fill(
-        [&](Point p) {
-          if (Distance2(p, {n[0], n[1]}) > n[2] * n[2]) return false;
-          double angle = std::atan2(p.y - n[1], p.x - n[0]) * 180 / kPi;
-          while (angle < n[3]) angle += 360;
-          return angle <= n[4];
-        },
-        o.colour);
-  } else if (word == "star") {
-    const Operands o = ParseOperands(args, step, 3, 3);
-    const double turn = o.rest.size() > 0 ? ParseNumber(o.rest[0], step) : 0;
-    const double points = o.rest.size() > 1 ? ParseNumber(o.rest[1], step) : 5;
-    // 0.381966 makes the edges of a five-pointed star line up.
-    const double inner = o.rest.size() > 2 ? ParseNumber(o.rest[2], step) : 0.381966;
-    if (points < 3 || points > 64 || points != std::floor(points))
-      Fail(step, "a star has 3 to 64 points");
-    PaintPolygon(canvas,
-                 StarCorners({o.numbers[0], o.numbers[1]}, o.numbers[2], turn,
-                             static_cast<int32_t>(points), inner),
-                 o.colour);
-  } else {
-    Fail(step, "unknown word");
+  for (const Word& entry : kWords) {
+    if (entry.word == word) return entry.paint(canvas, Trim(step.substr(blank + 1)), step);
   }
+  Fail(step, "unknown word");
 }
 
 }  // namespace

@@ -233,6 +233,14 @@ std::unique_ptr<CLanguageData> MakeTestLanguageData(const CLanguageData& data, b
   return test;
 }
 
+std::unique_ptr<CLanguageData> MakePseudoLanguageData(const CLanguageData& data,
+                                                      const CPseudoSettings& settings) {
+  std::unique_ptr<CLanguageData> test = data.Copy();
+  if (test->root) PseudoLocalizeTree(*test->root, settings);
+  test->languageName += kTestLanguageSuffix;
+  return test;
+}
+
 void SaveProjectFile(CProject& project, const std::filesystem::path& path) {
   CArchive archive = CArchive::ForStoring(path);
   project.Serialize(archive);

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "translation/LanguageData.h"
+#include "translation/PseudoLocalizer.h"
 #include "translation/SourcePlaces.h"
 
 namespace tolmeric {
@@ -95,6 +96,11 @@ class CProject {
 std::unique_ptr<CLanguageData> MakeTestLanguageData(const CLanguageData& data, bool replaceBegin,
                                                     const std::u16string& beginText,
                                                     bool replaceEnd, const std::u16string& endText);
+
+// A copy of data with pseudo texts (PseudoLocalizer.h) and " (test)" after
+// the language name.
+std::unique_ptr<CLanguageData> MakePseudoLanguageData(const CLanguageData& data,
+                                                      const CPseudoSettings& settings);
 
 // Writes a project file, replacing path only once it is complete.
 void SaveProjectFile(CProject& project, const std::filesystem::path& path);

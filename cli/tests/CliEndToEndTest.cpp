@@ -351,4 +351,27 @@ TEST_F(CliTest, CodePageReadsScriptsWithoutPragmaAndTheProjectKeepsIt) {
   EXPECT_EQ(Run({"dump", "p.tra"}).out.find(western), std::string::npos);
 }
 
+TEST_F(CliTest, PseudoTestFileKeepsConversionsAndHotkeys) {
+  WriteFile(folder_ / "a.rc", "STRINGTABLE BEGIN 1 \"&Open %d\" END\n");
+  ASSERT_EQ(Run({"scan", "--output", "a.tra", "a.rc"}).status, 0);
+  ASSERT_EQ(Run({"testfile", "--input", "a.tra", "--output", "p.tra", "--pseudo"}).status, 0);
+  Result dump = Run({"dump", "p.tra"});
+  EXPECT_NE(dump.out.find("\"&Open %d\" \"[&O\xC3\xBE\xC3\xA9\xC3\xB1 %d~~~]\""), std::string::npos)
+      << dump.out;
+  EXPECT_NE(dump.out.find("languageName: \"Deutsch (test)\"\n"), std::string::npos);
+  ASSERT_EQ(Run({"testfile", "--input", "a.tra", "--output", "q.tra", "--pseudo", "--lengthen",
+                 "0", "--no-accents", "--begin", "<", "--no-end"})
+                .status,
+            0);
+  EXPECT_NE(Run({"dump", "q.tra"}).out.find("\"&Open %d\" \"<&Open %d\""), std::string::npos);
+
+  for (const auto& args : std::vector<std::vector<std::string>>{
+           {"testfile", "--input", "a.tra", "--output", "r.tra", "--lengthen", "10"},
+           {"testfile", "--input", "a.tra", "--output", "r.tra", "--pseudo", "--lengthen", "1001"},
+           {"testfile", "--input", "a.tra", "--output", "r.tra", "--pseudo", "--lengthen", "-5"}}) {
+    EXPECT_EQ(Run(args).status, 2) << args.back();
+  }
+  EXPECT_FALSE(fs::exists(folder_ / "r.tra"));
+}
+
 }  // namespace
