@@ -17,6 +17,10 @@ int RunAdd(const Arguments& args);
 int RunRemove(const Arguments& args);
 int RunBuild(const Arguments& args);
 int RunTestFile(const Arguments& args);
+int RunExport(const Arguments& args);
+int RunImport(const Arguments& args);
+int RunUpdate(const Arguments& args);
+int RunCheck(const Arguments& args);
 int RunFlags(const Arguments& args);
 
 }  // namespace tolmeric::cli

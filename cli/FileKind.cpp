@@ -1,6 +1,7 @@
 #include "cli/FileKind.h"
 
 #include <fstream>
+#include <string_view>
 
 #include "cli/CliSession.h"
 #include "rcreader/ProblemLog.h"
@@ -58,11 +59,20 @@ bool Passes(const std::vector<uint8_t>& bytes, Test test) {
 
 }  // namespace
 
+// A PO catalogue (a line that starts with msgid) or an XLIFF document, as
+// the export writes them and translators' tools keep them.
+static bool LooksLikeTranslatorsFile(const std::vector<uint8_t>& bytes) {
+  const std::string_view text(reinterpret_cast<const char*>(bytes.data()), bytes.size());
+  return text.find("<xliff") != std::string_view::npos || text.rfind("msgid ", 0) == 0 ||
+         text.find("\nmsgid ") != std::string_view::npos;
+}
+
 FileKind KindOfBytes(const std::vector<uint8_t>& bytes) {
   if (bytes.empty()) return FileKind::kEmpty;
   if (Passes(bytes, StartsWithMagic)) return FileKind::kLanguageFile;
   if (Passes(bytes, StartsLikeProject)) return FileKind::kProjectFile;
   if (StartsLikeLog(bytes)) return FileKind::kLog;
+  if (LooksLikeTranslatorsFile(bytes)) return FileKind::kTranslatorsFile;
   return FileKind::kOther;
 }
 
@@ -83,6 +93,7 @@ const char* DescribeFileKind(FileKind kind) {
     case FileKind::kLanguageFile: return "a language file";
     case FileKind::kProjectFile: return "a project";
     case FileKind::kLog: return "a problem log";
+    case FileKind::kTranslatorsFile: return "a PO or XLIFF file";
     case FileKind::kOther: break;
   }
   return "not a language file or project";

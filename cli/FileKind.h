@@ -13,7 +13,7 @@
 
 namespace tolmeric::cli {
 
-enum class FileKind { kEmpty, kLanguageFile, kProjectFile, kLog, kOther };
+enum class FileKind { kEmpty, kLanguageFile, kProjectFile, kLog, kTranslatorsFile, kOther };
 
 // The kind of a file whose first bytes (or all of them) are given.
 FileKind KindOfBytes(const std::vector<uint8_t>& bytes);

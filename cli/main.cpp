@@ -33,6 +33,10 @@ const char* const kUsage =
     "  remove    remove scripts from a project\n"
     "  build     rescan a project and write its project and language files\n"
     "  testfile  write a test language file from a language file\n"
+    "  export    write the texts for translators (PO or XLIFF)\n"
+    "  import    take a translated PO or XLIFF file onto its base language file\n"
+    "  update    carry an older translation onto a new scan\n"
+    "  check     check a translation for broken formats, hotkeys and widths\n"
     "  flags     list the flags a language file can carry\n"
     "\n"
     "tolmeric-cli COMMAND --help tells more. Exit status: 0 done, 1 a file\n"
@@ -48,6 +52,8 @@ const Command kCommands[] = {
     {"new", tolmeric::cli::RunNew},         {"add", tolmeric::cli::RunAdd},
     {"remove", tolmeric::cli::RunRemove},   {"build", tolmeric::cli::RunBuild},
     {"testfile", tolmeric::cli::RunTestFile}, {"flags", tolmeric::cli::RunFlags},
+    {"export", tolmeric::cli::RunExport},     {"import", tolmeric::cli::RunImport},
+    {"update", tolmeric::cli::RunUpdate},     {"check", tolmeric::cli::RunCheck},
 };
 
 // Runs the command named first. Whatever a command throws ends it with a

@@ -16,13 +16,13 @@ const char16_t* CategoryText(int32_t categoryKind) {
 
 int32_t CRcCategory::Parse(const CRcTokenList&, int32_t, CProblemLog&) { return kParseFailed; }
 
-std::unique_ptr<CTextNode> CRcCategory::BuildNode(CTextNode* parent) const {
+std::unique_ptr<CTextNode> CRcCategory::BuildNode(CTextNode* parent, SourcePlaces* places) const {
   const char16_t* text = CategoryText(categoryKind_);
   auto node = std::make_unique<CTextNode>(parent, text, text, categoryKind_, -1, -1);
   std::vector<std::unique_ptr<CTextNode>> children;
   children.reserve(elements_.size());
   for (const auto& element : elements_) {
-    if (auto child = element->BuildNode(node.get())) children.push_back(std::move(child));
+    if (auto child = element->BuildNode(node.get(), places)) children.push_back(std::move(child));
   }
   AddChildNodes(*node, std::move(children));
   return node;

@@ -18,7 +18,8 @@ class CRcCategory : public CRcElement {
   int32_t Kind() const override { return categoryKind_; }
   // The category node ("Dialoge", "Menus" or "Stringtables"), made even
   // when the category is empty, with the nodes of its elements in order.
-  std::unique_ptr<CTextNode> BuildNode(CTextNode* parent) const override;
+  std::unique_ptr<CTextNode> BuildNode(CTextNode* parent,
+                                       SourcePlaces* places = nullptr) const override;
 
   void Add(std::unique_ptr<CRcElement> element);
   int32_t elementCount() const { return static_cast<int32_t>(elements_.size()); }

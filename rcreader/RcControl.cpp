@@ -77,7 +77,10 @@ int32_t CRcControl::Parse(const CRcTokenList& list, int32_t start, CProblemLog&)
 bool CRcControl::ReadTextOperand() {
   const CRcToken& token = Current();
   if (token.type == kTokenNone) return false;
-  if (token.type == kTokenQuoted) text = token.text;
+  if (token.type == kTokenQuoted) {
+    text = token.text;
+    textPosition = position;
+  }
   ++position;
   return ReadComma();
 }
@@ -114,10 +117,12 @@ int32_t CRcControl::NodeKind(const std::u16string& keyword, const std::u16string
   return kKindControl;
 }
 
-std::unique_ptr<CTextNode> CRcControl::BuildNode(CTextNode* parent) const {
+std::unique_ptr<CTextNode> CRcControl::BuildNode(CTextNode* parent, SourcePlaces* places) const {
   if (text.empty()) return nullptr;
   if (keyword == u"CONTROL" && Contains(kClassesWithoutText, className)) return nullptr;
-  return std::make_unique<CTextNode>(parent, text, text, NodeKind(keyword, className), cx, cy);
+  auto node = std::make_unique<CTextNode>(parent, text, text, NodeKind(keyword, className), cx, cy);
+  NotePlace(places, node.get(), textPosition);
+  return node;
 }
 
 }  // namespace tolmeric

@@ -23,7 +23,8 @@ class CRcControl : public CRcElement {
   int32_t Kind() const override { return kKindControl; }
   // A node with the control's text and size, or null for an empty text and
   // for the controls whose window class shows no text of its own.
-  std::unique_ptr<CTextNode> BuildNode(CTextNode* parent) const override;
+  std::unique_ptr<CTextNode> BuildNode(CTextNode* parent,
+                                       SourcePlaces* places = nullptr) const override;
   // The node kind of a control with this keyword and window class.
   static int32_t NodeKind(const std::u16string& keyword, const std::u16string& className);
 
@@ -39,6 +40,8 @@ class CRcControl : public CRcElement {
   std::u16string helpId;
   std::u16string iconName;
   std::u16string className;
+  // The token of the text, or -1.
+  int32_t textPosition = -1;
 
  private:
   bool ReadTextOperand();

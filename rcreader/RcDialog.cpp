@@ -50,6 +50,7 @@ bool CRcDialog::ReadOptionalStatement() {
 bool CRcDialog::ReadCaption() {
   if (!CurrentIs(u"CAPTION")) return false;
   ++position;
+  captionPosition = position;
   return ReadQuoted(caption);
 }
 
@@ -113,11 +114,12 @@ int32_t CRcDialog::ParseBody(CProblemLog& log) {
                              });
 }
 
-std::unique_ptr<CTextNode> CRcDialog::BuildNode(CTextNode* parent) const {
+std::unique_ptr<CTextNode> CRcDialog::BuildNode(CTextNode* parent, SourcePlaces* places) const {
   auto node = std::make_unique<CTextNode>(parent, caption, caption, Kind(), cx, cy);
+  NotePlace(places, node.get(), captionPosition);
   std::vector<std::unique_ptr<CTextNode>> children;
   for (const auto& control : controls) {
-    if (auto child = control->BuildNode(node.get())) children.push_back(std::move(child));
+    if (auto child = control->BuildNode(node.get(), places)) children.push_back(std::move(child));
   }
   AddChildNodes(*node, std::move(children));
   return node;

@@ -18,7 +18,8 @@ class CRcDialog : public CRcResource {
     return isStandardSwitch ? kKindStandardSwitchDialog : kKindDialog;
   }
   // The caption node with its size, and below it the control nodes.
-  std::unique_ptr<CTextNode> BuildNode(CTextNode* parent) const override;
+  std::unique_ptr<CTextNode> BuildNode(CTextNode* parent,
+                                       SourcePlaces* places = nullptr) const override;
 
   // Turns this dialog into the run-time module's language switch dialog,
   // with the caption and control texts taken from strings.
@@ -52,6 +53,8 @@ class CRcDialog : public CRcResource {
   std::u16string language;
   std::u16string subLanguage;
   bool isStandardSwitch = false;
+  // The token of the caption, or -1.
+  int32_t captionPosition = -1;
 
  private:
   bool ParseHeader();

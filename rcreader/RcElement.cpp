@@ -1,6 +1,7 @@
 #include "rcreader/RcElement.h"
 
 #include "rcreader/ProblemLog.h"
+#include "translation/Utf.h"
 
 #include <array>
 
@@ -187,6 +188,13 @@ int32_t ParseStatementBlock(const CRcTokenList& list, int32_t position, CProblem
     }
   }
   return position + 1;
+}
+
+void CRcElement::NotePlace(SourcePlaces* places, const CTextNode* node, int32_t index) const {
+  if (places == nullptr || tokens == nullptr || index < 0) return;
+  const CRcToken& token = tokens->TokenAt(index);
+  if (!token.file) return;
+  (*places)[node] = ToUtf8(*token.file) + ":" + std::to_string(token.line + 1);
 }
 
 }  // namespace tolmeric

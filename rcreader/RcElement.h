@@ -8,6 +8,7 @@
 #include <string>
 
 #include "rcreader/RcTokenList.h"
+#include "translation/SourcePlaces.h"
 #include "translation/TextNode.h"
 
 namespace tolmeric {
@@ -25,10 +26,15 @@ class CRcElement {
   virtual int32_t Parse(const CRcTokenList& list, int32_t start, CProblemLog& log) = 0;
   virtual int32_t Kind() const = 0;
   // The element's node below parent (which the caller appends), or null.
-  virtual std::unique_ptr<CTextNode> BuildNode(CTextNode* parent) const = 0;
+  // With places, notes where each node's text stands in its script.
+  virtual std::unique_ptr<CTextNode> BuildNode(CTextNode* parent,
+                                               SourcePlaces* places = nullptr) const = 0;
 
  protected:
   const CRcToken& Current() const { return tokens->TokenAt(position); }
+  // Notes in places (when given) the script and line of the token at index
+  // as those of node's text; nothing for an index below 0.
+  void NotePlace(SourcePlaces* places, const CTextNode* node, int32_t index) const;
   bool CurrentIs(const char16_t* literal) const { return Current().text == literal; }
 
   // The primitives. On success they leave the position after what they

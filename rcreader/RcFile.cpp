@@ -73,11 +73,11 @@ int32_t CRcFile::Parse(const CRcTokenList& list, int32_t start, CProblemLog& log
   return position;
 }
 
-std::unique_ptr<CTextNode> CRcFile::BuildNode(CTextNode* parent) const {
+std::unique_ptr<CTextNode> CRcFile::BuildNode(CTextNode* parent, SourcePlaces* places) const {
   auto root = std::make_unique<CTextNode>(parent, u"RCFile", u"RCFileText", kKindRoot, -1, -1);
-  root->AddChild(menus.BuildNode(root.get()));
-  root->AddChild(dialogs.BuildNode(root.get()));
-  root->AddChild(stringTables.BuildNode(root.get()));
+  root->AddChild(menus.BuildNode(root.get(), places));
+  root->AddChild(dialogs.BuildNode(root.get(), places));
+  root->AddChild(stringTables.BuildNode(root.get(), places));
   return root;
 }
 

@@ -18,7 +18,8 @@ class CRcFile : public CRcElement {
   int32_t Parse(const CRcTokenList& list, int32_t start, CProblemLog& log) override;
   int32_t Kind() const override { return kKindRoot; }
   // The root "RCFile" with "Menus", "Dialoge" and "Stringtables" below.
-  std::unique_ptr<CTextNode> BuildNode(CTextNode* parent) const override;
+  std::unique_ptr<CTextNode> BuildNode(CTextNode* parent,
+                                       SourcePlaces* places = nullptr) const override;
 
   // Appends the run-time module's language switch dialog after all dialogs.
   void AddStandardSwitchDialog(const IStringSource& strings);

@@ -36,9 +36,9 @@ bool CRcMenu::ReadOptionalStatement() {
          ReadExpressionStatement(u"VERSION", version) || ReadLanguageStatement(language, subLanguage);
 }
 
-std::unique_ptr<CTextNode> CRcMenu::BuildNode(CTextNode* parent) const {
+std::unique_ptr<CTextNode> CRcMenu::BuildNode(CTextNode* parent, SourcePlaces* places) const {
   auto node = std::make_unique<CTextNode>(parent, name, name, kKindMenu, -1, -1);
-  block.BuildNodes(*node);
+  block.BuildNodes(*node, places);
   return node;
 }
 

@@ -12,7 +12,8 @@ class CRcMenu : public CRcResource {
   int32_t Parse(const CRcTokenList& list, int32_t start, CProblemLog& log) override;
   int32_t Kind() const override { return kKindMenu; }
   // The node named by the menu's identifier, with its entries below.
-  std::unique_ptr<CTextNode> BuildNode(CTextNode* parent) const override;
+  std::unique_ptr<CTextNode> BuildNode(CTextNode* parent,
+                                       SourcePlaces* places = nullptr) const override;
 
   bool EndReached() const { return block.endReached; }
   int32_t entryCount() const { return static_cast<int32_t>(block.entries.size()); }

@@ -8,6 +8,7 @@
 namespace tolmeric {
 
 bool CRcMenuEntry::ReadItemOperands() {
+  textPosition = position;
   if (!ReadQuoted(text)) return false;
   if (!ReadComma()) return true;
   if (!ReadName(name)) return false;
@@ -46,10 +47,10 @@ int32_t CRcMenuBlock::ParseEntry(const CRcTokenList& list, int32_t position, CPr
   return next;
 }
 
-void CRcMenuBlock::BuildNodes(CTextNode& node) const {
+void CRcMenuBlock::BuildNodes(CTextNode& node, SourcePlaces* places) const {
   std::vector<std::unique_ptr<CTextNode>> children;
   for (const auto& entry : entries) {
-    if (auto child = entry->BuildNode(&node)) children.push_back(std::move(child));
+    if (auto child = entry->BuildNode(&node, places)) children.push_back(std::move(child));
   }
   AddChildNodes(node, std::move(children));
 }

@@ -14,6 +14,8 @@ class CRcMenuEntry : public CRcElement {
   std::u16string name;
   std::u16string typeFlags;
   std::u16string stateFlags;
+  // The token of the text, or -1.
+  int32_t textPosition = -1;
 
  protected:
   // operands := quoted-text [ "," name [ "," type [ "," state ] ] ]
@@ -36,7 +38,7 @@ struct CRcMenuBlock {
   int32_t Parse(const CRcTokenList& list, int32_t position, CProblemLog& log, uint32_t messageId,
                 int32_t depth);
   // Appends the entries' nodes below node.
-  void BuildNodes(CTextNode& node) const;
+  void BuildNodes(CTextNode& node, SourcePlaces* places) const;
 
  private:
   int32_t ParseEntry(const CRcTokenList& list, int32_t position, CProblemLog& log, int32_t depth);

@@ -17,9 +17,11 @@ int32_t CRcMenuItem::Parse(const CRcTokenList& list, int32_t start, CProblemLog&
   return position;
 }
 
-std::unique_ptr<CTextNode> CRcMenuItem::BuildNode(CTextNode* parent) const {
+std::unique_ptr<CTextNode> CRcMenuItem::BuildNode(CTextNode* parent, SourcePlaces* places) const {
   if (isSeparator) return nullptr;
-  return std::make_unique<CTextNode>(parent, text, text, kKindMenuItem, -1, -1);
+  auto node = std::make_unique<CTextNode>(parent, text, text, kKindMenuItem, -1, -1);
+  NotePlace(places, node.get(), textPosition);
+  return node;
 }
 
 }  // namespace tolmeric

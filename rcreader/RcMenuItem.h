@@ -10,7 +10,8 @@ class CRcMenuItem : public CRcMenuEntry {
   int32_t Parse(const CRcTokenList& list, int32_t start, CProblemLog& log) override;
   int32_t Kind() const override { return kKindMenuItem; }
   // An item node, also for an empty text; none for a separator.
-  std::unique_ptr<CTextNode> BuildNode(CTextNode* parent) const override;
+  std::unique_ptr<CTextNode> BuildNode(CTextNode* parent,
+                                       SourcePlaces* places = nullptr) const override;
 
   bool isSeparator = false;
 };

@@ -16,9 +16,10 @@ int32_t CRcPopup::Parse(const CRcTokenList& list, int32_t start, CProblemLog& lo
   return position;
 }
 
-std::unique_ptr<CTextNode> CRcPopup::BuildNode(CTextNode* parent) const {
+std::unique_ptr<CTextNode> CRcPopup::BuildNode(CTextNode* parent, SourcePlaces* places) const {
   auto node = std::make_unique<CTextNode>(parent, text, text, kKindPopup, -1, -1);
-  block.BuildNodes(*node);
+  NotePlace(places, node.get(), textPosition);
+  block.BuildNodes(*node, places);
   return node;
 }
 

@@ -33,7 +33,10 @@ class CRcSkippedSection : public CRcElement {
   // matching END; nested blocks are skipped whole.
   int32_t Parse(const CRcTokenList& list, int32_t start, CProblemLog& log) override;
   int32_t Kind() const override { return 20; }
-  std::unique_ptr<CTextNode> BuildNode(CTextNode* parent) const override { return nullptr; }
+  std::unique_ptr<CTextNode> BuildNode(CTextNode* parent,
+                                       SourcePlaces* places = nullptr) const override {
+    return nullptr;
+  }
 
  private:
   int32_t ParseByWalking();

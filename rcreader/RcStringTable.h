@@ -16,13 +16,16 @@ class CRcStringTable : public CRcResource {
   int32_t Parse(const CRcTokenList& list, int32_t start, CProblemLog& log) override;
   int32_t Kind() const override { return kKindStringTable; }
   // "StringTable<number>" with one node per entry, empty texts included.
-  std::unique_ptr<CTextNode> BuildNode(CTextNode* parent) const override;
+  std::unique_ptr<CTextNode> BuildNode(CTextNode* parent,
+                                       SourcePlaces* places = nullptr) const override;
 
   bool EndReached() const { return endReached_; }
   int32_t entryCount() const { return static_cast<int32_t>(texts.size()); }
 
   std::vector<std::u16string> names;
   std::vector<std::u16string> texts;
+  // The token of each text.
+  std::vector<int32_t> textPositions;
   std::u16string options;
   int32_t number;
 

@@ -3,5 +3,6 @@
 # Does nothing when everything is there already.
 set -e
 packages="cmake make g++ libgtest-dev libgmock-dev googletest libbenchmark-dev
-  g++-mingw-w64-x86-64 binutils-mingw-w64-x86-64 wine64 xvfb xauth"
+  g++-mingw-w64-x86-64 binutils-mingw-w64-x86-64 wine64 xvfb xauth
+  libpugixml-dev gettext translate-toolkit libxml2-utils"
 sh "$(dirname "$0")/install-missing.sh" $packages

@@ -132,7 +132,8 @@ void CProject::SetFlagFromBitmap(HDC dc, HBITMAP bitmap, int32_t x, int32_t y) {
 // dialog when automatic installation is on), build the tree and put it into
 // new language data that keeps the flag. The header strings are not carried
 // over; whoever shows them sets them again.
-std::u16string CProject::BuildLanguageData(IProgress* progress, int32_t* problemCount) {
+std::u16string CProject::BuildLanguageData(IProgress* progress, int32_t* problemCount,
+                                           SourcePlaces* places) {
   if (problemCount != nullptr) *problemCount = 0;
   if (scriptPaths.empty()) {
     languageData = EmptyDataWithFlagOf(*languageData);
@@ -148,7 +149,7 @@ std::u16string CProject::BuildLanguageData(IProgress* progress, int32_t* problem
   std::unique_ptr<CRcFile> file = reader.Parse(log, autoInstall, strings);
   SetProgress(progress, kProgressParsed);
 
-  auto data = std::make_unique<CLanguageData>(file->BuildNode(nullptr));
+  auto data = std::make_unique<CLanguageData>(file->BuildNode(nullptr, places));
   data->CopyFlag(*languageData);
   languageData = std::move(data);
   languageData->root->ResetStates();

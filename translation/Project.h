@@ -11,6 +11,7 @@
 
 #include "translation/LanguageData.h"
 #include "translation/PseudoLocalizer.h"
+#include "translation/SourcePlaces.h"
 
 namespace tolmeric {
 
@@ -59,7 +60,9 @@ class CProject {
   // to the current folder, keeping the flag. Moves progress (may be null)
   // through 0, 60, 90 and 100 and returns the scan's problem log; the
   // number of problems goes to problemCount when given.
-  std::u16string BuildLanguageData(IProgress* progress, int32_t* problemCount = nullptr);
+  // With places, notes where each text stands in its script.
+  std::u16string BuildLanguageData(IProgress* progress, int32_t* problemCount = nullptr,
+                                   SourcePlaces* places = nullptr);
 
   // Stores or loads the project file.
   void Serialize(CArchive& archive);

@@ -19,7 +19,9 @@ class CPrimitiveProbe : public CRcElement {
     return position;
   }
   int32_t Kind() const override { return 0; }
-  std::unique_ptr<CTextNode> BuildNode(CTextNode*) const override { return nullptr; }
+  std::unique_ptr<CTextNode> BuildNode(CTextNode*, SourcePlaces*) const override {
+    return nullptr;
+  }
 
   using CRcElement::position;
   using CRcElement::ReadComma;
