@@ -10,7 +10,7 @@ namespace tolmeric {
 namespace {
 
 std::string BytesOf(const std::filesystem::path& path) {
-  const std::vector<uint8_t> bytes = ReadWholeFile(path);
+  const std::vector<uint8_t> bytes = ReadWholeFile(path, kMaxScriptBytes);
   return std::string(bytes.begin(), bytes.end());
 }
 

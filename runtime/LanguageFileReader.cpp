@@ -27,6 +27,9 @@ std::filesystem::path PathFromText(const std::u16string& text) {
 CArchive OpenLanguageFile(const std::u16string& path) {
   static CMessageBoxSink sink;
   const std::filesystem::path file = PathFromText(path);
+  // Refused before the platform opens it: a device or a pipe would never
+  // end, a huge file would take the application's memory.
+  CheckInputFile(file, kMaxLanguageFileBytes);
   CArchive archive = CArchive::ForLoading(RuntimePlatform().ReadFile(file), file);
   archive.SetMessageSink(&sink);
   return archive;
