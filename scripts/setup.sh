@@ -3,7 +3,8 @@
 # Does nothing when everything is there already.
 set -e
 packages="cmake make g++ libgtest-dev libgmock-dev googletest libbenchmark-dev
-  g++-mingw-w64-x86-64 binutils-mingw-w64-x86-64 wine64 xvfb xauth"
+  g++-mingw-w64-x86-64 binutils-mingw-w64-x86-64 wine64 xvfb xauth
+  clang-14 libclang-rt-14-dev"
 missing=""
 for p in $packages; do
   dpkg -s "$p" >/dev/null 2>&1 || missing="$missing $p"

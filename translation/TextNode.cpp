@@ -1,7 +1,9 @@
 #include "translation/TextNode.h"
 
 #include <algorithm>
+#include <string_view>
 #include <unordered_map>
+#include <unordered_set>
 #include <utility>
 #include <vector>
 
@@ -13,17 +15,14 @@ namespace {
 
 constexpr int32_t kCapacityStep = 10;
 
-bool HasChildWithBase(const CTextNode& node, const std::u16string& base) {
-  for (int32_t i = 0; i < node.childCount; ++i) {
-    if (node.children[i]->baseText == base) return true;
-  }
-  return false;
-}
-
+// Children of from whose base text no child of in has; hashed, so linear in
+// both child counts.
 int32_t CountChildrenMissingIn(const CTextNode& from, const CTextNode& in) {
+  std::unordered_set<std::u16string_view> bases;
+  for (int32_t i = 0; i < in.childCount; ++i) bases.insert(in.children[i]->baseText);
   int32_t missing = 0;
   for (int32_t i = 0; i < from.childCount; ++i) {
-    if (!HasChildWithBase(in, from.children[i]->baseText)) ++missing;
+    if (!bases.contains(from.children[i]->baseText)) ++missing;
   }
   return missing;
 }

@@ -117,6 +117,9 @@ TEST(BestMatchIndex, AnswersAsThePlainComparisonOnRandomTrees) {
       CBestMatchIndex index(*s);
       for (const CTextNode* a : AllNodes(*reference)) {
         ASSERT_EQ(index.Find(*a), PlainBestMatch(*a, *s)) << "seed " << seed;
+        const CTextNode::Difference difference = CTextNode::ChildSetDifference(*a, *s);
+        ASSERT_EQ(difference.onlyA, MissingIn(*a, *s)) << "seed " << seed;
+        ASSERT_EQ(difference.onlyB, MissingIn(*s, *a)) << "seed " << seed;
       }
       for (const CTextNode* a : sourceNodes) {
         ASSERT_EQ(index.Find(*a), PlainBestMatch(*a, *s)) << "seed " << seed;
