@@ -38,9 +38,9 @@ std::unique_ptr<CLanguageData> WideData(int64_t count, TextOf textOf) {
   return std::make_unique<CLanguageData>(std::move(root));
 }
 
-std::vector<uint8_t> StoredBytes(const CLanguageData& data) {
+std::vector<uint8_t> StoredBytes(CLanguageData& data) {
   CArchive archive = CArchive::ForStoring("wide.tra");
-  const_cast<CLanguageData&>(data).Serialize(archive);
+  data.Serialize(archive);
   return archive.Bytes();
 }
 
@@ -68,30 +68,28 @@ void BM_AddChildrenOneByOne(benchmark::State& state) {
 }
 BENCHMARK(BM_AddChildrenOneByOne)->Arg(400000)->Unit(benchmark::kMillisecond);
 
-// The merge of a switch where every child has the same base text: the
-// held structure and the new file both have range(0) equal children.
-void BM_MergeEqualChildren(benchmark::State& state) {
-  auto sameText = [](int64_t) { return std::u16string(u"OK"); };
-  const auto reference = WideData(state.range(0), sameText);
-  const auto loaded = WideData(state.range(0), sameText);
+// The merge of a switch: the held structure and the new file both have
+// range(0) children with the base texts textOf gives.
+template <typename TextOf>
+void MergeWideNodes(benchmark::State& state, TextOf textOf) {
+  const auto reference = WideData(state.range(0), textOf);
+  const auto loaded = WideData(state.range(0), textOf);
   for (auto _ : state) {
     auto data = loaded->Copy();
     benchmark::DoNotOptimize(data->AdoptReference(*reference));
   }
   state.SetItemsProcessed(state.iterations() * state.range(0));
 }
+
+// Every child with the same base text.
+void BM_MergeEqualChildren(benchmark::State& state) {
+  MergeWideNodes(state, [](int64_t) { return std::u16string(u"OK"); });
+}
 BENCHMARK(BM_MergeEqualChildren)->Arg(20000)->Arg(80000)->Unit(benchmark::kMillisecond);
 
-// The same with a few hundred distinct texts, each repeated many times.
+// A few hundred distinct texts, each repeated many times.
 void BM_MergeRepeatedChildren(benchmark::State& state) {
-  auto repeated = [](int64_t i) { return Numbered("Text ", i % 300); };
-  const auto reference = WideData(state.range(0), repeated);
-  const auto loaded = WideData(state.range(0), repeated);
-  for (auto _ : state) {
-    auto data = loaded->Copy();
-    benchmark::DoNotOptimize(data->AdoptReference(*reference));
-  }
-  state.SetItemsProcessed(state.iterations() * state.range(0));
+  MergeWideNodes(state, [](int64_t i) { return Numbered("Text ", i % 300); });
 }
 BENCHMARK(BM_MergeRepeatedChildren)->Arg(20000)->Unit(benchmark::kMillisecond);
 

@@ -73,9 +73,11 @@ const char* WhyNotAnInput(std::filesystem::file_type type) {
 
 [[noreturn]] void ThrowTooLarge(const std::filesystem::path& path, uint64_t maxBytes) {
   constexpr uint64_t kMiB = uint64_t{1} << 20;
-  const std::string bound = maxBytes % kMiB == 0 ? std::to_string(maxBytes / kMiB) + " MiB"
-                                                 : std::to_string(maxBytes) + " bytes";
-  throw CFileError(FileErrorKind::kCannotOpen, path, "larger than " + bound);
+  const bool wholeMiB = maxBytes % kMiB == 0;
+  std::string detail = "larger than ";
+  detail += std::to_string(wholeMiB ? maxBytes / kMiB : maxBytes);
+  detail += wholeMiB ? " MiB" : " bytes";
+  throw CFileError(FileErrorKind::kCannotOpen, path, detail);
 }
 
 }  // namespace
