@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "runtime/RuntimeState.h"
+#include "runtime/RuntimeModule.h"
 #include "runtime/StringFunctions.h"
 #include "runtime/StringIndex.h"
 #include "translation/Utf.h"
@@ -65,8 +65,7 @@ class LookupFixture : public benchmark::Fixture {
  public:
   void SetUp(const benchmark::State&) override {
     if (!RuntimeState().currentData) {
-      RuntimeState().currentData = MakeData();
-      IndexCurrentData();
+      CRuntimeModule::Active().HoldLanguage(u"strings.tra", MakeData());
     }
   }
 };

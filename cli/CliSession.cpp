@@ -2,8 +2,6 @@
 
 #include <vector>
 
-#include "runtime/RuntimePlatform.h"
-#include "runtime/RuntimeState.h"
 #include "translation/AtomicFile.h"
 #include "translation/Utf.h"
 
@@ -12,13 +10,10 @@ namespace tolmeric::cli {
 CCliSession::CCliSession() {
   platform_.SetStringSource(&strings_);
   platform_.SetMessageSink(this);
-  SetRuntimePlatform(&platform_);
+  module_.Activate();
 }
 
-CCliSession::~CCliSession() {
-  SetRuntimePlatform(nullptr);
-  ResetTranslationState();
-}
+CCliSession::~CCliSession() = default;
 
 void CCliSession::ShowMessage(const std::u16string& message) {
   std::string text = ToUtf8(message);

@@ -13,6 +13,7 @@
 #include "app/ToolStringTable.h"
 #include "cli/ArgParser.h"
 #include "runtime/HostPlatform.h"
+#include "runtime/RuntimeModule.h"
 #include "translation/MessageSink.h"
 
 namespace tolmeric::cli {
@@ -39,6 +40,8 @@ class CCliSession : public IMessageSink {
  private:
   CToolStringTable strings_;
   CHostPlatform platform_;
+  // The module the commands' string functions use, on that platform.
+  CRuntimeModule module_{platform_};
 };
 
 // Parses a command's arguments, declaring --help. Prints the usage and help

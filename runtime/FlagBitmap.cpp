@@ -1,7 +1,7 @@
 #include "runtime/FlagBitmap.h"
 
 #include "runtime/LanguageFileReader.h"
-#include "runtime/RuntimeState.h"
+#include "runtime/RuntimeModule.h"
 #include "translation/FileError.h"
 #include "translation/LanguageData.h"
 

@@ -38,6 +38,10 @@ class CHostPlatform : public IRuntimePlatform {
   HookHandle InstallCallWndProcRetHook() override;
   void RemoveHook(HookHandle hook) override;
   std::vector<uint8_t> ReadFile(const std::filesystem::path& path) override;
+  IWindowSystem* WindowSystem() override { return windows_; }
+
+  // The windows the module sees (not owned; null: none).
+  void SetWindowSystem(IWindowSystem* windows) { windows_ = windows; }
 
   // Where messages are shown as well (not owned; may be null).
   void SetMessageSink(IMessageSink* sink) { sink_ = sink; }
@@ -62,6 +66,7 @@ class CHostPlatform : public IRuntimePlatform {
   HookHandle InstallHook();
 
   IMessageSink* sink_ = nullptr;
+  IWindowSystem* windows_ = nullptr;
   int answer_ = 1;
   std::vector<Message> messages_;
   std::map<std::pair<std::u16string, std::u16string>, std::u16string> profile_;

@@ -1,6 +1,6 @@
 #include "runtime/LanguageFileReader.h"
 
-#include "runtime/RuntimePlatform.h"
+#include "runtime/RuntimeModule.h"
 #include "runtime/StringFunctions.h"
 #include "translation/MessageSink.h"
 #include "translation/Utf.h"
@@ -25,12 +25,16 @@ std::filesystem::path PathFromText(const std::u16string& text) {
 }
 
 CArchive OpenLanguageFile(const std::u16string& path) {
+  return OpenLanguageFile(RuntimePlatform(), path);
+}
+
+CArchive OpenLanguageFile(IRuntimePlatform& platform, const std::u16string& path) {
   static CMessageBoxSink sink;
   const std::filesystem::path file = PathFromText(path);
   // Refused before the platform opens it: a device or a pipe would never
   // end, a huge file would take the application's memory.
   CheckInputFile(file, kMaxLanguageFileBytes);
-  CArchive archive = CArchive::ForLoading(RuntimePlatform().ReadFile(file), file);
+  CArchive archive = CArchive::ForLoading(platform.ReadFile(file), file);
   archive.SetMessageSink(&sink);
   return archive;
 }

@@ -13,8 +13,12 @@ namespace tolmeric {
 // A path given as text (UTF-16) as the file system names it.
 std::filesystem::path PathFromText(const std::u16string& text);
 
-// A loading archive over the whole file at path. Throws CFileError when the
-// file cannot be opened or read.
+class IRuntimePlatform;
+
+// A loading archive over the whole file at path, read through platform (by
+// default the active module's). Throws CFileError when the file cannot be
+// opened or read.
 CArchive OpenLanguageFile(const std::u16string& path);
+CArchive OpenLanguageFile(IRuntimePlatform& platform, const std::u16string& path);
 
 }  // namespace tolmeric

@@ -8,14 +8,7 @@
 
 namespace tolmeric {
 
-namespace {
-
-IRuntimePlatform*& SelectedPlatform() {
-  static IRuntimePlatform* platform = nullptr;
-  return platform;
-}
-
-IRuntimePlatform& DefaultPlatform() {
+IRuntimePlatform& DefaultRuntimePlatform() {
 #ifdef _WIN32
   static CWin32Platform platform;
 #else
@@ -23,14 +16,5 @@ IRuntimePlatform& DefaultPlatform() {
 #endif
   return platform;
 }
-
-}  // namespace
-
-IRuntimePlatform& RuntimePlatform() {
-  IRuntimePlatform* selected = SelectedPlatform();
-  return selected ? *selected : DefaultPlatform();
-}
-
-void SetRuntimePlatform(IRuntimePlatform* platform) { SelectedPlatform() = platform; }
 
 }  // namespace tolmeric

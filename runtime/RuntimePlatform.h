@@ -12,6 +12,8 @@
 
 namespace tolmeric {
 
+class IWindowSystem;
+
 // An installed message hook, as the platform identifies it; null when none.
 using HookHandle = void*;
 
@@ -42,13 +44,14 @@ class IRuntimePlatform {
   // nobody may write it meanwhile). Throws CFileError when it cannot be
   // opened or read.
   virtual std::vector<uint8_t> ReadFile(const std::filesystem::path& path) = 0;
+
+  // The windows and menus of the user-interface thread; null where there
+  // are none (the command line).
+  virtual IWindowSystem* WindowSystem() { return nullptr; }
 };
 
-// The platform the module uses: the one set last, else the default of the
-// build (Win32 on Windows, a CHostPlatform elsewhere).
-IRuntimePlatform& RuntimePlatform();
-// Sets the platform (not owned; it must outlive its use). Null restores the
-// default.
-void SetRuntimePlatform(IRuntimePlatform* platform);
+// The platform of the build (Win32 on Windows, a CHostPlatform elsewhere),
+// which the process's default module uses.
+IRuntimePlatform& DefaultRuntimePlatform();
 
 }  // namespace tolmeric

@@ -2,47 +2,28 @@
 
 namespace tolmeric {
 
-CRuntimeState& RuntimeState() {
-  static CRuntimeState state;
-  return state;
+namespace {
+
+const CTextNode* FindCategory(const CLanguageData* data, const std::u16string& name) {
+  if (!data || !data->root) return nullptr;
+  return data->root->FindPath(&name, 1);
 }
 
-const CLanguageData* LookupData() {
-  const CRuntimeState& state = RuntimeState();
-  return state.switchData ? state.switchData.get() : state.currentData.get();
-}
+}  // namespace
 
 const CTextNode* FindStringTables(const CLanguageData* data) {
-  if (!data || !data->root) return nullptr;
   static const std::u16string kCategory = u"Stringtables";
-  return data->root->FindPath(&kCategory, 1);
+  return FindCategory(data, kCategory);
 }
 
-void IndexCurrentData() {
-  CRuntimeState& state = RuntimeState();
-  state.currentIndex.Build(FindStringTables(state.currentData.get()));
+const CTextNode* FindDialogCategory(const CLanguageData* data) {
+  static const std::u16string kCategory = u"Dialoge";
+  return FindCategory(data, kCategory);
 }
 
-void IndexSwitchData() {
-  CRuntimeState& state = RuntimeState();
-  state.switchIndex.Build(FindStringTables(state.switchData.get()));
-}
-
-void RemoveTranslationHooks() {
-  CRuntimeState& state = RuntimeState();
-  if (state.callWndProcHook) RuntimePlatform().RemoveHook(state.callWndProcHook);
-  state.callWndProcHook = nullptr;
-  if (state.callWndProcRetHook) RuntimePlatform().RemoveHook(state.callWndProcRetHook);
-  state.callWndProcRetHook = nullptr;
-}
-
-void ResetTranslationState() {
-  RemoveTranslationHooks();
-  CRuntimeState& state = RuntimeState();
-  // Indexes first: they point into the trees.
-  state.currentIndex.Clear();
-  state.switchIndex.Clear();
-  state = CRuntimeState();
+const CTextNode* FindMenuCategory(const CLanguageData* data) {
+  static const std::u16string kCategory = u"Menus";
+  return FindCategory(data, kCategory);
 }
 
 }  // namespace tolmeric

@@ -1,17 +1,18 @@
-// The run-time module's process-wide state: the held language data, the data
-// of the language before the last switch, the temporary data of a switch in
+// The run-time module's state: the held language data, the data of the
+// language before the last switch, the temporary data of a switch in
 // progress, the settings of the start call, the hooks and the registries.
-// Everything runs on the user-interface thread; there are no locks.
+// One CRuntimeModule holds it; everything runs on the user-interface thread.
 #pragma once
 
 #include <cstdint>
 #include <memory>
 #include <string>
 
-#include "runtime/DialogRegistry.h"
-#include "runtime/MenuRegistry.h"
+#include "runtime/DialogMatcher.h"
+#include "runtime/HookRouter.h"
 #include "runtime/RuntimePlatform.h"
 #include "runtime/StringIndex.h"
+#include "runtime/WindowRegistry.h"
 #include "translation/LanguageData.h"
 
 namespace tolmeric {
@@ -34,37 +35,26 @@ struct CRuntimeState {
   bool showHelpButton = true;
   uint32_t helpCommandId = kDefaultHelpCommandId;
   std::u16string switchDialogFolder;
-  bool languageItemHighlighted = false;
   HookHandle callWndProcHook = nullptr;
   HookHandle callWndProcRetHook = nullptr;
   std::unique_ptr<CDialogRegistry> dialogRegistry;
   std::unique_ptr<CMenuRegistry> menuRegistry;
+  // The message rules of the hooks, with the language item's highlight.
+  CHookRouter router;
 
-  // String lookup indexes of currentData and switchData. Rebuilt by every
-  // operation that replaces the data or its tree (see IndexCurrentData).
+  // Lookup indexes of currentData and switchData (strings, and dialogs by
+  // their texts). They point into the trees: rebuilt by every operation that
+  // replaces the data or its tree.
   CStringIndex currentIndex;
   CStringIndex switchIndex;
+  CDialogIndex currentDialogs;
+  CDialogIndex switchDialogs;
 };
 
-CRuntimeState& RuntimeState();
-
-// The data lookups use: switchData during a switch, else currentData.
-const CLanguageData* LookupData();
-
-// The "Stringtables" category of data's tree, or null.
+// The "Stringtables", "Dialoge" and "Menus" categories of data's tree, or
+// null.
 const CTextNode* FindStringTables(const CLanguageData* data);
-
-// Rebuild the indexes after currentData or switchData (or their trees)
-// changed.
-void IndexCurrentData();
-void IndexSwitchData();
-
-// Removes both hooks, if installed.
-void RemoveTranslationHooks();
-
-// Returns the module to its initial state without writing the profile: hooks
-// removed, all data and registries destroyed, every setting at its initial
-// value. For tests, between cases.
-void ResetTranslationState();
+const CTextNode* FindDialogCategory(const CLanguageData* data);
+const CTextNode* FindMenuCategory(const CLanguageData* data);
 
 }  // namespace tolmeric

@@ -1,6 +1,6 @@
 #include "runtime/StringFunctions.h"
 
-#include "runtime/RuntimeState.h"
+#include "runtime/RuntimeModule.h"
 #include "runtime/TranslationModule.h"
 
 namespace tolmeric {
@@ -14,13 +14,7 @@ constexpr int32_t kLanguagePromptChild = 10;
 }  // namespace
 
 bool TranslateString(std::u16string& text) {
-  const CRuntimeState& state = RuntimeState();
-  if (!state.currentData) return false;
-  const CStringIndex& index = state.switchData ? state.switchIndex : state.currentIndex;
-  const CTextNode* node = index.Find(text);
-  if (!node) return false;
-  text = node->text;
-  return true;
+  return CRuntimeModule::Active().TranslateString(text);
 }
 
 bool LoadTranslatedString(std::u16string& text, uint32_t id) {

@@ -1,6 +1,6 @@
 #include "runtime/TranslatedString.h"
 
-#include "runtime/RuntimePlatform.h"
+#include "runtime/RuntimeModule.h"
 #include "runtime/StringFunctions.h"
 
 namespace tolmeric {

@@ -5,7 +5,7 @@
 
 #include "runtime/Formatter.h"
 #include "runtime/LanguageFileReader.h"
-#include "runtime/StringFunctions.h"
+#include "runtime/RuntimeModule.h"
 #include "translation/Archive.h"
 #include "translation/FileError.h"
 
@@ -27,28 +27,12 @@ constexpr char16_t kProfileFileMissingMessage[] =
 
 // Reads the whole language file at path. Throws CFileError when the file
 // cannot be opened, ends early or is damaged.
-std::unique_ptr<CLanguageData> ReadLanguageData(const std::u16string& path) {
-  CArchive archive = OpenLanguageFile(path);
+std::unique_ptr<CLanguageData> ReadLanguageData(IRuntimePlatform& platform,
+                                                const std::u16string& path) {
+  CArchive archive = OpenLanguageFile(platform, path);
   auto data = std::make_unique<CLanguageData>();
   data->Serialize(archive);
   return data;
-}
-
-void ShowMissingFile(const std::u16string& path) {
-  TextMessageBox(FormatValues(kMissingFileMessage, path, path), 0, 0);
-}
-
-void InstallTranslationHooks() {
-  CRuntimeState& state = RuntimeState();
-  // A second load keeps the hooks of the first: installing them again would
-  // leave the first pair in the thread's chain with no handle to remove it,
-  // and every message would be handled twice.
-  if (!state.callWndProcHook) {
-    state.callWndProcHook = RuntimePlatform().InstallCallWndProcHook();
-  }
-  if (!state.callWndProcRetHook) {
-    state.callWndProcRetHook = RuntimePlatform().InstallCallWndProcRetHook();
-  }
 }
 
 CLanguageInfo InfoFromData(const CLanguageData& data, const std::u16string& path) {
@@ -63,145 +47,46 @@ CLanguageInfo InfoFromData(const CLanguageData& data, const std::u16string& path
   return info;
 }
 
-// Makes switchData: a copy of the new data whose base texts below the
-// category level are the texts of the previous language, so that the texts
-// now on screen find the new ones.
-void MakeSwitchData(const CLanguageData& current, const CLanguageData& old) {
-  CRuntimeState& state = RuntimeState();
-  state.switchData = current.Copy();
-  if (state.switchData->root && old.root) state.switchData->root->CopyTextsAsBase(*old.root, 0);
-  IndexSwitchData();
-}
-
-void ClearSwitchData() {
-  CRuntimeState& state = RuntimeState();
-  state.switchIndex.Clear();
-  state.switchData.reset();
-}
-
-// Clears switchData however the re-translation ends.
-class CSwitchDataGuard {
+// Runs a function when the scope ends, however it ends.
+template <typename Function>
+class CScopeExit {
  public:
-  CSwitchDataGuard() = default;
-  ~CSwitchDataGuard() { ClearSwitchData(); }
-  CSwitchDataGuard(const CSwitchDataGuard&) = delete;
-  CSwitchDataGuard& operator=(const CSwitchDataGuard&) = delete;
+  explicit CScopeExit(Function function) : function_(std::move(function)) {}
+  ~CScopeExit() { function_(); }
+  CScopeExit(const CScopeExit&) = delete;
+  CScopeExit& operator=(const CScopeExit&) = delete;
+
+ private:
+  Function function_;
 };
 
 }  // namespace
 
-bool LoadTranslationFile(const std::u16string& path) { return LoadLanguage(path, true); }
+bool LoadTranslationFile(const std::u16string& path) {
+  return CRuntimeModule::Active().LoadLanguage(path, true);
+}
 
 bool StartAutomaticTranslation(const std::u16string& defaultFile, const std::u16string& name,
                                bool useProfile, bool showOlderVersions, bool showHelpButton,
                                uint32_t helpCommandId, uint32_t languageCommandId) {
   (void)name;
-  CRuntimeState& state = RuntimeState();
-  state.showHelpButton = showHelpButton;
-  state.showOlderVersions = showOlderVersions;
-  state.helpCommandId = helpCommandId;
-  state.languageCommandId = languageCommandId;
-  state.automaticStart = true;
-  state.writeProfileOnExit = useProfile;
-  state.profileSection = u"Language";
-  state.profileEntry = u"LastTraFile";
-
-  const std::u16string file =
-      useProfile ? RuntimePlatform().GetProfileText(state.profileSection, state.profileEntry,
-                                                      defaultFile)
-                 : defaultFile;
-  if (LoadLanguage(file, false)) {
-    if (!state.currentData->SupportsAutoSwitch()) {
-      TextMessageBox(FormatValues(kNoAutomaticFeatureMessage, file), 0, 0);
-    }
-    return true;
-  }
-  if (useProfile && file != defaultFile && LoadLanguage(defaultFile, false)) {
-    TextMessageBox(FormatValues(kProfileFileMissingMessage, file, defaultFile), 0, 0);
-    return false;
-  }
-  ShowMissingFile(defaultFile);
-  return false;
+  return CRuntimeModule::Active().StartAutomaticTranslation(
+      defaultFile, useProfile, showOlderVersions, showHelpButton, helpCommandId,
+      languageCommandId);
 }
 
 bool LoadLanguage(const std::u16string& path, bool showMessages) {
-  std::unique_ptr<CLanguageData> data;
-  try {
-    data = ReadLanguageData(path);
-  } catch (const CFileError&) {
-    // The held data, its file name and the registries stay as they are: the
-    // windows translated with it are still on screen.
-    if (showMessages) ShowMissingFile(path);
-    return false;
-  }
-  CRuntimeState& state = RuntimeState();
-  state.currentFile = path;
-  state.dialogRegistry = std::make_unique<CDialogRegistry>();
-  state.menuRegistry = std::make_unique<CMenuRegistry>();
-  state.currentIndex.Clear();
-  state.currentData = std::move(data);
-  IndexCurrentData();
-  InstallTranslationHooks();
-  return true;
+  return CRuntimeModule::Active().LoadLanguage(path, showMessages);
 }
 
 bool SwitchTranslationFile(const std::u16string& path) {
-  CLanguageInfo heldInfo;
-  if (!GetCurrentLanguageInfo(heldInfo)) return false;
-  CLanguageInfo newInfo;
-  if (!ReadLanguageInfo(path, newInfo)) return false;
-  if (newInfo.programName != heldInfo.programName) return false;
-
-  std::unique_ptr<CLanguageData> loaded;
-  try {
-    loaded = ReadLanguageData(path);
-  } catch (const CFileError&) {
-    return false;
-  }
-  // A file without texts (a wrong magic) cannot take the held structure's
-  // place: refuse it like an unreadable file.
-  if (!loaded->root) return false;
-
-  CRuntimeState& state = RuntimeState();
-  std::unique_ptr<CLanguageData> old = std::move(state.currentData);
-  state.currentIndex.Clear();
-  state.currentData = std::move(loaded);
-  state.currentFile = path;
-  // Held data without a tree has no structure to keep: the new file is taken
-  // as it is.
-  if (old->root) state.currentData->AdoptReference(*old);
-  IndexCurrentData();
-  state.previousData = std::move(old);
-
-  CSwitchDataGuard guard;
-  MakeSwitchData(*state.currentData, *state.previousData);
-  if (state.dialogRegistry) state.dialogRegistry->Retranslate();
-  if (state.menuRegistry) state.menuRegistry->Retranslate();
-  return true;
+  return CRuntimeModule::Active().SwitchTranslationFile(path);
 }
 
-void ExitTranslation() {
-  CRuntimeState& state = RuntimeState();
-  if (state.writeProfileOnExit) {
-    CLanguageInfo info;
-    const std::u16string file = GetCurrentLanguageInfo(info) ? info.filePath : std::u16string();
-    RuntimePlatform().WriteProfileText(state.profileSection, state.profileEntry, file);
-  }
-  state.currentIndex.Clear();
-  ClearSwitchData();
-  state.currentData.reset();
-  state.previousData.reset();
-  state.currentFile.clear();
-  state.dialogRegistry.reset();
-  state.menuRegistry.reset();
-  RemoveTranslationHooks();
-}
+void ExitTranslation() { CRuntimeModule::Active().ExitTranslation(); }
 
 bool GetCurrentLanguageInfo(CLanguageInfo& info) {
-  const CRuntimeState& state = RuntimeState();
-  if (!state.currentData) return false;
-  info = InfoFromData(*state.currentData, state.currentFile);
-  return true;
+  return CRuntimeModule::Active().GetCurrentLanguageInfo(info);
 }
 
 bool ReadLanguageInfo(const std::u16string& path, CLanguageInfo& info) {
@@ -216,17 +101,128 @@ bool ReadLanguageInfo(const std::u16string& path, CLanguageInfo& info) {
   }
 }
 
-CTextNode* FindStandardSwitchDialog() {
-  const CRuntimeState& state = RuntimeState();
-  if (!state.currentData || !state.currentData->root) return nullptr;
-  static const std::u16string kCategory = u"Dialoge";
-  CTextNode* dialogs = state.currentData->root->FindPath(&kCategory, 1);
-  if (!dialogs) return nullptr;
-  for (int32_t i = 0; i < dialogs->childCount; ++i) {
-    CTextNode* child = dialogs->ChildAt(i);
-    if (child && child->kind == kKindStandardSwitchDialog) return child;
+CTextNode* FindStandardSwitchDialog() { return CRuntimeModule::Active().FindStandardSwitchDialog(); }
+
+bool CRuntimeModule::StartAutomaticTranslation(const std::u16string& defaultFile, bool useProfile,
+                                               bool showOlderVersions, bool showHelpButton,
+                                               uint32_t helpCommandId,
+                                               uint32_t languageCommandId) {
+  state_.showHelpButton = showHelpButton;
+  state_.showOlderVersions = showOlderVersions;
+  state_.helpCommandId = helpCommandId;
+  state_.languageCommandId = languageCommandId;
+  state_.automaticStart = true;
+  state_.writeProfileOnExit = useProfile;
+  state_.profileSection = u"Language";
+  state_.profileEntry = u"LastTraFile";
+
+  const std::u16string file =
+      useProfile ? platform_.GetProfileText(state_.profileSection, state_.profileEntry, defaultFile)
+                 : defaultFile;
+  if (LoadLanguage(file, false)) {
+    if (!state_.currentData->SupportsAutoSwitch()) {
+      platform_.ShowMessageBox(FormatValues(kNoAutomaticFeatureMessage, file), 0, 0);
+    }
+    return true;
   }
-  return nullptr;
+  if (useProfile && file != defaultFile && LoadLanguage(defaultFile, false)) {
+    platform_.ShowMessageBox(FormatValues(kProfileFileMissingMessage, file, defaultFile), 0, 0);
+    return false;
+  }
+  platform_.ShowMessageBox(FormatValues(kMissingFileMessage, defaultFile, defaultFile), 0, 0);
+  return false;
+}
+
+bool CRuntimeModule::LoadLanguage(const std::u16string& path, bool showMessages) {
+  std::unique_ptr<CLanguageData> data;
+  try {
+    data = ReadLanguageData(platform_, path);
+  } catch (const CFileError&) {
+    // The held data, its file name and the registries stay as they are: the
+    // windows translated with it are still on screen.
+    if (showMessages) platform_.ShowMessageBox(FormatValues(kMissingFileMessage, path, path), 0, 0);
+    return false;
+  }
+  HoldLanguage(path, std::move(data));
+  return true;
+}
+
+void CRuntimeModule::HoldLanguage(const std::u16string& path,
+                                  std::unique_ptr<CLanguageData> data) {
+  state_.currentFile = path;
+  state_.dialogRegistry = std::make_unique<CDialogRegistry>(*this);
+  state_.menuRegistry = std::make_unique<CMenuRegistry>(*this);
+  state_.currentIndex.Clear();
+  state_.currentDialogs.Clear();
+  state_.currentData = std::move(data);
+  IndexCurrentData();
+  InstallTranslationHooks();
+}
+
+bool CRuntimeModule::SwitchTranslationFile(const std::u16string& path) {
+  CLanguageInfo heldInfo;
+  if (!GetCurrentLanguageInfo(heldInfo)) return false;
+  CLanguageInfo newInfo;
+  if (!ReadLanguageInfo(path, newInfo)) return false;
+  if (newInfo.programName != heldInfo.programName) return false;
+
+  std::unique_ptr<CLanguageData> loaded;
+  try {
+    loaded = ReadLanguageData(platform_, path);
+  } catch (const CFileError&) {
+    return false;
+  }
+  // A file without texts (a wrong magic) cannot take the held structure's
+  // place: refuse it like an unreadable file.
+  if (!loaded->root) return false;
+
+  std::unique_ptr<CLanguageData> old = std::move(state_.currentData);
+  state_.currentIndex.Clear();
+  state_.currentDialogs.Clear();
+  state_.currentData = std::move(loaded);
+  state_.currentFile = path;
+  // Held data without a tree has no structure to keep: the new file is taken
+  // as it is.
+  if (old->root) state_.currentData->AdoptReference(*old);
+  IndexCurrentData();
+  state_.previousData = std::move(old);
+
+  // The switch data: a copy of the new data whose base texts below the
+  // category level are the texts of the previous language, so that the
+  // texts now on screen find the new ones. Cleared however the
+  // re-translation ends.
+  CScopeExit clear([this] { ClearSwitchData(); });
+  state_.switchData = state_.currentData->Copy();
+  if (state_.switchData->root && state_.previousData->root) {
+    state_.switchData->root->CopyTextsAsBase(*state_.previousData->root, 0);
+  }
+  IndexSwitchData();
+  if (state_.dialogRegistry) state_.dialogRegistry->Retranslate();
+  if (state_.menuRegistry) state_.menuRegistry->Retranslate();
+  return true;
+}
+
+void CRuntimeModule::ExitTranslation() {
+  if (state_.writeProfileOnExit) {
+    CLanguageInfo info;
+    const std::u16string file = GetCurrentLanguageInfo(info) ? info.filePath : std::u16string();
+    platform_.WriteProfileText(state_.profileSection, state_.profileEntry, file);
+  }
+  state_.currentIndex.Clear();
+  state_.currentDialogs.Clear();
+  ClearSwitchData();
+  state_.currentData.reset();
+  state_.previousData.reset();
+  state_.currentFile.clear();
+  state_.dialogRegistry.reset();
+  state_.menuRegistry.reset();
+  RemoveTranslationHooks();
+}
+
+bool CRuntimeModule::GetCurrentLanguageInfo(CLanguageInfo& info) const {
+  if (!state_.currentData) return false;
+  info = InfoFromData(*state_.currentData, state_.currentFile);
+  return true;
 }
 
 }  // namespace tolmeric

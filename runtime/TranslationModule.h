@@ -1,12 +1,13 @@
 // Start, language switch and shut-down of the run-time module, and the
-// information about language files that the switch dialog lists.
+// information about language files that the switch dialog lists. Each acts
+// on the active module (RuntimeModule.h).
 #pragma once
 
 #include <cstdint>
 #include <string>
 
 #include "runtime/LanguageInfo.h"
-#include "runtime/RuntimeState.h"
+#include "runtime/RuntimeModule.h"
 
 namespace tolmeric {
 

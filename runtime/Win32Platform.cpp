@@ -1,42 +1,17 @@
 #include "runtime/Win32Platform.h"
 
 #include <algorithm>
-#include <utility>
 
 #include "framework/MessageBox.h"
 #include "framework/String.h"
 #include "framework/WinApp.h"
+#include "runtime/HookProceduresWin32.h"
+#include "runtime/WideTextWin32.h"
 #include "translation/FileError.h"
 
 namespace tolmeric {
 
 namespace {
-
-CWin32Platform::CallWndProcHandler& CallWndProcHandlerSlot() {
-  static CWin32Platform::CallWndProcHandler handler;
-  return handler;
-}
-
-CWin32Platform::CallWndProcRetHandler& CallWndProcRetHandlerSlot() {
-  static CWin32Platform::CallWndProcRetHandler handler;
-  return handler;
-}
-
-LPCWSTR Wide(const std::u16string& text) { return reinterpret_cast<LPCWSTR>(text.c_str()); }
-
-std::u16string FromWide(LPCWSTR text, int length) {
-  return std::u16string(reinterpret_cast<const char16_t*>(text), static_cast<size_t>(length));
-}
-
-// Runs a hook's handler. Nothing may unwind through the window manager's
-// frames: a translation that fails leaves the window as it is.
-template <typename Handler, typename Record>
-void RunHandler(const Handler& handler, const Record& record) {
-  try {
-    handler(record);
-  } catch (...) {
-  }
-}
 
 // An open file handle, closed with the object.
 class CFileHandle {
@@ -57,14 +32,6 @@ class CFileHandle {
 
 }  // namespace
 
-void CWin32Platform::SetCallWndProcHandler(CallWndProcHandler handler) {
-  CallWndProcHandlerSlot() = std::move(handler);
-}
-
-void CWin32Platform::SetCallWndProcRetHandler(CallWndProcRetHandler handler) {
-  CallWndProcRetHandlerSlot() = std::move(handler);
-}
-
 int CWin32Platform::ShowMessageBox(const std::u16string& text, uint32_t style,
                                uint32_t helpContext) {
   return AfxMessageBox(Wide(text), style, helpContext);
@@ -76,7 +43,7 @@ std::u16string CWin32Platform::GetProfileText(const std::u16string& section,
   CWinApp* app = AfxGetApp();
   if (!app) return defaultValue;
   const CString value = app->GetProfileString(Wide(section), Wide(entry), Wide(defaultValue));
-  return FromWide(value, value.GetLength());
+  return FromWide(value);
 }
 
 void CWin32Platform::WriteProfileText(const std::u16string& section,
@@ -88,15 +55,15 @@ void CWin32Platform::WriteProfileText(const std::u16string& section,
 std::u16string CWin32Platform::LoadResourceString(uint32_t id) {
   CString text;
   if (!text.LoadString(id)) return {};
-  return FromWide(text, text.GetLength());
+  return FromWide(text);
 }
 
 HookHandle CWin32Platform::InstallCallWndProcHook() {
-  return ::SetWindowsHookExW(WH_CALLWNDPROC, &CallWndProc, nullptr, ::GetCurrentThreadId());
+  return ::SetWindowsHookExW(WH_CALLWNDPROC, &OnCallWndProc, nullptr, ::GetCurrentThreadId());
 }
 
 HookHandle CWin32Platform::InstallCallWndProcRetHook() {
-  return ::SetWindowsHookExW(WH_CALLWNDPROCRET, &CallWndProcRet, nullptr,
+  return ::SetWindowsHookExW(WH_CALLWNDPROCRET, &OnCallWndProcRet, nullptr,
                              ::GetCurrentThreadId());
 }
 
@@ -124,21 +91,6 @@ std::vector<uint8_t> CWin32Platform::ReadFile(const std::filesystem::path& path)
     done += read;
   }
   return bytes;
-}
-
-LRESULT CALLBACK CWin32Platform::CallWndProc(int code, WPARAM wParam, LPARAM lParam) {
-  if (code == HC_ACTION && CallWndProcHandlerSlot()) {
-    RunHandler(CallWndProcHandlerSlot(), *reinterpret_cast<const CWPSTRUCT*>(lParam));
-  }
-  // Always handed on: the other hooks of the thread see every message too.
-  return ::CallNextHookEx(nullptr, code, wParam, lParam);
-}
-
-LRESULT CALLBACK CWin32Platform::CallWndProcRet(int code, WPARAM wParam, LPARAM lParam) {
-  if (code == HC_ACTION && CallWndProcRetHandlerSlot()) {
-    RunHandler(CallWndProcRetHandlerSlot(), *reinterpret_cast<const CWPRETSTRUCT*>(lParam));
-  }
-  return ::CallNextHookEx(nullptr, code, wParam, lParam);
 }
 
 }  // namespace tolmeric

@@ -1,4 +1,4 @@
-// A clean module state on a host platform for every test case, and the
+// A module of its own on a host platform for every test case, and the
 // module's English messages.
 #pragma once
 
@@ -7,10 +7,10 @@
 #include <string>
 #include <vector>
 
-#include "runtime/DialogRegistry.h"
+#include <memory>
+
 #include "runtime/HostPlatform.h"
-#include "runtime/MenuRegistry.h"
-#include "runtime/RuntimeState.h"
+#include "runtime/RuntimeModule.h"
 #include "runtime/tests/LanguageFiles.h"
 #include "translation/Utf.h"
 
@@ -18,15 +18,13 @@ namespace tolmeric::testing {
 
 class RuntimeFixture : public ::testing::Test {
  protected:
-  void SetUp() override {
-    SetRuntimePlatform(&platform_);
-    ResetTranslationState();
-  }
-  void TearDown() override {
-    ResetTranslationState();
-    CDialogRegistry::SetTranslator({});
-    CMenuRegistry::SetTranslator({});
-    SetRuntimePlatform(nullptr);
+  void SetUp() override { ResetModule(); }
+
+  // A whole new module, active from now on; the old one is dropped.
+  void ResetModule() {
+    module_.reset();
+    module_ = std::make_unique<CRuntimeModule>(platform_);
+    module_->Activate();
   }
 
   // Writes a language file into the test's folder and returns its path.
@@ -47,6 +45,7 @@ class RuntimeFixture : public ::testing::Test {
 
   CHostPlatform platform_;
   CTempFolder folder_;
+  std::unique_ptr<CRuntimeModule> module_;
 };
 
 inline std::string MissingFileMessage(const std::u16string& file) {

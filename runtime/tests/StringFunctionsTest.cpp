@@ -76,13 +76,13 @@ TEST_F(StringFunctionsTest, LanguageCommandYieldsThePromptOfTheSwitchDialog) {
   EXPECT_FALSE(LoadTranslatedString(text, kDefaultLanguageCommandId));
   EXPECT_EQ(text, u"unchanged");
 
-  ResetTranslationState();
+  ResetModule();
   LoadSample(u"Choose a language\nLanguage");
   EXPECT_TRUE(LoadTranslatedString(text, kDefaultLanguageCommandId));
   EXPECT_EQ(text, u"Choose a language\nLanguage");
 
   // A switch dialog without the prompt's control gives nothing.
-  ResetTranslationState();
+  ResetModule();
   LanguageRecipe shortDialog;
   shortDialog.languagePrompt = u"unused";
   shortDialog.switchDialogControls = 10;

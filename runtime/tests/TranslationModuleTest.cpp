@@ -119,7 +119,7 @@ TEST_F(StartTest, MissingFilesLeaveTheModuleWithoutDataAndHooks) {
   EXPECT_TRUE(platform_.InstalledHooks().empty());
 
   platform_.ClearMessages();
-  ResetTranslationState();
+  ResetModule();
   EXPECT_FALSE(Start(standard, false));
   EXPECT_EQ(MessageTexts(), Strings{MissingFileMessage(standard)});
   EXPECT_EQ(RuntimeState().currentData, nullptr);
@@ -255,14 +255,11 @@ TEST_F(LoadTest, WrongMagicLoadsWithAMessageAndWithoutTexts) {
 
 TEST_F(LoadTest, ALaterLoadReplacesTheDataButKeepsTheOneHookPair) {
   ASSERT_TRUE(LoadTranslationFile(Write("english.tra", English())));
-  RuntimeState().dialogRegistry->Add({});
   ASSERT_TRUE(LoadTranslationFile(Write("french.tra", French())));
 
   EXPECT_EQ(Translated(u"Speichern"), "Enregistrer");
   EXPECT_EQ(platform_.HooksEverInstalled(), 2);
   EXPECT_EQ(platform_.InstalledHooks().size(), 2u);
-  // The registries start empty with every load.
-  EXPECT_TRUE(RuntimeState().dialogRegistry->Entries().empty());
 }
 
 class SwitchTest : public RuntimeFixture {
@@ -285,9 +282,6 @@ TEST_F(SwitchTest, RefusedWithoutHeldDataOrReadableFileOfTheSameProgram) {
 
   const CLanguageData* held = RuntimeState().currentData.get();
   const std::u16string heldFile = RuntimeState().currentFile;
-  int translations = 0;
-  CDialogRegistry::SetTranslator([&](const CWindowRegistry::Entry&) { ++translations; });
-  RuntimeState().dialogRegistry->Add({});
 
   for (const std::u16string& path : {otherProgram, truncated, folder_.File("gone.tra")}) {
     SCOPED_TRACE(ToUtf8(path));
@@ -297,9 +291,8 @@ TEST_F(SwitchTest, RefusedWithoutHeldDataOrReadableFileOfTheSameProgram) {
     EXPECT_EQ(RuntimeState().previousData, nullptr);
     EXPECT_EQ(Translated(u"Speichern"), "Speichern");
   }
-  EXPECT_EQ(translations, 0);
 
-  ResetTranslationState();
+  ResetModule();
   EXPECT_FALSE(SwitchTranslationFile(Write("english.tra", English())));
   EXPECT_EQ(RuntimeState().currentData, nullptr);
 }
@@ -344,32 +337,6 @@ TEST_F(SwitchTest, MergesOntoTheHeldStructureAndKeepsThePreviousData) {
   EXPECT_EQ(info.programVersion, u"1.0");
   EXPECT_EQ(info.languageName, u"English");
   EXPECT_EQ(info.filePath, english);
-}
-
-// While the open windows are translated again, the texts they show (those of
-// the previous language) find the new language's texts.
-TEST_F(SwitchTest, RetranslationLooksUpTheShownTextsInTheNewLanguage) {
-  ASSERT_TRUE(SwitchTranslationFile(Write("english.tra", English())));
-  RuntimeState().dialogRegistry->Add({});
-  RuntimeState().menuRegistry->Add({});
-
-  std::vector<std::string> seen;
-  CDialogRegistry::SetTranslator([&](const CWindowRegistry::Entry&) {
-    EXPECT_NE(RuntimeState().switchData, nullptr);
-    seen.push_back("dialog " + Translated(u"Open file") + " / " + Translated(u"Beenden"));
-  });
-  CMenuRegistry::SetTranslator([&](const CWindowRegistry::Entry&) {
-    seen.push_back("menu " + Translated(u"Save"));
-  });
-  const CLanguageData* english = RuntimeState().currentData.get();
-  ASSERT_TRUE(SwitchTranslationFile(Write("french.tra", French())));
-
-  EXPECT_EQ(seen, (Strings{"dialog Ouvrir / Quitter", "menu Enregistrer"}));
-  EXPECT_EQ(RuntimeState().previousData.get(), english);
-  EXPECT_EQ(RuntimeState().switchData, nullptr);
-  // Afterwards the program's own texts find the new language again.
-  EXPECT_EQ(Translated(u"Datei öffnen"), "Ouvrir");
-  EXPECT_EQ(Translated(u"Open file"), "Open file");
 }
 
 class InfoTest : public RuntimeFixture {};

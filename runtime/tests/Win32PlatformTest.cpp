@@ -2,48 +2,26 @@
 
 #include <windows.h>
 
-#include <stdexcept>
 #include <string>
 #include <vector>
 
 #include "framework/MessageBox.h"
 #include "framework/WinApp.h"
+#include "runtime/ApplicationInterfaceWin32.h"
 #include "runtime/FlagBitmap.h"
-#include "runtime/RuntimeState.h"
 #include "runtime/StringFunctions.h"
 #include "runtime/TranslatedString.h"
 #include "runtime/TranslationModule.h"
-#include "runtime/Win32Platform.h"
 #include "runtime/tests/LanguageFiles.h"
+#include "runtime/tests/Win32TestSupport.h"
 
 namespace tolmeric::testing {
 namespace {
 
-constexpr UINT kProbeMessage = WM_APP + 7;
-
-// The real Win32 platform with an application object whose profile lives in
-// a file of the test's folder, and message boxes answered by the test.
-class Win32PlatformTest : public ::testing::Test {
+// The real Win32 platform, with language files made from recipes.
+class Win32PlatformTest : public CWin32ModuleTest {
  protected:
-  void SetUp() override {
-    SetRuntimePlatform(nullptr);
-    ResetTranslationState();
-    profilePath_ = folder_.Path() / "Demo.INI";
-    profile_ = profilePath_.wstring();
-    app_.m_pszProfileName = profile_.c_str();
-    AfxSetMessageBoxHandler([this](LPCTSTR text, UINT type, UINT help) {
-      messages_.push_back(text);
-      types_.push_back(type);
-      return IDOK;
-    });
-  }
-  void TearDown() override {
-    ResetTranslationState();
-    AfxSetMessageBoxHandler({});
-    CWin32Platform::SetCallWndProcHandler({});
-    CWin32Platform::SetCallWndProcRetHandler({});
-  }
-
+  using CWin32ModuleTest::Write;
   std::u16string Write(const std::string& name, const LanguageRecipe& recipe) {
     const std::u16string path = folder_.File(name);
     auto data = MakeLanguage(recipe);
@@ -54,13 +32,6 @@ class Win32PlatformTest : public ::testing::Test {
   static std::u16string U16(const std::wstring& text) {
     return std::u16string(text.begin(), text.end());
   }
-
-  CTempFolder folder_;
-  CWinApp app_{L"Demo"};
-  std::filesystem::path profilePath_;
-  std::wstring profile_;
-  std::vector<std::wstring> messages_;
-  std::vector<UINT> types_;
 };
 
 LanguageRecipe German(std::u16string language = u"Deutsch") {
@@ -83,6 +54,17 @@ TEST_F(Win32PlatformTest, StringResourcesOfTheExecutableComeBackTranslated) {
   EXPECT_EQ(text, u"2 von 5 Dateien kopiert");
 
   EXPECT_EQ(CTranslatedString(MAKEINTRESOURCEW(200)), L"Datei öffnen");
+
+  // The same with the texts a Windows application has at hand.
+  CString wide(L"Open the file");
+  EXPECT_TRUE(TranslateString(wide));
+  EXPECT_EQ(wide, L"Datei öffnen");
+  EXPECT_FALSE(LoadTranslatedString(wide, 202));
+  EXPECT_EQ(wide, L"Not in any language file");
+  FormatTranslated(wide, 201, 3, 4);
+  EXPECT_EQ(wide, L"3 von 4 Dateien kopiert");
+  FormatText(wide, L"%s: %d", CString(L"Seite"), 7);
+  EXPECT_EQ(wide, L"Seite: 7");
   EXPECT_EQ(CTranslatedString(L"Open the file"), L"Open the file");
 }
 
@@ -99,41 +81,8 @@ TEST_F(Win32PlatformTest, ProfileWrittenAtExitIsReadByTheNextStart) {
   EXPECT_EQ(U16(value), french);
 
   ASSERT_TRUE(StartAutomaticTranslation(standard, u"Demo", true, true, true));
-  EXPECT_EQ(RuntimeState().currentFile, french);
+  EXPECT_EQ(module_->State().currentFile, french);
   EXPECT_TRUE(messages_.empty());
-}
-
-TEST_F(Win32PlatformTest, HooksSeeTheThreadsMessagesOnlyWhileInstalled) {
-  HWND window = ::CreateWindowExW(0, L"STATIC", L"probe", WS_OVERLAPPED, 0, 0, 10, 10, nullptr,
-                                  nullptr, ::GetModuleHandleW(nullptr), nullptr);
-  ASSERT_NE(window, nullptr);
-  std::vector<std::string> seen;
-  CWin32Platform::SetCallWndProcHandler([&](const CWPSTRUCT& message) {
-    if (message.hwnd == window && message.message == kProbeMessage) {
-      seen.push_back("before " + std::to_string(message.wParam));
-      // A failing handler must not unwind through the window manager.
-      if (message.wParam == 3) throw std::runtime_error("translation failed");
-    }
-  });
-  CWin32Platform::SetCallWndProcRetHandler([&](const CWPRETSTRUCT& message) {
-    if (message.hwnd == window && message.message == kProbeMessage) {
-      seen.push_back("after " + std::to_string(message.wParam));
-    }
-  });
-
-  ::SendMessageW(window, kProbeMessage, 1, 0);
-  ASSERT_TRUE(LoadTranslationFile(Write("german.tra", German())));
-  EXPECT_NE(RuntimeState().callWndProcHook, nullptr);
-  EXPECT_NE(RuntimeState().callWndProcRetHook, nullptr);
-  ::SendMessageW(window, kProbeMessage, 2, 0);
-  // A second load keeps the one pair of hooks.
-  ASSERT_TRUE(LoadTranslationFile(Write("german.tra", German())));
-  ::SendMessageW(window, kProbeMessage, 3, 0);
-  ExitTranslation();
-  ::SendMessageW(window, kProbeMessage, 4, 0);
-  ::DestroyWindow(window);
-
-  EXPECT_EQ(seen, (std::vector<std::string>{"before 2", "after 2", "before 3", "after 3"}));
 }
 
 TEST_F(Win32PlatformTest, MessagesGoThroughTheFrameworksMessageBox) {

@@ -7,8 +7,7 @@
 #include <map>
 
 #include "runtime/HostPlatform.h"
-#include "runtime/RuntimePlatform.h"
-#include "runtime/RuntimeState.h"
+#include "runtime/RuntimeModule.h"
 #include "translation/Archive.h"
 #include "translation/FileError.h"
 #include "translation/MessageSink.h"
@@ -58,9 +57,8 @@ void WriteText(const fs::path& path, const std::string& text) {
 class ProjectTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    ResetTranslationState();
     platform_.SetStringSource(&strings_);
-    SetRuntimePlatform(&platform_);
+    module_.Activate();
     previous_ = fs::current_path();
     folder_ = fs::temp_directory_path() /
               ("tolmeric-project-" + std::string(::testing::UnitTest::GetInstance()
@@ -73,8 +71,6 @@ class ProjectTest : public ::testing::Test {
   void TearDown() override {
     fs::current_path(previous_);
     fs::remove_all(folder_);
-    SetRuntimePlatform(nullptr);
-    ResetTranslationState();
   }
 
   std::vector<uint8_t> Store(CProject& project) {
@@ -96,6 +92,7 @@ class ProjectTest : public ::testing::Test {
   } sink_;
   CStringTable strings_;
   CHostPlatform platform_;
+  CRuntimeModule module_{platform_};
   fs::path previous_;
   fs::path folder_;
 };

@@ -1,0 +1,98 @@
+// The framework's window object. A window the application creates through
+// the framework, or attaches, has a permanent object; FromHandle gives any
+// other window a temporary one. The permanent object is detached when its
+// window is destroyed, then PostNcDestroy runs.
+#pragma once
+
+#include <windows.h>
+
+#include "framework/Menu.h"
+#include "framework/Object.h"
+#include "framework/String.h"
+
+namespace tolmeric {
+
+class CWnd : public CObject {
+  DECLARE_DYNAMIC(CWnd)
+
+ public:
+  CWnd() = default;
+  // Destroys a window that still has this object attached.
+  ~CWnd() override;
+  CWnd(const CWnd&) = delete;
+  CWnd& operator=(const CWnd&) = delete;
+
+  // The permanent object of window, else a temporary one; null for null.
+  static CWnd* FromHandle(HWND window);
+  static CWnd* FromHandlePermanent(HWND window);
+  // Deletes the temporary objects (their windows stay).
+  static void DeleteTempMap();
+
+  // Makes this the permanent object of window; FALSE when the object holds a
+  // window already or window is null.
+  BOOL Attach(HWND window);
+  HWND Detach();
+  HWND GetSafeHwnd() const { return m_hWnd; }
+  operator HWND() const { return m_hWnd; }
+
+  // Creates a window of a registered class with this as its permanent
+  // object, so its messages reach WindowProc.
+  BOOL CreateEx(DWORD exStyle, LPCTSTR className, LPCTSTR windowName, DWORD style, int x, int y,
+                int width, int height, HWND parent, HMENU menu, LPVOID param = nullptr);
+  virtual BOOL DestroyWindow();
+
+  BOOL IsWindow() const { return ::IsWindow(m_hWnd); }
+  void SetWindowText(LPCTSTR text) { ::SetWindowTextW(m_hWnd, text); }
+  int GetWindowText(LPTSTR text, int maxCount) const {
+    return ::GetWindowTextW(m_hWnd, text, maxCount);
+  }
+  // The whole window text, however long.
+  void GetWindowText(CString& text) const;
+  int GetWindowTextLength() const { return ::GetWindowTextLengthW(m_hWnd); }
+  DWORD GetStyle() const { return static_cast<DWORD>(::GetWindowLongPtrW(m_hWnd, GWL_STYLE)); }
+  CMenu* GetMenu() const { return CMenu::FromHandle(::GetMenu(m_hWnd)); }
+  BOOL SetMenu(CMenu* menu) { return ::SetMenu(m_hWnd, menu ? menu->m_hMenu : nullptr); }
+  void DrawMenuBar() { ::DrawMenuBar(m_hWnd); }
+  CWnd* GetParent() const { return FromHandle(::GetParent(m_hWnd)); }
+  CWnd* GetWindow(UINT relation) const { return FromHandle(::GetWindow(m_hWnd, relation)); }
+  CWnd* GetDlgItem(int id) const { return FromHandle(::GetDlgItem(m_hWnd, id)); }
+  BOOL ShowWindow(int command) { return ::ShowWindow(m_hWnd, command); }
+  LRESULT SendMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) {
+    return ::SendMessageW(m_hWnd, message, wParam, lParam);
+  }
+  BOOL PostMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) {
+    return ::PostMessageW(m_hWnd, message, wParam, lParam);
+  }
+
+  // The window procedure of the framework's window classes.
+  static LRESULT CALLBACK AfxWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+
+  HWND m_hWnd = nullptr;
+
+ protected:
+  // Every message of a window created through the framework: OnWndMsg, and
+  // DefWindowProc for what it leaves.
+  virtual LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam);
+  // Handles a message; TRUE with *result set when handled.
+  virtual BOOL OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result);
+  virtual LRESULT DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam);
+  // After the window is gone and the object detached. Nothing here; a frame
+  // deletes itself.
+  virtual void PostNcDestroy() {}
+
+  // The object whose window is being created on this thread: it becomes the
+  // permanent object at the window's first message.
+  static void BeginCreate(CWnd* object);
+  static CWnd* ObjectForMessage(HWND window);
+  // At the window's last message: detaches and runs PostNcDestroy.
+  void AfterLastMessage();
+
+  // Its dialog procedure dispatches like AfxWndProc.
+  friend class CDialog;
+};
+
+// The name of the framework's window class for frames and plain windows,
+// registered on first use with AfxWndProc.
+LPCTSTR AfxFrameWindowClass();
+
+}  // namespace tolmeric

@@ -1,0 +1,103 @@
+// What the run-time module's Wine tests share: language files with dialogs
+// and menus written as small tables, the texts of real windows and menus
+// read as lists, a comparison that names file, line and index, and a
+// fixture with a whole module on the Win32 platform.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "framework/MessageBox.h"
+#include "framework/WinApp.h"
+#include "runtime/RuntimeModule.h"
+#include "runtime/Win32Platform.h"
+#include "runtime/tests/LanguageFiles.h"
+
+namespace tolmeric::testing {
+
+// The test executable's resources (TestResources.rc).
+inline constexpr UINT kFindDialog = 100;
+inline constexpr UINT kPrintDialog = 110;
+inline constexpr UINT kGeneralPage = 120;
+inline constexpr UINT kAdvancedPage = 130;
+inline constexpr UINT kExtraPage = 140;
+inline constexpr UINT kFrame = 300;           // title string and menu
+inline constexpr UINT kDocumentMenu = 310;
+inline constexpr UINT kContextMenu = 320;
+inline constexpr UINT kLongItem = 323;        // added by the test, not in the resources
+
+// A node of a language file's tree: the application's text, the translation
+// and the nodes below.
+struct TextSpec {
+  TextSpec(std::u16string baseText, std::u16string translation, std::vector<TextSpec> below = {})
+      : base(std::move(baseText)), text(std::move(translation)), children(std::move(below)) {}
+
+  std::u16string base;
+  std::u16string text;
+  std::vector<TextSpec> children;
+};
+
+// A language file with the recipe's string tables and these dialogs (below
+// "Dialoge": dialog, then its controls) and menus (below "Menus": menu, then
+// popups and items at any depth).
+std::unique_ptr<CLanguageData> MakeLanguage(const LanguageRecipe& recipe,
+                                            const std::vector<TextSpec>& dialogs,
+                                            const std::vector<TextSpec>& menus);
+
+// The test application's texts in German and in French: its dialogs
+// ("Find", "Print", "Replace", the page "General"), its menus
+// (IDR_MAINFRAME, IDR_DOCUMENT, IDR_CONTEXT) and a few strings ("Settings",
+// "Advanced", 1500 times "E"), with the standard switch dialog (the language item's text is
+// "Steuerelement 9").
+std::unique_ptr<CLanguageData> GermanLanguage();
+std::unique_ptr<CLanguageData> FrenchLanguage();
+
+// A dialog's caption, then the text of each direct child in order.
+std::vector<std::wstring> DialogTexts(HWND dialog);
+// A menu's items in order, one line each: two blanks of indentation per
+// submenu level, "-" for a separator.
+std::vector<std::wstring> MenuTexts(HMENU menu);
+// A property sheet's caption, then its tab labels.
+std::vector<std::wstring> SheetTexts(HWND sheet);
+
+// Delivers the thread's pending messages (a modeless property sheet makes
+// its first page only then).
+void PumpMessages();
+
+// Compares two lists of texts; a failure names the caller's file and line,
+// and the first index that differs.
+void ExpectTexts(const char* file, int line, const std::vector<std::wstring>& actual,
+                 const std::vector<std::wstring>& expected);
+#define EXPECT_TEXTS(actual, expected) \
+  ::tolmeric::testing::ExpectTexts(__FILE__, __LINE__, (actual), (expected))
+
+// A whole module on the real Win32 platform, active for one test, with an
+// application object whose profile is a file in the test's folder, message
+// boxes answered by the test, and the switch dialog replaced by a counter.
+class CWin32ModuleTest : public ::testing::Test {
+ protected:
+  CWin32ModuleTest();
+  ~CWin32ModuleTest() override;
+
+  // Writes a language file into the test's folder; returns its path.
+  std::wstring Write(const std::string& name, CLanguageData& data);
+
+  CTempFolder folder_;
+  std::filesystem::path profilePath_ = folder_.Path() / "Demo.INI";
+  std::wstring profile_ = profilePath_.wstring();
+  CWinApp app_{L"Demo"};
+  CWin32Platform platform_;
+  std::unique_ptr<CRuntimeModule> module_;
+  int switchDialogs_ = 0;
+  // The message boxes shown: text and style.
+  std::vector<std::wstring> messages_;
+  std::vector<UINT> types_;
+};
+
+}  // namespace tolmeric::testing
