@@ -17,5 +17,6 @@ int RunAdd(const Arguments& args);
 int RunRemove(const Arguments& args);
 int RunBuild(const Arguments& args);
 int RunTestFile(const Arguments& args);
+int RunFlags(const Arguments& args);
 
 }  // namespace tolmeric::cli

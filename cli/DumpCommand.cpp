@@ -91,6 +91,7 @@ std::string DumpText(const CLanguageData& data, const CProject* project) {
     dump.Text("endText", project->endText);
     dump.Number("scripts", project->scriptCount());
     for (const std::u16string& script : project->scriptPaths) dump.out += "  " + QuoteText(script) + "\n";
+    if (project->defaultCodePage != 0) dump.Number("defaultCodePage", project->defaultCodePage);
   } else {
     dump.Line("file", "language");
   }
@@ -138,6 +139,9 @@ std::string DumpJson(const CLanguageData& data, const CProject* project) {
       out += JsonText(project->scriptPaths[i]);
     }
     out += "],";
+    if (project->defaultCodePage != 0) {
+      out += "\"defaultCodePage\":" + std::to_string(project->defaultCodePage) + ",";
+    }
   } else {
     out += "\"file\":\"language\",";
   }

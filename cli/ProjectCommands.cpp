@@ -2,9 +2,11 @@
 #include <algorithm>
 #include <cstdint>
 #include <cstdio>
+#include <string>
 
 #include "cli/ArgParser.h"
 #include "cli/CliSession.h"
+#include "cli/LanguageOptions.h"
 #include "cli/Commands.h"
 #include "cli/ProgressBar.h"
 #include "cli/ScanSummary.h"
@@ -23,8 +25,9 @@ namespace fs = std::filesystem;
 const char* const kNewUsage =
     "usage: tolmeric-cli new PROJECT.lxp [--script RC]... [--auto-install]\n"
     "                        [--test-version] [--begin TEXT] [--end TEXT]\n"
-    "                        [--program NAME] [--version VER] [--language NAME]\n";
-const char* const kNewHelp =
+    "                        [--program NAME] [--version VER] [--language NAME]\n"
+    "                        [--flag CODE] [--code-page N]\n";
+const std::string kNewHelp = std::string(
     "Creates a project file, as the tool's new-project command does; it does\n"
     "not scan. Script paths are stored relative to the project's folder where\n"
     "the tool's rule allows (same folder or a sibling folder).\n"
@@ -36,18 +39,23 @@ const char* const kNewHelp =
     "  --end TEXT        test version: marker for the end (default Y)\n"
     "  --program NAME    program name (default: the project's name)\n"
     "  --version VER     program version (default: 1.0)\n"
-    "  --language NAME   language name (default: the tool's language)\n";
+    "  --language NAME   language name (default: the tool's language)\n") +
+    FlagOptionHelp(20) + CodePageOptionHelp(20);
 const char* const kAddUsage = "usage: tolmeric-cli add PROJECT.lxp RC...\n";
 const char* const kRemoveUsage = "usage: tolmeric-cli remove PROJECT.lxp RC...\n";
 const char* const kListHelp =
     "Changes the project's list of resource scripts; paths are stored relative\n"
     "to the project's folder where the tool's rule allows. It does not scan:\n"
     "the next build does.\n";
-const char* const kBuildUsage = "usage: tolmeric-cli build PROJECT.lxp [--log LOG]\n";
-const char* const kBuildHelp =
+const char* const kBuildUsage =
+    "usage: tolmeric-cli build PROJECT.lxp [--log LOG] [--code-page N]\n";
+const std::string kBuildHelp = std::string(
     "Opens the project, rescans its scripts, saves the project file and then\n"
     "the language file (with the test language file first when the project\n"
-    "asks for one). The problem log goes to standard error, or to LOG.\n";
+    "asks for one). The problem log goes to standard error, or to LOG.\n"
+    "\n"
+    "  --log LOG         write the problem log there (UTF-8)\n") +
+    CodePageOptionHelp(20) + "                    (kept by the project for later builds)\n";
 
 // The full path of a file named on the command line, as the tool's file
 // dialogs give it.
@@ -87,9 +95,13 @@ int RunNew(const Arguments& args) {
   parser.AddOption("language");
   parser.AddFlag("auto-install");
   parser.AddFlag("test-version");
-  if (int status = ParseCommand(parser, args, kNewUsage, kNewHelp, 1, 1); status >= 0) {
+  parser.AddOption("flag");
+  parser.AddOption("code-page");
+  if (int status = ParseCommand(parser, args, kNewUsage, kNewHelp.c_str(), 1, 1); status >= 0) {
     return status;
   }
+  CLanguageOptions options;
+  if (int status = ReadLanguageOptions(parser, kNewUsage, options); status >= 0) return status;
 
   CCliSession session;
   const std::string& target = parser.Operands().front();
@@ -104,6 +116,8 @@ int RunNew(const Arguments& args) {
   project.testVersion = parser.Has("test-version");
   if (parser.Has("begin")) project.beginText = ArgText(parser.Value("begin"));
   if (parser.Has("end")) project.endText = ArgText(parser.Value("end"));
+  if (options.flag != nullptr) project.languageData->flagImage = DrawFlag(*options.flag);
+  project.defaultCodePage = options.codePage;
   AddScripts(project, parser.Values("script"));
   try {
     SaveProjectFile(project, ArgPath(target));
@@ -166,9 +180,12 @@ int RunRemove(const Arguments& args) {
 int RunBuild(const Arguments& args) {
   CArgParser parser;
   parser.AddOption("log");
-  if (int status = ParseCommand(parser, args, kBuildUsage, kBuildHelp, 1, 1); status >= 0) {
+  parser.AddOption("code-page");
+  if (int status = ParseCommand(parser, args, kBuildUsage, kBuildHelp.c_str(), 1, 1); status >= 0) {
     return status;
   }
+  CLanguageOptions options;
+  if (int status = ReadLanguageOptions(parser, kBuildUsage, options); status >= 0) return status;
   CCliSession session;
   const std::string& target = parser.Operands().front();
   const fs::path projectFile = fs::absolute(ArgPath(target));
@@ -178,6 +195,7 @@ int RunBuild(const Arguments& args) {
   try {
     std::unique_ptr<CProject> project = OpenProject(target, session);
     const std::unique_ptr<CLanguageData> header = project->languageData->Copy();
+    if (options.codePage != 0) project->defaultCodePage = options.codePage;
 
     // The tool's rescan reads the scripts relative to the project's folder.
     fs::current_path(projectFile.parent_path());

@@ -1,9 +1,11 @@
 // tolmeric-cli scan: one scan of the given scripts into a language file.
 #include <cstdint>
 #include <cstdio>
+#include <string>
 
 #include "cli/ArgParser.h"
 #include "cli/CliSession.h"
+#include "cli/LanguageOptions.h"
 #include "cli/Commands.h"
 #include "cli/ProgressBar.h"
 #include "cli/ScanSummary.h"
@@ -22,9 +24,9 @@ namespace {
 const char* const kUsage =
     "usage: tolmeric-cli scan --output OUT.tra [--log LOG] [--auto-install]\n"
     "                         [--program NAME] [--version VER] [--language NAME]\n"
-    "                         SCRIPT.rc...\n";
+    "                         [--flag CODE] [--code-page N] SCRIPT.rc...\n";
 
-const char* const kHelp =
+const std::string kHelp = std::string(
     "Scans resource scripts, in the order given, into one language file.\n"
     "\n"
     "  --output OUT.tra   the language file to write\n"
@@ -33,7 +35,8 @@ const char* const kHelp =
     "                     file as supporting the automatic switch\n"
     "  --program NAME     program name (default: the first script's name)\n"
     "  --version VER      program version (default: 1.0)\n"
-    "  --language NAME    language name (default: the tool's language)\n";
+    "  --language NAME    language name (default: the tool's language)\n") +
+    FlagOptionHelp(21) + CodePageOptionHelp(21);
 
 // The first script's file name without folder and without its last
 // extension; a dot that starts the name is no extension.
@@ -54,11 +57,15 @@ int RunScan(const Arguments& args) {
   parser.AddOption("program");
   parser.AddOption("version");
   parser.AddOption("language");
+  parser.AddOption("flag");
+  parser.AddOption("code-page");
   parser.AddFlag("auto-install");
-  if (int status = ParseCommand(parser, args, kUsage, kHelp, 1, SIZE_MAX, {"output"});
+  if (int status = ParseCommand(parser, args, kUsage, kHelp.c_str(), 1, SIZE_MAX, {"output"});
       status >= 0) {
     return status;
   }
+  CLanguageOptions options;
+  if (int status = ReadLanguageOptions(parser, kUsage, options); status >= 0) return status;
 
   CCliSession session;
   std::vector<std::u16string> scripts;
@@ -70,6 +77,7 @@ int RunScan(const Arguments& args) {
     CProject scan;
     scan.scriptPaths = scripts;
     scan.autoInstall = autoInstall;
+    scan.defaultCodePage = options.codePage;
     CProgressBar progress(stderr);
     int32_t problems = 0;
     const std::u16string log = scan.BuildLanguageData(&progress, &problems);
@@ -77,6 +85,7 @@ int RunScan(const Arguments& args) {
 
     CLanguageData& data = *scan.languageData;
     data.SetAutoSwitch(autoInstall);
+    if (options.flag != nullptr) data.flagImage = DrawFlag(*options.flag);
     data.programName = parser.Has("program") ? ArgText(parser.Value("program"))
                                              : ProgramNameOf(scripts.front());
     data.programVersion = ArgText(parser.Value("version", "1.0"));

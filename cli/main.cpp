@@ -26,6 +26,7 @@ const char* const kUsage =
     "  remove    remove scripts from a project\n"
     "  build     rescan a project and write its project and language files\n"
     "  testfile  write a test language file from a language file\n"
+    "  flags     list the flags a language file can carry\n"
     "\n"
     "tolmeric-cli COMMAND --help tells more.\n";
 
@@ -38,7 +39,7 @@ const Command kCommands[] = {
     {"scan", tolmeric::cli::RunScan},       {"dump", tolmeric::cli::RunDump},
     {"new", tolmeric::cli::RunNew},         {"add", tolmeric::cli::RunAdd},
     {"remove", tolmeric::cli::RunRemove},   {"build", tolmeric::cli::RunBuild},
-    {"testfile", tolmeric::cli::RunTestFile},
+    {"testfile", tolmeric::cli::RunTestFile}, {"flags", tolmeric::cli::RunFlags},
 };
 
 int Run(const std::vector<std::string>& args) {

@@ -2,8 +2,9 @@
 
 namespace tolmeric {
 
-CRcCharReader::CRcCharReader(std::shared_ptr<const std::u16string> fileName, std::string bytes)
-    : fileName_(std::move(fileName)), file_(std::move(bytes)) {
+CRcCharReader::CRcCharReader(std::shared_ptr<const std::u16string> fileName, std::string bytes,
+                             int defaultCodePage)
+    : fileName_(std::move(fileName)), file_(std::move(bytes), defaultCodePage) {
   FetchLine();
 }
 

@@ -13,7 +13,9 @@ namespace tolmeric {
 class CRcCharReader {
  public:
   // Fetches the first line; the tokenizer then takes the first character.
-  CRcCharReader(std::shared_ptr<const std::u16string> fileName, std::string bytes);
+  // defaultCodePage as for CScriptDecoder.
+  CRcCharReader(std::shared_ptr<const std::u16string> fileName, std::string bytes,
+                int defaultCodePage = 0);
 
   // The next character, comments not regarded. Every line end reads as one
   // blank, delivered after lineNumber has moved on; at the end of input 0.

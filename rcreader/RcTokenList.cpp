@@ -16,16 +16,18 @@ std::string BytesOf(const std::filesystem::path& path) {
 
 }  // namespace
 
-CRcTokenList::CRcTokenList(const std::u16string& fileName, const std::filesystem::path& path)
-    : CRcTokenList(FromBytes(fileName, BytesOf(path))) {}
+CRcTokenList::CRcTokenList(const std::u16string& fileName, const std::filesystem::path& path,
+                           int defaultCodePage)
+    : CRcTokenList(FromBytes(fileName, BytesOf(path), defaultCodePage)) {}
 
 // Tokens are taken as long as the reader has not met the end of input, so a
 // script whose last token is followed by white space gets one more token:
 // the single character 0, which matches nothing.
-CRcTokenList CRcTokenList::FromBytes(const std::u16string& fileName, const std::string& bytes) {
+CRcTokenList CRcTokenList::FromBytes(const std::u16string& fileName, const std::string& bytes,
+                                     int defaultCodePage) {
   CRcTokenList list;
-  auto tokenizer =
-      std::make_unique<CRcTokenizer>(std::make_shared<const std::u16string>(fileName), bytes);
+  auto tokenizer = std::make_unique<CRcTokenizer>(std::make_shared<const std::u16string>(fileName),
+                                                  bytes, defaultCodePage);
   while (!tokenizer->AtEnd()) list.Append(tokenizer->NextToken());
   return list;
 }

@@ -15,9 +15,12 @@ class CRcTokenList {
   CRcTokenList() = default;
   // Reads the whole script into a new list; fileName is what tokens carry,
   // path is where the bytes are read from (CFileError kCannotOpen).
-  CRcTokenList(const std::u16string& fileName, const std::filesystem::path& path);
+  // defaultCodePage as for CScriptDecoder.
+  CRcTokenList(const std::u16string& fileName, const std::filesystem::path& path,
+               int defaultCodePage = 0);
   // Reads a script whose bytes are already in memory.
-  static CRcTokenList FromBytes(const std::u16string& fileName, const std::string& bytes);
+  static CRcTokenList FromBytes(const std::u16string& fileName, const std::string& bytes,
+                                int defaultCodePage = 0);
 
   void Append(CRcToken token) { tokens_.push_back(std::move(token)); }
   // Appends copies of all tokens of other, in order.

@@ -13,8 +13,10 @@ bool IsOctalDigit(char16_t c) { return c >= u'0' && c <= u'7'; }
 
 }  // namespace
 
-CRcTokenizer::CRcTokenizer(std::shared_ptr<const std::u16string> fileName, std::string bytes)
-    : reader_(std::make_unique<CRcCharReader>(std::move(fileName), std::move(bytes))) {
+CRcTokenizer::CRcTokenizer(std::shared_ptr<const std::u16string> fileName, std::string bytes,
+                           int defaultCodePage)
+    : reader_(std::make_unique<CRcCharReader>(std::move(fileName), std::move(bytes),
+                                              defaultCodePage)) {
   current_ = reader_->NextCharWithoutComments();
 }
 

@@ -12,8 +12,9 @@ namespace tolmeric {
 class CRcTokenizer {
  public:
   // Opens the script's bytes, fetches the first line and takes the first
-  // character.
-  CRcTokenizer(std::shared_ptr<const std::u16string> fileName, std::string bytes);
+  // character. defaultCodePage as for CScriptDecoder.
+  CRcTokenizer(std::shared_ptr<const std::u16string> fileName, std::string bytes,
+               int defaultCodePage = 0);
 
   // The next token. At the end of input that is a single-character token
   // holding the character 0.

@@ -20,13 +20,17 @@ bool SkipWord(const std::u16string& line, size_t& i, std::u16string_view word) {
 
 }  // namespace
 
-CScriptDecoder::CScriptDecoder(std::string bytes) : bytes_(std::move(bytes)) {
+CScriptDecoder::CScriptDecoder(std::string bytes, int defaultCodePage)
+    : bytes_(std::move(bytes)),
+      defaultCodePage_(CCodePageDecoder::IsSupported(defaultCodePage) ? defaultCodePage : 0) {
   if (bytes_.size() >= 2 && bytes_[0] == '\xFF' && bytes_[1] == '\xFE') {
     encoding_ = Encoding::kUtf16;
     next_ = 2;
   } else if (bytes_.size() >= 3 && bytes_.compare(0, 3, "\xEF\xBB\xBF") == 0) {
     encoding_ = Encoding::kUtf8;
     next_ = 3;
+  } else {
+    SelectCodePage(kDefault);
   }
 }
 
@@ -85,9 +89,12 @@ bool CScriptDecoder::NextUtf16Line(std::u16string& line) {
 }
 
 void CScriptDecoder::SelectCodePage(int codePage) {
-  if (codePage == kDefault) {
+  if (codePage == kDefault && defaultCodePage_ == 0) {
     decoder_.reset();
-  } else if (CCodePageDecoder::IsSupported(codePage)) {
+    return;
+  }
+  if (codePage == kDefault) codePage = defaultCodePage_;
+  if (CCodePageDecoder::IsSupported(codePage)) {
     if (!decoder_ || decoder_->CodePage() != codePage) {
       decoder_ = std::make_unique<CCodePageDecoder>(codePage);
     }

@@ -13,13 +13,17 @@ namespace tolmeric {
 // to the line end; no empty line follows a final line feed.
 //
 // A script starting with FF FE is UTF-16LE, one starting with EF BB BF is
-// UTF-8 (the mark is dropped in both). Any other script is read one byte per
-// character until a line `#pragma code_page(N)` selects code page N for the
-// lines after it, as the resource compiler does; `code_page(DEFAULT)` returns
-// to one byte per character, and an unknown N changes nothing.
+// UTF-8 (the mark is dropped in both). Any other script is read in its
+// default code page until a line `#pragma code_page(N)` selects code page N
+// for the lines after it, as the resource compiler does; `code_page(DEFAULT)`
+// returns to the default code page, and an unknown N changes nothing. The
+// default code page is the one given, as with the resource compiler's /c
+// option, or one byte per character.
 class CScriptDecoder {
  public:
-  explicit CScriptDecoder(std::string bytes);
+  // defaultCodePage: a supported code page, or 0 for one byte per character
+  // (an unsupported one counts as 0).
+  explicit CScriptDecoder(std::string bytes, int defaultCodePage = 0);
   ~CScriptDecoder();
 
   // The next line, or false when none is left.
@@ -47,6 +51,7 @@ class CScriptDecoder {
   std::string bytes_;
   size_t next_ = 0;  // offset of the next line's first byte
   Encoding encoding_ = Encoding::kBytes;
+  int defaultCodePage_ = 0;
   std::unique_ptr<CCodePageDecoder> decoder_;  // null: one byte per character
 };
 

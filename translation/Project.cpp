@@ -1,7 +1,9 @@
 #include "translation/Project.h"
 
 #include <algorithm>
+#include <string>
 
+#include "rcreader/CodePageDecoder.h"
 #include "rcreader/ProblemLog.h"
 #include "rcreader/RcReader.h"
 #include "runtime/StringFunctions.h"
@@ -138,7 +140,7 @@ std::u16string CProject::BuildLanguageData(IProgress* progress, int32_t* problem
   }
   SetProgress(progress, 0);
   CTranslatedStringSource strings;
-  CRcReader reader(scriptPaths, progress, 0, kProgressRead);
+  CRcReader reader(scriptPaths, progress, 0, kProgressRead, defaultCodePage);
   SetProgress(progress, kProgressRead);
 
   CProblemLog log(strings);
@@ -157,12 +159,15 @@ std::u16string CProject::BuildLanguageData(IProgress* progress, int32_t* problem
 
 // Project file: projectPath, languageFileName, testVersion, autoInstall,
 // replaceBegin, beginText, replaceEnd, endText, the whole language file,
-// the script count and the scripts.
+// the script count and the scripts; then, only when one is set, the default
+// code page. Files without it stay as they were, and readers that stop after
+// the scripts still read everything they know.
 void CProject::Serialize(CArchive& archive) {
   if (archive.IsLoading()) {
     // Never without language data, even when the load fails half-way.
     languageData = std::make_unique<CLanguageData>();
     scriptPaths.clear();
+    defaultCodePage = 0;
   }
   SerializeString(archive, projectPath);
   SerializeString(archive, languageFileName);
@@ -187,6 +192,7 @@ void CProject::Serialize(CArchive& archive) {
   if (archive.IsStoring()) {
     archive.WriteU32(static_cast<uint32_t>(scriptPaths.size()));
     for (const std::u16string& path : scriptPaths) archive.WriteString(path);
+    if (defaultCodePage != 0) archive.WriteI32(defaultCodePage);
     return;
   }
   const uint32_t count = archive.ReadU32();
@@ -194,6 +200,12 @@ void CProject::Serialize(CArchive& archive) {
   if (count > archive.Remaining()) archive.ThrowEndOfFile();
   scriptPaths.reserve(count);
   for (uint32_t i = 0; i < count; ++i) scriptPaths.push_back(archive.ReadString());
+  if (archive.Remaining() > 0) {
+    defaultCodePage = archive.ReadI32();
+    if (!CCodePageDecoder::IsSupported(defaultCodePage)) {
+      archive.ThrowBadData("unknown default code page " + std::to_string(defaultCodePage));
+    }
+  }
 }
 
 bool CProject::SaveLanguageFiles(const std::filesystem::path& folder) {
@@ -216,6 +228,14 @@ std::unique_ptr<CLanguageData> MakeTestLanguageData(const CLanguageData& data, b
                                                     bool replaceEnd, const std::u16string& endText) {
   std::unique_ptr<CLanguageData> test = data.Copy();
   if (test->root) test->root->ApplyTestMarks(replaceBegin, beginText, replaceEnd, endText);
+  test->languageName += kTestLanguageSuffix;
+  return test;
+}
+
+std::unique_ptr<CLanguageData> MakePseudoLanguageData(const CLanguageData& data,
+                                                      const CPseudoSettings& settings) {
+  std::unique_ptr<CLanguageData> test = data.Copy();
+  if (test->root) PseudoLocalizeTree(*test->root, settings);
   test->languageName += kTestLanguageSuffix;
   return test;
 }

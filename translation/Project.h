@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "translation/LanguageData.h"
+#include "translation/PseudoLocalizer.h"
 
 namespace tolmeric {
 
@@ -80,6 +81,10 @@ class CProject {
   std::u16string beginText = u"X";
   bool replaceEnd = true;
   std::u16string endText = u"Y";
+  // The code page of scripts without byte-order mark before any
+  // `#pragma code_page`, as the resource compiler's /c option gives it;
+  // 0 reads them one byte per character.
+  int32_t defaultCodePage = 0;
 };
 
 // A copy of data as a test language file holds it: the beginning and the
@@ -88,6 +93,11 @@ class CProject {
 std::unique_ptr<CLanguageData> MakeTestLanguageData(const CLanguageData& data, bool replaceBegin,
                                                     const std::u16string& beginText,
                                                     bool replaceEnd, const std::u16string& endText);
+
+// A copy of data with pseudo texts (PseudoLocalizer.h) and " (test)" after
+// the language name.
+std::unique_ptr<CLanguageData> MakePseudoLanguageData(const CLanguageData& data,
+                                                      const CPseudoSettings& settings);
 
 // Writes a project file, replacing path only once it is complete.
 void SaveProjectFile(CProject& project, const std::filesystem::path& path);

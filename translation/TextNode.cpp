@@ -239,6 +239,11 @@ void CTextNode::CopyTextsAsBase(const CTextNode& other, int32_t depth) {
   }
 }
 
+void CTextNode::TransformTexts(
+    const std::function<std::u16string(const std::u16string&)>& transform) {
+  VisitSubtree(*this, [&](CTextNode& node) { node.text = transform(node.text); });
+}
+
 void CTextNode::ApplyTestMarks(bool replaceBegin, std::u16string beginText, bool replaceEnd,
                                std::u16string endText) {
   VisitSubtree(*this, [&](CTextNode& node) {

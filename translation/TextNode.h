@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -78,6 +79,8 @@ class CTextNode {
   // keeping each text's length.
   void ApplyTestMarks(bool replaceBegin, std::u16string beginText, bool replaceEnd,
                       std::u16string endText);
+  // Replaces the text of every node of the subtree by transform(text).
+  void TransformTexts(const std::function<std::u16string(const std::u16string&)>& transform);
 
   // The child set difference: children of a whose base text no child of b
   // has (onlyA), and the other way round (onlyB).

@@ -4,6 +4,7 @@
 
 #include <sys/wait.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -286,6 +287,91 @@ TEST_F(CliTest, TestFileMarksEveryTextAndKeepsLengths) {
   EXPECT_NE(dump.out.find("\"\" \"\""), std::string::npos);
   ASSERT_EQ(Run({"testfile", "--input", "a.tra", "--output", "d.tra"}).status, 0);
   EXPECT_NE(Run({"dump", "d.tra"}).out.find("\"Hallo\" \"XallY\""), std::string::npos);
+}
+
+// The value of flag pixel (row, column) in a dump --json.
+uint32_t FlagPixel(const std::string& json, int row, int column) {
+  size_t at = json.find("\"flagImage\":[");
+  if (at == std::string::npos) return 0xFFFFFFFF;
+  at += 13;
+  for (int i = 0; i < row * 32 + column; ++i) at = json.find(',', at) + 1;
+  return static_cast<uint32_t>(std::stoul(json.substr(at)));
+}
+
+TEST_F(CliTest, FlagsAreListedAndGoIntoLanguageAndProjectFiles) {
+  Result list = Run({"flags"});
+  ASSERT_EQ(list.status, 0);
+  EXPECT_EQ(list.out.rfind("de      German\nen      English\n", 0), 0u) << list.out;
+  EXPECT_NE(list.out.find("\npt-BR   Portuguese (Brazil)\n"), std::string::npos);
+  ASSERT_EQ(Run({"flags", "--strip", "strip.bmp"}).status, 0);
+  const std::string strip = ReadFile(folder_ / "strip.bmp");
+  const size_t cells = static_cast<size_t>(std::count(list.out.begin(), list.out.end(), '\n'));
+  EXPECT_EQ(strip.size(), 54 + cells * 32 * 32 * 3);
+  EXPECT_EQ(strip.substr(0, 2), "BM");
+
+  // The French flag's blue at the hoist, as a colour value.
+  WriteFile(folder_ / "a.rc", "STRINGTABLE BEGIN 1 \"a\" END\n");
+  ASSERT_EQ(Run({"scan", "--output", "a.tra", "--flag", "fr", "a.rc"}).status, 0);
+  EXPECT_EQ(FlagPixel(Run({"dump", "--json", "a.tra"}).out, 16, 3), 0x542600u);
+  ASSERT_EQ(Run({"new", "p.lxp", "--flag", "fr", "--script", "a.rc"}).status, 0);
+  EXPECT_EQ(FlagPixel(Run({"dump", "--json", "p.lxp"}).out, 16, 3), 0x542600u);
+
+  for (const auto& args : std::vector<std::vector<std::string>>{
+           {"scan", "--output", "b.tra", "--flag", "FR", "a.rc"},
+           {"new", "q.lxp", "--flag", ""},
+           {"scan", "--output", "b.tra", "--code-page", "437", "a.rc"},
+           {"new", "q.lxp", "--code-page", "1252x"},
+           {"build", "p.lxp", "--code-page", "-1"},
+           {"flags", "extra"}}) {
+    Result result = Run(args);
+    EXPECT_EQ(result.status, 2) << args[0] << " " << args[args.size() - 2];
+    EXPECT_NE(result.err.find("usage: tolmeric-cli"), std::string::npos) << result.err;
+  }
+  EXPECT_FALSE(fs::exists(folder_ / "b.tra"));
+  EXPECT_FALSE(fs::exists(folder_ / "q.lxp"));
+}
+
+// A script saved in a Western code page without pragma: the euro sign and
+// curly quotes come out right only with the code page given.
+TEST_F(CliTest, CodePageReadsScriptsWithoutPragmaAndTheProjectKeepsIt) {
+  WriteFile(folder_ / "w.rc", "STRINGTABLE BEGIN 1 \"\x80 \x93x\x94\" END\n");
+  const std::string western = "\"\xE2\x82\xAC \xE2\x80\x9Cx\xE2\x80\x9D\"";
+  ASSERT_EQ(Run({"scan", "--output", "w.tra", "--code-page", "1252", "w.rc"}).status, 0);
+  EXPECT_NE(Run({"dump", "w.tra"}).out.find(western), std::string::npos);
+  ASSERT_EQ(Run({"scan", "--output", "b.tra", "w.rc"}).status, 0);
+  EXPECT_EQ(Run({"dump", "b.tra"}).out.find(western), std::string::npos);
+
+  ASSERT_EQ(Run({"new", "p.lxp", "--code-page", "1252", "--script", "w.rc"}).status, 0);
+  ASSERT_EQ(Run({"build", "p.lxp"}).status, 0);
+  EXPECT_NE(Run({"dump", "p.lxp"}).out.find("defaultCodePage: 1252\n"), std::string::npos);
+  EXPECT_NE(Run({"dump", "p.tra"}).out.find(western), std::string::npos);
+  // build --code-page changes what the project keeps.
+  ASSERT_EQ(Run({"build", "p.lxp", "--code-page", "1251"}).status, 0);
+  EXPECT_NE(Run({"dump", "p.lxp"}).out.find("defaultCodePage: 1251\n"), std::string::npos);
+  EXPECT_EQ(Run({"dump", "p.tra"}).out.find(western), std::string::npos);
+}
+
+TEST_F(CliTest, PseudoTestFileKeepsConversionsAndHotkeys) {
+  WriteFile(folder_ / "a.rc", "STRINGTABLE BEGIN 1 \"&Open %d\" END\n");
+  ASSERT_EQ(Run({"scan", "--output", "a.tra", "a.rc"}).status, 0);
+  ASSERT_EQ(Run({"testfile", "--input", "a.tra", "--output", "p.tra", "--pseudo"}).status, 0);
+  Result dump = Run({"dump", "p.tra"});
+  EXPECT_NE(dump.out.find("\"&Open %d\" \"[&O\xC3\xBE\xC3\xA9\xC3\xB1 %d~~~]\""), std::string::npos)
+      << dump.out;
+  EXPECT_NE(dump.out.find("languageName: \"Deutsch (test)\"\n"), std::string::npos);
+  ASSERT_EQ(Run({"testfile", "--input", "a.tra", "--output", "q.tra", "--pseudo", "--lengthen",
+                 "0", "--no-accents", "--begin", "<", "--no-end"})
+                .status,
+            0);
+  EXPECT_NE(Run({"dump", "q.tra"}).out.find("\"&Open %d\" \"<&Open %d\""), std::string::npos);
+
+  for (const auto& args : std::vector<std::vector<std::string>>{
+           {"testfile", "--input", "a.tra", "--output", "r.tra", "--lengthen", "10"},
+           {"testfile", "--input", "a.tra", "--output", "r.tra", "--pseudo", "--lengthen", "1001"},
+           {"testfile", "--input", "a.tra", "--output", "r.tra", "--pseudo", "--lengthen", "-5"}}) {
+    EXPECT_EQ(Run(args).status, 2) << args.back();
+  }
+  EXPECT_FALSE(fs::exists(folder_ / "r.tra"));
 }
 
 }  // namespace

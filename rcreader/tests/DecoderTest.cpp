@@ -18,8 +18,8 @@ std::vector<std::u16string> Lines(const std::string& bytes) {
   return lines;
 }
 
-std::vector<std::u16string> QuotedTexts(const std::string& script) {
-  CRcTokenList list = CRcTokenList::FromBytes(u"d.rc", script);
+std::vector<std::u16string> QuotedTexts(const std::string& script, int defaultCodePage = 0) {
+  CRcTokenList list = CRcTokenList::FromBytes(u"d.rc", script, defaultCodePage);
   std::vector<std::u16string> texts;
   for (int32_t i = 0; i < list.count(); ++i) {
     if (list.TokenAt(i).type == kTokenQuoted) texts.push_back(list.TokenAt(i).text);
@@ -52,6 +52,32 @@ TEST(ScriptDecoder, ShiftJisTrailByteIsNoEscape) {
   EXPECT_EQ(QuotedTexts("#pragma code_page(932)\n\"\x81 x\x81\""), (Texts{u"\uFFFD x\uFFFD"}));
   // Half-width katakana are single bytes.
   EXPECT_EQ(QuotedTexts("#pragma code_page(932)\n\"\xB1\""), (Texts{u"\uFF71"}));
+}
+
+// A script compiled with a default code page (the resource compiler's /c):
+// it reads the script until a pragma, and DEFAULT returns to it.
+TEST(ScriptDecoder, DefaultCodePage) {
+  const std::string western = "\"\x80 \x93x\x94\"\n";  // euro sign, curly quotes
+  const std::u16string euro = u"\u20AC \u201Cx\u201D";
+  const std::u16string bytes = u"\u0080 \u0093x\u0094";
+  struct Case {
+    std::string script;
+    int defaultCodePage;
+    Texts expected;
+  };
+  const Case cases[] = {
+      {western, 1252, {euro}},
+      {western, 0, {bytes}},
+      {western, 437, {bytes}},  // unsupported: as without
+      {"#pragma code_page(1251)\n\"\xCF\"\n#pragma code_page(DEFAULT)\n" + western, 1252,
+       {u"\u041F", euro}},
+      {"#pragma code_page(DEFAULT)\n" + western, 0, {bytes}},
+      {"\xEF\xBB\xBF\"\xE2\x82\xAC\"", 1251, {u"\u20AC"}},  // a marked script keeps its encoding
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(QuotedTexts(c.script, c.defaultCodePage), c.expected)
+        << c.script << " in " << c.defaultCodePage;
+  }
 }
 
 TEST(ScriptDecoder, CodePagePragmas) {

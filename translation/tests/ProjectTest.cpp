@@ -254,6 +254,46 @@ TEST_F(ProjectTest, ScriptPathsWithoutMarkerAreRead) {
   EXPECT_EQ(loaded->ScriptAt(0), u"a");
 }
 
+// The default code page follows the scripts only when one is set: a project
+// without it keeps its bytes, and older readers stop before it.
+TEST_F(ProjectTest, DefaultCodePageIsATrailingItemThatTheScanUses) {
+  WriteText("app.rc", "IDD_A DIALOG 0, 0, 100, 50\nCAPTION \"\x80 \x93x\x94\"\nBEGIN\nEND\n");
+  CProject project;
+  project.AddScript(u"app.rc");
+  const std::vector<uint8_t> plain = Store(project);
+  EXPECT_EQ(Store(*Load(plain)), plain);
+  EXPECT_EQ(Load(plain)->defaultCodePage, 0);
+
+  project.defaultCodePage = 1252;
+  std::vector<uint8_t> withCodePage = plain;
+  for (uint8_t b : {0xE4, 0x04, 0x00, 0x00}) withCodePage.push_back(b);
+  EXPECT_EQ(Store(project), withCodePage);
+  std::unique_ptr<CProject> loaded = Load(withCodePage);
+  EXPECT_EQ(loaded->defaultCodePage, 1252);
+  EXPECT_EQ(Store(*loaded), withCodePage);
+
+  const std::u16string dialogs = u"Dialoge";
+  loaded->BuildLanguageData(nullptr);
+  EXPECT_EQ(loaded->languageData->root->FindPath(&dialogs, 1)->ChildAt(0)->text,
+            u"\u20AC \u201Cx\u201D");
+  project.defaultCodePage = 0;
+  project.BuildLanguageData(nullptr);
+  EXPECT_EQ(project.languageData->root->FindPath(&dialogs, 1)->ChildAt(0)->text,
+            u"\u0080 \u0093x\u0094");
+
+  // A cut item is the end of the file; a code page the scan cannot read is
+  // damage.
+  EXPECT_THROW(Load(std::vector<uint8_t>(withCodePage.begin(), withCodePage.end() - 2)), CFileError);
+  withCodePage[withCodePage.size() - 4] = 0xB5;  // 437
+  withCodePage[withCodePage.size() - 3] = 0x01;
+  try {
+    Load(withCodePage);
+    ADD_FAILURE() << "code page 437 loaded";
+  } catch (const CFileError& error) {
+    EXPECT_EQ(error.Kind(), FileErrorKind::kBadData);
+  }
+}
+
 TEST_F(ProjectTest, EmptyProjectScanKeepsFlagAndGivesNoLog) {
   CProject project;
   project.languageData->flagImage[0] = 42;
