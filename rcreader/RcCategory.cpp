@@ -38,17 +38,7 @@ const CRcElement* CRcCategory::ElementAt(int32_t index) const {
 }
 
 void AddChildNodes(CTextNode& parent, std::vector<std::unique_ptr<CTextNode>> nodes) {
-  constexpr int32_t kStep = 10;
-  const auto needed = static_cast<int64_t>(parent.childCount) + static_cast<int64_t>(nodes.size());
-  if (needed > parent.capacity) {
-    const int64_t missing = needed - parent.capacity;
-    const auto capacity =
-        static_cast<int32_t>(parent.capacity + (missing + kStep - 1) / kStep * kStep);
-    auto grown = std::make_unique<std::unique_ptr<CTextNode>[]>(static_cast<size_t>(capacity));
-    for (int32_t i = 0; i < parent.childCount; ++i) grown[i] = std::move(parent.children[i]);
-    parent.children = std::move(grown);
-    parent.capacity = capacity;
-  }
+  parent.ReserveChildren(static_cast<int32_t>(nodes.size()));
   for (auto& node : nodes) parent.AddChild(std::move(node));
 }
 

@@ -11,7 +11,7 @@ namespace tolmeric {
 namespace {
 
 std::string BytesOf(const std::filesystem::path& path) {
-  const std::vector<uint8_t> bytes = ReadWholeFile(path);
+  const std::vector<uint8_t> bytes = ReadWholeFile(path, kMaxScriptBytes);
   std::string text(bytes.begin(), bytes.end());
   if (CScriptDecoder::IsBinary(text)) {
     throw CFileError(FileErrorKind::kBadData, path,

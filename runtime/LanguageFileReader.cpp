@@ -31,6 +31,9 @@ CArchive OpenLanguageFile(const std::u16string& path) {
 CArchive OpenLanguageFile(IRuntimePlatform& platform, const std::u16string& path) {
   static CMessageBoxSink sink;
   const std::filesystem::path file = PathFromText(path);
+  // Refused before the platform opens it: a device or a pipe would never
+  // end, a huge file would take the application's memory.
+  CheckInputFile(file, kMaxLanguageFileBytes);
   CArchive archive = CArchive::ForLoading(platform.ReadFile(file), file);
   archive.SetMessageSink(&sink);
   return archive;

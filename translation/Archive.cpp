@@ -2,8 +2,9 @@
 
 #include <cerrno>
 #include <fstream>
-#include <system_error>
 #include <limits>
+#include <string>
+#include <system_error>
 #include <utility>
 
 #ifdef _WIN32
@@ -46,28 +47,75 @@ CArchive CArchive::ForLoading(std::vector<uint8_t> bytes, std::filesystem::path 
   return CArchive(Mode::kLoad, std::move(bytes), std::move(fileName));
 }
 
-std::vector<uint8_t> ReadWholeFile(const std::filesystem::path& path) {
-  std::error_code ignored;
-  if (std::filesystem::is_directory(path, ignored)) {
-    throw CFileError(FileErrorKind::kCannotOpen, path, "a folder has that name");
+namespace {
+
+// Why a file of this type is no input, or null for a regular file (and for
+// one that does not exist).
+const char* WhyNotAnInput(std::filesystem::file_type type) {
+  using std::filesystem::file_type;
+  switch (type) {
+    case file_type::regular:
+    case file_type::not_found:
+      return nullptr;
+    case file_type::directory:
+      return "a folder has that name";
+    case file_type::character:
+    case file_type::block:
+      return "a device, not a file";
+    case file_type::fifo:
+      return "a pipe, not a file";
+    case file_type::socket:
+      return "a socket, not a file";
+    default:
+      return "not a regular file";
   }
+}
+
+[[noreturn]] void ThrowTooLarge(const std::filesystem::path& path, uint64_t maxBytes) {
+  constexpr uint64_t kMiB = uint64_t{1} << 20;
+  const bool wholeMiB = maxBytes % kMiB == 0;
+  std::string detail = "larger than ";
+  detail += std::to_string(wholeMiB ? maxBytes / kMiB : maxBytes);
+  detail += wholeMiB ? " MiB" : " bytes";
+  throw CFileError(FileErrorKind::kCannotOpen, path, detail);
+}
+
+}  // namespace
+
+void CheckInputFile(const std::filesystem::path& path, uint64_t maxBytes) {
+  std::error_code error;
+  const std::filesystem::file_status status = std::filesystem::status(path, error);
+  if (error && status.type() != std::filesystem::file_type::not_found) {
+    throw CFileError(FileErrorKind::kCannotOpen, path, error.message());
+  }
+  if (const char* reason = WhyNotAnInput(status.type())) {
+    throw CFileError(FileErrorKind::kCannotOpen, path, reason);
+  }
+  if (status.type() != std::filesystem::file_type::regular) return;
+  const uintmax_t size = std::filesystem::file_size(path, error);
+  if (!error && size > maxBytes) ThrowTooLarge(path, maxBytes);
+}
+
+std::vector<uint8_t> ReadWholeFile(const std::filesystem::path& path, uint64_t maxBytes) {
+  CheckInputFile(path, maxBytes);
   errno = 0;
   std::ifstream in(path, std::ios::binary);
   if (!in) throw CFileError(FileErrorKind::kCannotOpen, path, LastSystemError());
-  // Read in chunks rather than trusting a size reported up front: the file
-  // may change or be a device, and the bytes actually read are what counts.
+  // Read in chunks rather than trusting the size found above: the file may
+  // change meanwhile, and the bytes actually read are what counts.
   std::vector<uint8_t> bytes;
   char chunk[65536];
   while (in) {
     in.read(chunk, sizeof chunk);
     bytes.insert(bytes.end(), chunk, chunk + in.gcount());
+    if (bytes.size() > maxBytes) ThrowTooLarge(path, maxBytes);
   }
   if (in.bad()) throw CFileError(FileErrorKind::kCannotOpen, path, "read failed");
   return bytes;
 }
 
-CArchive CArchive::OpenForLoading(const std::filesystem::path& fileName) {
-  return ForLoading(ReadWholeFile(fileName), fileName);
+CArchive CArchive::OpenForLoading(const std::filesystem::path& fileName, uint64_t maxBytes) {
+  return ForLoading(ReadWholeFile(fileName, maxBytes), fileName);
 }
 
 void CArchive::WriteU32(uint32_t value) {

@@ -15,9 +15,23 @@ namespace tolmeric {
 
 class IMessageSink;
 
-// The whole content of a file (CFileError kCannotOpen, with the system's
-// reason, when it cannot be opened or read, or is a folder).
-std::vector<uint8_t> ReadWholeFile(const std::filesystem::path& path);
+// The largest file each reader takes. Real scripts are a few MiB and real
+// language files a few tens; anything far beyond is refused before it is read.
+inline constexpr uint64_t kMaxScriptBytes = uint64_t{256} << 20;
+inline constexpr uint64_t kMaxLanguageFileBytes = uint64_t{512} << 20;
+// A project holds a whole language file and a list of scripts.
+inline constexpr uint64_t kMaxProjectFileBytes = kMaxLanguageFileBytes + (uint64_t{64} << 20);
+
+// Refuses, with CFileError kCannotOpen naming path and the reason, anything
+// but a regular file of at most maxBytes: a folder, a device, a pipe or a
+// socket would never end or never start. A path that does not exist passes:
+// opening it reports that.
+void CheckInputFile(const std::filesystem::path& path, uint64_t maxBytes);
+
+// The whole content of a regular file of at most maxBytes (CFileError
+// kCannotOpen, with the reason, when it is anything else or cannot be read).
+std::vector<uint8_t> ReadWholeFile(const std::filesystem::path& path,
+                                   uint64_t maxBytes = kMaxLanguageFileBytes);
 
 class CArchive {
  public:
@@ -27,8 +41,10 @@ class CArchive {
   static CArchive ForStoring(std::filesystem::path fileName);
   // A loading archive over bytes; fileName names the source in errors.
   static CArchive ForLoading(std::vector<uint8_t> bytes, std::filesystem::path fileName);
-  // Reads a whole file into a loading archive (CFileError kCannotOpen).
-  static CArchive OpenForLoading(const std::filesystem::path& fileName);
+  // Reads a whole file of at most maxBytes into a loading archive
+  // (CFileError kCannotOpen).
+  static CArchive OpenForLoading(const std::filesystem::path& fileName,
+                                 uint64_t maxBytes = kMaxLanguageFileBytes);
 
   bool IsStoring() const { return mode_ == Mode::kStore; }
   bool IsLoading() const { return mode_ == Mode::kLoad; }

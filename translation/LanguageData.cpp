@@ -112,6 +112,8 @@ std::unique_ptr<CTextNode> ReadTree(CArchive& archive) {
       archive.ThrowBadData("tree nested too deeply");
     }
     owed += childCount;
+    // The count is known and checked: one allocation instead of growing.
+    node->ReserveChildren(static_cast<int32_t>(childCount));
     open.push_back({node, childCount});
   };
 
@@ -200,19 +202,23 @@ std::unique_ptr<CLanguageData> CLanguageData::Copy() const {
 // The reference's structure with this object's texts. Without a reference
 // tree there is no structure to adopt and this tree stays; without a tree of
 // its own every reference node counts as missing.
+// Everything that allocates happens before this object changes, so running
+// out of memory half-way leaves it as it was.
 bool CLanguageData::AdoptReference(const CLanguageData& reference) {
   bool missing = false;
+  std::unique_ptr<CTextNode> merged;
   if (reference.root) {
-    std::unique_ptr<CTextNode> merged = reference.root->Clone(nullptr);
+    merged = reference.root->Clone(nullptr);
     if (root) {
       missing = merged->MergeTexts(*root);
     } else {
       merged->MarkMissing();
       missing = true;
     }
-    root = std::move(merged);
   }
-  programVersion = reference.programVersion;
+  std::u16string version = reference.programVersion;
+  if (merged) root = std::move(merged);
+  programVersion = std::move(version);
   const bool hadWrittenByTool = (fileFlags & kFlagWrittenByTool) != 0;
   fileFlags = reference.fileFlags;
   if (!hadWrittenByTool) fileFlags &= ~kFlagWrittenByTool;
@@ -287,7 +293,7 @@ void SaveLanguageFile(const CLanguageData& data, const std::filesystem::path& pa
 
 std::unique_ptr<CLanguageData> LoadLanguageFile(const std::filesystem::path& path,
                                                 IMessageSink* sink) {
-  CArchive archive = CArchive::OpenForLoading(path);
+  CArchive archive = CArchive::OpenForLoading(path, kMaxLanguageFileBytes);
   archive.SetMessageSink(sink);
   auto data = std::make_unique<CLanguageData>();
   data->Serialize(archive);

@@ -248,7 +248,7 @@ void SaveProjectFile(CProject& project, const std::filesystem::path& path) {
 }
 
 std::unique_ptr<CProject> LoadProjectFile(const std::filesystem::path& path, IMessageSink* sink) {
-  CArchive archive = CArchive::OpenForLoading(path);
+  CArchive archive = CArchive::OpenForLoading(path, kMaxProjectFileBytes);
   archive.SetMessageSink(sink);
   auto project = std::make_unique<CProject>();
   project->Serialize(archive);

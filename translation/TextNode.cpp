@@ -1,28 +1,28 @@
-#include "TextNode.h"
+#include "translation/TextNode.h"
 
 #include <algorithm>
+#include <string_view>
+#include <unordered_map>
+#include <unordered_set>
 #include <utility>
 #include <vector>
+
+#include "translation/BestMatchIndex.h"
 
 namespace tolmeric {
 
 namespace {
 
 constexpr int32_t kCapacityStep = 10;
-constexpr int32_t kNoScore = 9999;
-constexpr int32_t kUnequalBasePenalty = 5;
 
-bool HasChildWithBase(const CTextNode& node, const std::u16string& base) {
-  for (int32_t i = 0; i < node.childCount; ++i) {
-    if (node.children[i]->baseText == base) return true;
-  }
-  return false;
-}
-
+// Children of from whose base text no child of in has; hashed, so linear in
+// both child counts.
 int32_t CountChildrenMissingIn(const CTextNode& from, const CTextNode& in) {
+  std::unordered_set<std::u16string_view> bases;
+  for (int32_t i = 0; i < in.childCount; ++i) bases.insert(in.children[i]->baseText);
   int32_t missing = 0;
   for (int32_t i = 0; i < from.childCount; ++i) {
-    if (!HasChildWithBase(in, from.children[i]->baseText)) ++missing;
+    if (!bases.contains(from.children[i]->baseText)) ++missing;
   }
   return missing;
 }
@@ -75,13 +75,27 @@ CTextNode::~CTextNode() {
 
 int32_t CTextNode::AddChild(std::unique_ptr<CTextNode> node) {
   if (childCount == capacity) {
-    auto grown = std::make_unique<std::unique_ptr<CTextNode>[]>(capacity + kCapacityStep);
-    std::move(children.get(), children.get() + childCount, grown.get());
-    children = std::move(grown);
     capacity += kCapacityStep;
+    if (capacity > slots_) Reallocate(std::max<int64_t>(capacity, 2 * slots_));
   }
   children[childCount] = std::move(node);
   return ++childCount;
+}
+
+void CTextNode::ReserveChildren(int32_t count) {
+  const int64_t needed = int64_t{childCount} + count;
+  if (count <= 0 || needed <= capacity) return;
+  const int64_t steps = (needed - capacity + kCapacityStep - 1) / kCapacityStep;
+  const int64_t grown = capacity + steps * kCapacityStep;
+  if (grown > slots_) Reallocate(grown);
+  capacity = static_cast<int32_t>(grown);
+}
+
+void CTextNode::Reallocate(int64_t slots) {
+  auto grown = std::make_unique<std::unique_ptr<CTextNode>[]>(static_cast<size_t>(slots));
+  std::move(children.get(), children.get() + childCount, grown.get());
+  children = std::move(grown);
+  slots_ = slots;
 }
 
 CTextNode* CTextNode::ChildAt(int32_t index) const {
@@ -95,31 +109,23 @@ int32_t CTextNode::CountNodes() const {
   return count;
 }
 
-namespace {
-
-// One node's fields and an empty child array of the same capacity.
-std::unique_ptr<CTextNode> CopyNode(const CTextNode& node, CTextNode* parent) {
-  auto copy = std::make_unique<CTextNode>(parent, node.baseText, node.text, node.kind,
-                                          node.number1, node.number2);
-  copy->state = node.state;
-  copy->capacity = node.capacity;
-  if (node.capacity > 0) {
-    copy->children = std::make_unique<std::unique_ptr<CTextNode>[]>(node.capacity);
-  }
+std::unique_ptr<CTextNode> CTextNode::CopyWithoutChildren(CTextNode* newParent) const {
+  auto copy = std::make_unique<CTextNode>(newParent, baseText, text, kind, number1, number2);
+  copy->state = state;
+  if (capacity > 0) copy->Reallocate(capacity);
+  copy->capacity = capacity;
   return copy;
 }
 
-}  // namespace
-
 std::unique_ptr<CTextNode> CTextNode::Clone(CTextNode* newParent) const {
-  auto copy = CopyNode(*this, newParent);
+  auto copy = CopyWithoutChildren(newParent);
   // Pairs of (original, copy) whose children are still to be copied.
   std::vector<std::pair<const CTextNode*, CTextNode*>> pending{{this, copy.get()}};
   while (!pending.empty()) {
     auto [original, target] = pending.back();
     pending.pop_back();
     for (int32_t i = 0; i < original->childCount; ++i) {
-      target->children[i] = CopyNode(*original->children[i], target);
+      target->children[i] = original->children[i]->CopyWithoutChildren(target);
       target->childCount = i + 1;
       pending.emplace_back(original->children[i].get(), target->children[i].get());
     }
@@ -159,54 +165,28 @@ CTextNode::Difference CTextNode::ChildSetDifference(const CTextNode& a, const CT
   return Difference{CountChildrenMissingIn(a, b), CountChildrenMissingIn(b, a)};
 }
 
-// Best match of a among the children of s:
-//   exactly one child with a's base text -> that child;
-//   otherwise the lowest score (difference, +5 for an unequal base text),
-//   the later child winning ties; without any equal base text the best child
-//   must share at least one child text with a in each direction.
 const CTextNode* CTextNode::BestMatch(const CTextNode& a, const CTextNode& s) {
-  int32_t equalCount = 0;
-  const CTextNode* equalChild = nullptr;
-  for (int32_t i = 0; i < s.childCount; ++i) {
-    if (s.children[i]->baseText == a.baseText) {
-      ++equalCount;
-      equalChild = s.children[i].get();
-    }
-  }
-  if (equalCount == 1) return equalChild;
-
-  const CTextNode* best = nullptr;
-  Difference bestDifference;
-  int32_t bestScore = kNoScore;
-  for (int32_t i = 0; i < s.childCount; ++i) {
-    const CTextNode& x = *s.children[i];
-    Difference difference = ChildSetDifference(a, x);
-    int32_t score = difference.onlyA + difference.onlyB;
-    if (x.baseText != a.baseText) score += kUnequalBasePenalty;
-    if (score <= bestScore) {
-      bestScore = score;
-      best = &x;
-      bestDifference = difference;
-    }
-  }
-  if (equalCount >= 2) return best;
-  if (best == nullptr) return nullptr;
-  if (bestDifference.onlyA >= a.childCount) return nullptr;
-  if (bestDifference.onlyB >= best->childCount) return nullptr;
-  return best;
+  return CBestMatchIndex(s).Find(a);
 }
 
 // Merge: this node takes the source's text; every child takes the texts of
 // its best match in the source, or is marked missing. A node's state is known
 // once all its children are merged; a gap anywhere below reaches every node
 // above it. Frames on a work list stand for the recursion, so a tree of any
-// depth merges on a small stack.
+// depth merges on a small stack. Each source node's children are indexed
+// once, however many nodes look for their match among them.
 bool CTextNode::MergeTexts(const CTextNode& source) {
   struct Frame {
     CTextNode* node;
     const CTextNode* source;
     int32_t next;  // the next child to merge
     bool gap;
+  };
+  std::unordered_map<const CTextNode*, std::unique_ptr<CBestMatchIndex>> indexes;
+  auto indexOf = [&indexes](const CTextNode& node) -> CBestMatchIndex& {
+    std::unique_ptr<CBestMatchIndex>& index = indexes[&node];
+    if (!index) index = std::make_unique<CBestMatchIndex>(node);
+    return *index;
   };
   text = source.text;
   std::vector<Frame> frames{{this, &source, 0, false}};
@@ -215,7 +195,7 @@ bool CTextNode::MergeTexts(const CTextNode& source) {
     Frame& frame = frames.back();
     if (frame.next < frame.node->childCount) {
       CTextNode& child = *frame.node->children[frame.next++];
-      const CTextNode* match = BestMatch(child, *frame.source);
+      const CTextNode* match = indexOf(*frame.source).Find(child);
       if (match != nullptr) {
         child.text = match->text;
         frames.push_back({&child, match, 0, false});

@@ -53,8 +53,13 @@ class CTextNode {
   CTextNode& operator=(const CTextNode&) = delete;
 
   // Appends a child (the caller has set its parent) and returns the new
-  // child count. The child array grows by exactly 10 slots when full.
+  // child count. capacity grows by exactly 10 slots when full; the memory
+  // behind it grows geometrically, so adding children one at a time stays
+  // linear however many there are.
   int32_t AddChild(std::unique_ptr<CTextNode> node);
+  // Makes room for count more children at once, with the capacity that
+  // adding them one at a time would give (the next multiple of 10).
+  void ReserveChildren(int32_t count);
   // The child at index, or null when the index is not below childCount.
   CTextNode* ChildAt(int32_t index) const;
   // 1 for this node plus the nodes of every subtree below it.
@@ -88,6 +93,8 @@ class CTextNode {
   static const CTextNode* BestMatch(const CTextNode& a, const CTextNode& s);
 
   CTextNode* parent = nullptr;
+  // Owned children in stored order; change only through AddChild and
+  // ReserveChildren, which keep it and the slot count below in step.
   std::unique_ptr<std::unique_ptr<CTextNode>[]> children;
   int32_t childCount = 0;
   int32_t capacity = 0;
@@ -97,6 +104,15 @@ class CTextNode {
   int32_t number1 = 0;
   int32_t number2 = 0;
   int32_t state = kStateLeafPresent;
+
+ private:
+  // Gives the child array exactly slots slots, keeping the children.
+  void Reallocate(int64_t slots);
+  // This node's fields and an empty child array of the same capacity.
+  std::unique_ptr<CTextNode> CopyWithoutChildren(CTextNode* newParent) const;
+
+  // Slots of the child array; at least capacity.
+  int64_t slots_ = 0;
 };
 
 }  // namespace tolmeric

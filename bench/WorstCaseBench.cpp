@@ -1,0 +1,110 @@
+// The worst shapes a language file can have for loading and for the merge of
+// a language switch: one node with hundreds of thousands of children, and
+// many children with the same base text. Both must stay linear (or n log n)
+// in the number of nodes. The program runs under an address space limit, so
+// a regression that allocates without bound fails instead of taking the
+// machine down.
+#include <benchmark/benchmark.h>
+#include <sys/resource.h>
+
+#include <cstdio>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "translation/Archive.h"
+#include "translation/LanguageData.h"
+#include "translation/Utf.h"
+
+namespace tolmeric {
+namespace {
+
+// Far above what these inputs need (a few hundred MiB at most).
+constexpr rlim_t kAddressSpaceLimit = rlim_t{4} << 30;
+
+std::u16string Numbered(const char* stem, int64_t n) {
+  return FromAscii(stem) + FromAscii(std::to_string(n));
+}
+
+// A root with count leaf children, their base texts taken from text(i).
+template <typename TextOf>
+std::unique_ptr<CLanguageData> WideData(int64_t count, TextOf textOf) {
+  auto root = std::make_unique<CTextNode>(nullptr, u"RCFile", u"RCFile", kKindRoot, -1, -1);
+  for (int64_t i = 0; i < count; ++i) {
+    std::u16string base = textOf(i);
+    root->AddChild(std::make_unique<CTextNode>(root.get(), base, Numbered("Text ", i),
+                                               kKindStringEntry, -1, -1));
+  }
+  return std::make_unique<CLanguageData>(std::move(root));
+}
+
+std::vector<uint8_t> StoredBytes(CLanguageData& data) {
+  CArchive archive = CArchive::ForStoring("wide.tra");
+  data.Serialize(archive);
+  return archive.Bytes();
+}
+
+// Loading a language file whose root has range(0) children.
+void BM_LoadWideNode(benchmark::State& state) {
+  const std::vector<uint8_t> bytes =
+      StoredBytes(*WideData(state.range(0), [](int64_t i) { return Numbered("Eintrag ", i); }));
+  for (auto _ : state) {
+    CArchive archive = CArchive::ForLoading(bytes, "wide.tra");
+    CLanguageData data;
+    data.Serialize(archive);
+    benchmark::DoNotOptimize(data.root->childCount);
+  }
+  state.SetItemsProcessed(state.iterations() * state.range(0));
+}
+BENCHMARK(BM_LoadWideNode)->Arg(400000)->Arg(800000)->Unit(benchmark::kMillisecond);
+
+// Building a node of range(0) children one at a time, as a reader does.
+void BM_AddChildrenOneByOne(benchmark::State& state) {
+  for (auto _ : state) {
+    auto data = WideData(state.range(0), [](int64_t) { return std::u16string(u"x"); });
+    benchmark::DoNotOptimize(data->root->childCount);
+  }
+  state.SetItemsProcessed(state.iterations() * state.range(0));
+}
+BENCHMARK(BM_AddChildrenOneByOne)->Arg(400000)->Unit(benchmark::kMillisecond);
+
+// The merge of a switch: the held structure and the new file both have
+// range(0) children with the base texts textOf gives.
+template <typename TextOf>
+void MergeWideNodes(benchmark::State& state, TextOf textOf) {
+  const auto reference = WideData(state.range(0), textOf);
+  const auto loaded = WideData(state.range(0), textOf);
+  for (auto _ : state) {
+    auto data = loaded->Copy();
+    benchmark::DoNotOptimize(data->AdoptReference(*reference));
+  }
+  state.SetItemsProcessed(state.iterations() * state.range(0));
+}
+
+// Every child with the same base text.
+void BM_MergeEqualChildren(benchmark::State& state) {
+  MergeWideNodes(state, [](int64_t) { return std::u16string(u"OK"); });
+}
+BENCHMARK(BM_MergeEqualChildren)->Arg(20000)->Arg(80000)->Unit(benchmark::kMillisecond);
+
+// A few hundred distinct texts, each repeated many times.
+void BM_MergeRepeatedChildren(benchmark::State& state) {
+  MergeWideNodes(state, [](int64_t i) { return Numbered("Text ", i % 300); });
+}
+BENCHMARK(BM_MergeRepeatedChildren)->Arg(20000)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+}  // namespace tolmeric
+
+int main(int argc, char** argv) {
+  const rlimit limit{tolmeric::kAddressSpaceLimit, tolmeric::kAddressSpaceLimit};
+  if (setrlimit(RLIMIT_AS, &limit) != 0) {
+    std::perror("setrlimit");
+    return 1;
+  }
+  benchmark::Initialize(&argc, argv);
+  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  return 0;
+}
