@@ -12,12 +12,12 @@ namespace tolmeric::testing {
 
 namespace {
 
-void AddSpec(CTextNode& parent, const TextSpec& spec, int32_t kind, bool menu) {
+void AddRecipe(CTextNode& parent, const TextRecipe& entry, int32_t kind, bool menu) {
   const int32_t childKind = menu ? kKindMenuItem : kKindControl;
-  const int32_t ownKind = menu && kind == kKindMenuItem && !spec.children.empty() ? kKindPopup
+  const int32_t ownKind = menu && kind == kKindMenuItem && !entry.children.empty() ? kKindPopup
                                                                                   : kind;
-  auto node = std::make_unique<CTextNode>(&parent, spec.base, spec.text, ownKind, -1, -1);
-  for (const TextSpec& child : spec.children) AddSpec(*node, child, childKind, menu);
+  auto node = std::make_unique<CTextNode>(&parent, entry.base, entry.text, ownKind, -1, -1);
+  for (const TextRecipe& child : entry.children) AddRecipe(*node, child, childKind, menu);
   parent.AddChild(std::move(node));
 }
 
@@ -76,7 +76,7 @@ std::unique_ptr<CLanguageData> TestLanguage(const Words& w) {
   recipe.stringTables = {{{u"Settings", w.settings},
                           {u"Advanced", w.advanced},
                           {std::u16string(1500, u'E'), std::u16string(1500, u'e')}}};
-  const std::vector<TextSpec> dialogs = {
+  const std::vector<TextRecipe> dialogs = {
       {u"Find", w.find, {{u"Find what:", w.findWhat}, {u"Match case", w.matchCase},
                          {u"OK", u"OK"}, {u"Cancel", w.cancel}}},
       {u"Print", w.print, {{u"Apply", w.apply + u" 1"}, {u"Apply", w.apply + u" 2"},
@@ -84,7 +84,7 @@ std::unique_ptr<CLanguageData> TestLanguage(const Words& w) {
       {u"Replace", w.replace, {{u"Replace with:", w.replaceWith}, {u"OK", u"OK"}}},
       {u"General", w.general, {{u"User name:", w.userName}, {u"Company:", u"Company:"}}},
   };
-  const std::vector<TextSpec> menus = {
+  const std::vector<TextRecipe> menus = {
       {u"IDR_MAINFRAME", u"IDR_MAINFRAME",
        {{u"&File", w.file, {{u"&Open", w.open}, {u"&Recent", w.recent, {{u"First", w.first}}},
                             {u"E&xit", w.exit}}},
@@ -105,13 +105,13 @@ std::unique_ptr<CLanguageData> GermanLanguage() { return TestLanguage(kGerman); 
 std::unique_ptr<CLanguageData> FrenchLanguage() { return TestLanguage(kFrench); }
 
 std::unique_ptr<CLanguageData> MakeLanguage(const LanguageRecipe& recipe,
-                                            const std::vector<TextSpec>& dialogs,
-                                            const std::vector<TextSpec>& menus) {
+                                            const std::vector<TextRecipe>& dialogs,
+                                            const std::vector<TextRecipe>& menus) {
   auto data = MakeLanguage(recipe);
-  for (const TextSpec& dialog : dialogs) {
-    AddSpec(Category(*data, u"Dialoge"), dialog, kKindDialog, false);
+  for (const TextRecipe& dialog : dialogs) {
+    AddRecipe(Category(*data, u"Dialoge"), dialog, kKindDialog, false);
   }
-  for (const TextSpec& menu : menus) AddSpec(Category(*data, u"Menus"), menu, kKindMenu, true);
+  for (const TextRecipe& menu : menus) AddRecipe(Category(*data, u"Menus"), menu, kKindMenu, true);
   data->root->ResetStates();
   return data;
 }

@@ -34,21 +34,21 @@ inline constexpr UINT kLongItem = 323;        // added by the test, not in the r
 
 // A node of a language file's tree: the application's text, the translation
 // and the nodes below.
-struct TextSpec {
-  TextSpec(std::u16string baseText, std::u16string translation, std::vector<TextSpec> below = {})
+struct TextRecipe {
+  TextRecipe(std::u16string baseText, std::u16string translation, std::vector<TextRecipe> below = {})
       : base(std::move(baseText)), text(std::move(translation)), children(std::move(below)) {}
 
   std::u16string base;
   std::u16string text;
-  std::vector<TextSpec> children;
+  std::vector<TextRecipe> children;
 };
 
 // A language file with the recipe's string tables and these dialogs (below
 // "Dialoge": dialog, then its controls) and menus (below "Menus": menu, then
 // popups and items at any depth).
 std::unique_ptr<CLanguageData> MakeLanguage(const LanguageRecipe& recipe,
-                                            const std::vector<TextSpec>& dialogs,
-                                            const std::vector<TextSpec>& menus);
+                                            const std::vector<TextRecipe>& dialogs,
+                                            const std::vector<TextRecipe>& menus);
 
 // The test application's texts in German and in French: its dialogs
 // ("Find", "Print", "Replace", the page "General"), its menus
