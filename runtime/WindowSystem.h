@@ -24,8 +24,8 @@ inline constexpr int32_t kMaxMenuDepth = 64;
 // while it translates it again (see CWindowRegistry::CreateWrapper).
 enum class WindowObjectKind { kDialog, kPlainWindow };
 
-// A temporary framework object attached to a window; destroying the lease
-// detaches and destroys it.
+// A temporary framework object attached to a window or a menu; destroying
+// the lease detaches and destroys it.
 class CWindowObjectLease {
  public:
   virtual ~CWindowObjectLease() = default;
@@ -72,6 +72,9 @@ class IWindowSystem {
   // permanent one; null when it has one already.
   virtual std::unique_ptr<CWindowObjectLease> LeaseWindowObject(WindowId window,
                                                                  WindowObjectKind kind) = 0;
+  // A temporary framework menu object attached to a menu that has no object
+  // of its own, for the time of its translation; null when it is no menu.
+  virtual std::unique_ptr<CWindowObjectLease> LeaseMenuObject(MenuId menu) = 0;
 
   // Tab controls (the labels of a property sheet's pages).
   virtual int32_t TabCount(WindowId tabControl) const = 0;

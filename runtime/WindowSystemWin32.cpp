@@ -9,6 +9,7 @@
 #include "framework/Dialog.h"
 #include "framework/FrameWnd.h"
 #include "framework/MenuHandle.h"
+#include "framework/MenuWrapper.h"
 #include "framework/Wnd.h"
 #include "runtime/WideTextWin32.h"
 
@@ -33,6 +34,20 @@ class CWin32WindowObjectLease : public CWindowObjectLease {
 
  private:
   std::unique_ptr<CWnd> object_;
+};
+
+class CWin32MenuObjectLease : public CWindowObjectLease {
+ public:
+  // A menu with an object of its own keeps it and is not attached again.
+  explicit CWin32MenuObjectLease(HMENU menu)
+      : attached_(!CMenu::FromHandlePermanent(menu) && wrapper_.Attach(menu)) {}
+  ~CWin32MenuObjectLease() override {
+    if (attached_) wrapper_.Detach();
+  }
+
+ private:
+  CMenuWrapper wrapper_;
+  bool attached_;
 };
 
 // The longest tab label read: a label is read into a growing buffer until
@@ -103,6 +118,11 @@ std::unique_ptr<CWindowObjectLease> CWin32WindowSystem::LeaseWindowObject(Window
     object = std::make_unique<CWnd>();
   }
   return std::make_unique<CWin32WindowObjectLease>(std::move(object), Hwnd(window));
+}
+
+std::unique_ptr<CWindowObjectLease> CWin32WindowSystem::LeaseMenuObject(MenuId menu) {
+  if (!::IsMenu(Hmenu(menu))) return nullptr;
+  return std::make_unique<CWin32MenuObjectLease>(Hmenu(menu));
 }
 
 int32_t CWin32WindowSystem::TabCount(WindowId tabControl) const {

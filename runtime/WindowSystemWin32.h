@@ -24,6 +24,7 @@ class CWin32WindowSystem : public IWindowSystem {
   uint32_t PageDescriptionFlags(intptr_t initDialogParam) const override;
   std::unique_ptr<CWindowObjectLease> LeaseWindowObject(WindowId window,
                                                          WindowObjectKind kind) override;
+  std::unique_ptr<CWindowObjectLease> LeaseMenuObject(MenuId menu) override;
 
   int32_t TabCount(WindowId tabControl) const override;
   std::u16string TabText(WindowId tabControl, int32_t index) const override;

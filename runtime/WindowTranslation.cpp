@@ -138,8 +138,11 @@ void CRuntimeModule::TranslateMenuBars(WindowId window, const CTextNode* categor
   TranslateMenu(bar, category, false);
   windows->DrawMenuBar(window);
   // The menu a frame shows when no document is open.
+  // It has no framework object of its own: a wrapper holds it meanwhile.
   if (const MenuId defaultMenu = windows->FrameDefaultMenu(window); defaultMenu != 0) {
-    TranslateMenu(defaultMenu, category, false);
+    if (const auto wrapper = windows->LeaseMenuObject(defaultMenu)) {
+      TranslateMenu(defaultMenu, category, false);
+    }
   }
 }
 

@@ -185,6 +185,12 @@ std::unique_ptr<CWindowObjectLease> CFakeWindowSystem::LeaseWindowObject(WindowI
   return std::make_unique<CCountedLease>(leasesOut);
 }
 
+std::unique_ptr<CWindowObjectLease> CFakeWindowSystem::LeaseMenuObject(MenuId menu) {
+  if (!IsMenu(menu)) return nullptr;
+  leasedMenus.push_back(menu);
+  return std::make_unique<CCountedLease>(leasesOut);
+}
+
 int32_t CFakeWindowSystem::TabCount(WindowId tabControl) const {
   const Window* found = Find(tabControl);
   return found ? static_cast<int32_t>(found->tabs.size()) : 0;

@@ -65,6 +65,7 @@ class CFakeWindowSystem : public IWindowSystem {
   std::string DumpMenu(MenuId menu) const;
   // The framework objects leased so far, by kind, and those still out.
   std::vector<WindowObjectKind> leasedKinds;
+  std::vector<MenuId> leasedMenus;
   int32_t leasesOut = 0;
   int32_t menuBarRedraws = 0;
 
@@ -82,6 +83,7 @@ class CFakeWindowSystem : public IWindowSystem {
   uint32_t PageDescriptionFlags(intptr_t initDialogParam) const override;
   std::unique_ptr<CWindowObjectLease> LeaseWindowObject(WindowId window,
                                                          WindowObjectKind kind) override;
+  std::unique_ptr<CWindowObjectLease> LeaseMenuObject(MenuId menu) override;
   int32_t TabCount(WindowId tabControl) const override;
   std::u16string TabText(WindowId tabControl, int32_t index) const override;
   void SetTabText(WindowId tabControl, int32_t index, const std::u16string& text) override;

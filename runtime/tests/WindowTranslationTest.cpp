@@ -189,6 +189,9 @@ TEST_F(WindowTranslationTest, MenusOfAnAutomaticStartGetTheLanguageItemOnce) {
   EXPECT_EQ(windows_.DumpMenu(bar), expected);
   EXPECT_EQ(windows_.DumpMenu(defaultMenu), expected);
   EXPECT_EQ(windows_.menuBarRedraws, 2);
+  // The default menu is held by a framework object only while translated.
+  EXPECT_EQ(windows_.leasedMenus, (std::vector<MenuId>{defaultMenu, defaultMenu}));
+  EXPECT_EQ(windows_.leasesOut, 0);
 
   // The framework disables the item during delivery; after it, it is enabled.
   const MenuId file = windows_.SubMenu(bar, 0);
