@@ -10,6 +10,9 @@
 #include "translation/FileError.h"
 #include "translation/PoFile.h"
 #include "translation/TranslationCheck.h"
+#ifdef _WIN32
+#include "translation/TextMeasureWin32.h"
+#endif
 
 namespace tolmeric::cli {
 
@@ -24,8 +27,9 @@ const CommandHelp kHelp = {
     "    node path, then the message) and a summary: printf conversions that\n"
     "    differ from the base text's; a hotkey (&X) used twice within one dialog\n"
     "    or popup level, or dropped where the base text has one; untranslated\n"
-    "    texts; a translation much wider than its control (estimated from the\n"
-    "    control's width in dialog units and the average character width);\n"
+    "    texts; a translation much wider than its control (its width in dialog\n"
+    "    units measured with the dialog font on Windows, elsewhere estimated\n"
+    "    from the average character width);\n"
     "    leading or trailing blanks and line feeds that differ.\n",
     "    --base BASE.tra\n"
     "        The base language file (needed for PO and XLIFF).\n"
@@ -60,7 +64,11 @@ int RunCheck(const Arguments& args) {
       const CExchangeDocument document = ReadExchangeDocument(bytes, input);
       items = CheckItemsOfDocument(document, *base->root, input, findings);
     }
+#ifdef _WIN32
+    std::vector<CFinding> textFindings = CheckTranslation(items, CTextMeasureWin32());
+#else
     std::vector<CFinding> textFindings = CheckTranslation(items);
+#endif
     findings.insert(findings.end(), textFindings.begin(), textFindings.end());
     for (const CFinding& finding : findings) {
       std::printf("%s: warning: %s\n", finding.where.c_str(), finding.message.c_str());

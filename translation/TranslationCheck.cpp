@@ -11,8 +11,6 @@ namespace tolmeric {
 
 namespace {
 
-// A dialog unit is a quarter of the dialog font's average character width.
-constexpr int32_t kUnitsPerCharacter = 4;
 // A static text wraps onto a line every 8 dialog units of height.
 constexpr int32_t kUnitsPerLine = 8;
 
@@ -54,16 +52,6 @@ std::string JoinConversions(const CPrintfConversions& conversions) {
   return text;
 }
 
-// Characters that take room: a hotkey's ampersand does not.
-int32_t VisibleLength(const std::u16string& text) {
-  int32_t length = 0;
-  for (size_t i = 0; i < text.size(); ++i) {
-    if (text[i] == u'&' && i + 1 < text.size()) ++i;
-    ++length;
-  }
-  return length;
-}
-
 bool IsControl(int32_t kind) {
   return kind == kKindControl || kind == kKindStaticText || kind == kKindGroupBox ||
          kind == kKindPushButton;
@@ -73,7 +61,8 @@ bool HasHotkeyLevel(int32_t kind) {
   return IsControl(kind) || kind == kKindPopup || kind == kKindMenuItem;
 }
 
-void CheckText(const CCheckItem& item, std::vector<CFinding>& findings) {
+void CheckText(const CCheckItem& item, const ITextMeasure& measure,
+               std::vector<CFinding>& findings) {
   auto add = [&](CheckKind kind, std::string message) {
     findings.push_back({item.where, kind, std::move(message)});
   };
@@ -104,8 +93,8 @@ void CheckText(const CCheckItem& item, std::vector<CFinding>& findings) {
     const int32_t lines =
         item.kind == kKindStaticText ? std::max(1, item.height / kUnitsPerLine) : 1;
     const int32_t room = item.width * lines;
-    const int32_t needed = VisibleLength(item.target) * kUnitsPerCharacter;
-    if (needed > room && needed > VisibleLength(item.source) * kUnitsPerCharacter) {
+    const int32_t needed = measure.WidthInDialogUnits(item.target);
+    if (needed > room && needed > measure.WidthInDialogUnits(item.source)) {
       add(CheckKind::kWidth, "translation " + Quoted(item.target) + " needs about " +
                                  std::to_string(needed) + " dialog units, its control has " +
                                  std::to_string(room));
@@ -128,11 +117,16 @@ char16_t HotkeyOf(const std::u16string& text) {
 }
 
 std::vector<CFinding> CheckTranslation(const std::vector<CCheckItem>& items) {
+  return CheckTranslation(items, CEstimateTextMeasure());
+}
+
+std::vector<CFinding> CheckTranslation(const std::vector<CCheckItem>& items,
+                                       const ITextMeasure& measure) {
   std::vector<CFinding> findings;
   // The first text of each level that uses a hotkey, by level and key.
   std::unordered_map<std::u16string, std::unordered_map<char16_t, const CCheckItem*>> hotkeys;
   for (const CCheckItem& item : items) {
-    CheckText(item, findings);
+    CheckText(item, measure, findings);
     if (!HasHotkeyLevel(item.kind)) continue;
     const std::u16string& shown = item.translated ? item.target : item.source;
     const char16_t key = HotkeyOf(shown);

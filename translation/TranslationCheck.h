@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "translation/ExchangeEntry.h"
+#include "translation/TextMeasure.h"
 
 namespace tolmeric {
 
@@ -33,8 +34,11 @@ struct CFinding {
 // Runs every check over the items: per text the printf conversions, a
 // dropped hotkey, leading and trailing blanks and line feeds, the width
 // against the control's, untranslated texts; per dialog and popup level the
-// hotkeys used twice. Findings come in the order of the items.
+// hotkeys used twice. Findings come in the order of the items. Widths are
+// estimated from the number of characters, or taken from measure.
 std::vector<CFinding> CheckTranslation(const std::vector<CCheckItem>& items);
+std::vector<CFinding> CheckTranslation(const std::vector<CCheckItem>& items,
+                                       const ITextMeasure& measure);
 
 // Items of a language file's own texts, reported by node path.
 std::vector<CCheckItem> CheckItemsOfTree(const CTextNode& root, const std::string& fileName);
