@@ -4,17 +4,26 @@ namespace tolmeric {
 
 CRcCharReader::CRcCharReader(std::shared_ptr<const std::u16string> fileName, std::string bytes,
                              int defaultCodePage)
-    : fileName_(std::move(fileName)), file_(std::move(bytes), defaultCodePage) {
+    : CRcCharReader(std::make_unique<CRcPreprocessor>(std::move(fileName), std::filesystem::path(),
+                                                      std::move(bytes), defaultCodePage,
+                                                      CPreprocessorOptions(), nullptr)) {}
+
+CRcCharReader::CRcCharReader(std::unique_ptr<CRcPreprocessor> lines)
+    : fileName_(lines->file()), lines_(std::move(lines)) {
   FetchLine();
 }
 
-// A new line is cut at a line comment unless a block comment is open.
+// A new line is cut at a line comment unless a block comment is open. The
+// line number moves to the new line's, or one past the last at the end.
 void CRcCharReader::FetchLine() {
-  if (!file_.NextLine(line_)) {
+  if (!lines_->NextLine(line_)) {
     atEnd_ = true;
     line_.clear();
+    ++lineNumber_;
     return;
   }
+  lineNumber_ = lines_->lineNumber();
+  fileName_ = lines_->file();
   if (stripComments_ && !inBlockComment_) CutLineComment();
 }
 
@@ -35,7 +44,6 @@ void CRcCharReader::CutLineComment() {
 char16_t CRcCharReader::NextChar() {
   if (position_ >= line_.size()) {
     FetchLine();
-    ++lineNumber_;
     position_ = 0;
     if (atEnd_) return 0;
     current_ = u' ';

@@ -6,7 +6,7 @@
 #include <memory>
 #include <string>
 
-#include "rcreader/ScriptDecoder.h"
+#include "rcreader/RcPreprocessor.h"
 
 namespace tolmeric {
 
@@ -16,6 +16,9 @@ class CRcCharReader {
   // defaultCodePage as for CScriptDecoder.
   CRcCharReader(std::shared_ptr<const std::u16string> fileName, std::string bytes,
                 int defaultCodePage = 0);
+  // Reads the lines the preprocessor hands on; each line carries its own
+  // file and line number (an included script's lines carry theirs).
+  explicit CRcCharReader(std::unique_ptr<CRcPreprocessor> lines);
 
   // The next character, comments not regarded. Every line end reads as one
   // blank, delivered after lineNumber has moved on; at the end of input 0.
@@ -37,9 +40,9 @@ class CRcCharReader {
   void CutLineComment();
 
   std::shared_ptr<const std::u16string> fileName_;
-  CScriptDecoder file_;
+  std::unique_ptr<CRcPreprocessor> lines_;
   bool atEnd_ = false;
-  int32_t lineNumber_ = 0;
+  int32_t lineNumber_ = -1;
   size_t position_ = 0;
   std::u16string line_;
   char16_t current_ = 0;

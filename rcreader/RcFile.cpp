@@ -1,7 +1,10 @@
 #include "rcreader/RcFile.h"
 
 #include "rcreader/ProblemLog.h"
+#include <algorithm>
+
 #include "rcreader/RcDialog.h"
+#include "rcreader/RcLanguage.h"
 #include "rcreader/RcMenu.h"
 #include "rcreader/RcSkippedSection.h"
 #include "rcreader/RcStringTable.h"
@@ -15,16 +18,76 @@ struct SectionResult {
   int32_t next = kParseFailed;
   // The list ended inside the section: nothing after it can be read.
   bool endReached = false;
+  // Of the language asked for (or of any, when none was).
+  bool kept = true;
 };
 
+// A resource of another language than the one asked for is read (to find
+// its end) into a log of its own and dropped.
 template <typename Element>
 SectionResult ReadSection(std::unique_ptr<Element> element, const CRcTokenList& list,
-                          int32_t from, CProblemLog& log, CRcCategory& category) {
+                          int32_t from, CProblemLog& log, CRcCategory& category, bool keep) {
   SectionResult result;
-  result.next = element->Parse(list, from, log);
+  CProblemLog ignored(log.strings());
+  result.next = element->Parse(list, from, keep ? log : ignored);
   result.endReached = element->EndReached();
-  if (result.next != kParseFailed) category.Add(std::move(element));
+  result.kept = keep;
+  if (keep && result.next != kParseFailed) category.Add(std::move(element));
   return result;
+}
+
+// language-value := name | number | "0" x-identifier
+// (the classic tokens split a hexadecimal number after its 0)
+bool ReadLanguageValue(const CRcTokenList& list, int32_t& position, int64_t& value) {
+  const CRcToken& token = list.TokenAt(position);
+  std::optional<int64_t> found;
+  if (token.type == kTokenIdentifier) {
+    found = LanguageConstant(token.text);
+  } else if (token.type == kTokenNumber) {
+    std::u16string text = token.text;
+    const CRcToken& next = list.TokenAt(position + 1);
+    if (text == u"0" && next.type == kTokenIdentifier && (next.text[0] == u'x' || next.text[0] == u'X')) {
+      text += next.text;
+      ++position;
+    }
+    found = ParseIntegerLiteral(text);
+  }
+  if (!found) return false;
+  value = *found;
+  ++position;
+  return true;
+}
+
+// language := "LANGUAGE" language-value "," language-value
+// position is on the keyword; on success it moves past the statement.
+bool ReadLanguage(const CRcTokenList& list, int32_t& position, uint16_t& language) {
+  int32_t at = position + 1;
+  int64_t primary = 0;
+  int64_t sub = 0;
+  if (!ReadLanguageValue(list, at, primary) || !list.TokenAt(at).Is(u",")) return false;
+  ++at;
+  if (!ReadLanguageValue(list, at, sub)) return false;
+  language = MakeLanguageId(primary, sub);
+  position = at;
+  return true;
+}
+
+// The language of the resource whose keyword stands at position: a
+// LANGUAGE statement among its optional statements (before its BEGIN),
+// else the current one.
+uint16_t ResourceLanguage(const CRcTokenList& list, int32_t position, uint16_t current) {
+  constexpr int32_t kMaxHeaderTokens = 256;
+  const int32_t end = std::min(list.count(), position + kMaxHeaderTokens);
+  for (int32_t at = position + 1; at < end; ++at) {
+    const CRcToken& token = list.TokenAt(at);
+    if (token.Is(u"BEGIN") || token.Is(u"{")) break;
+    uint16_t language = 0;
+    if (token.type == kTokenIdentifier && token.Is(u"LANGUAGE") &&
+        ReadLanguage(list, at, language)) {
+      return language;
+    }
+  }
+  return current;
 }
 
 }  // namespace
@@ -34,7 +97,9 @@ CRcFile::CRcFile()
       menus(kKindMenuCategory),
       stringTables(kKindStringTableCategory) {}
 
-// file := { dialog | menu | string-table | skipped-section | token }
+// file := { language | dialog | menu | string-table | skipped-section | token }
+// A top-level LANGUAGE statement gives the language of the resources after
+// it; one among a resource's optional statements, of that resource only.
 // Dialogs, menus and skipped sections are read from the token before their
 // keyword (their name); a string table from its keyword, and a failed one
 // is reported at the token after it. After a failure the search goes on one
@@ -44,17 +109,34 @@ int32_t CRcFile::Parse(const CRcTokenList& list, int32_t start, CProblemLog& log
   position = start;
   const CRcBlockIndex blocks(list);
   int32_t stringTableNumber = 0;
+  uint16_t currentLanguage = kDefaultLanguage;
+  languages.clear();
+  // Notes the language of the resource at the position; true when it is kept.
+  auto keep = [&]() {
+    const uint16_t language = ResourceLanguage(list, position, currentLanguage);
+    if (std::find(languages.begin(), languages.end(), language) == languages.end()) {
+      languages.push_back(language);
+    }
+    return !languageSection || *languageSection == language;
+  };
   while (position < list.count()) {
     const CRcToken& token = Current();
     SectionResult result;
+    if (token.type == kTokenIdentifier && token.Is(u"LANGUAGE")) {
+      if (!ReadLanguage(list, position, currentLanguage)) ++position;
+      continue;
+    }
     if (token.Is(u"DIALOG") || token.Is(u"DIALOGEX")) {
-      result = ReadSection(std::make_unique<CRcDialog>(), list, position - 1, log, dialogs);
+      result = ReadSection(std::make_unique<CRcDialog>(), list, position - 1, log, dialogs, keep());
     } else if (token.Is(u"MENU") || token.Is(u"MENUEX")) {
-      result = ReadSection(std::make_unique<CRcMenu>(), list, position - 1, log, menus);
+      result = ReadSection(std::make_unique<CRcMenu>(), list, position - 1, log, menus, keep());
     } else if (token.Is(u"STRINGTABLE")) {
+      // Tables of other languages are not counted: the numbers are those
+      // of a script holding the chosen language only.
+      const bool kept = keep();
       ++position;
-      result = ReadSection(std::make_unique<CRcStringTable>(++stringTableNumber), list,
-                           position - 1, log, stringTables);
+      result = ReadSection(std::make_unique<CRcStringTable>(kept ? ++stringTableNumber : 0), list,
+                           position - 1, log, stringTables, kept);
     } else if (token.Is(u"TOOLBAR") || token.Is(u"DESIGNINFO")) {
       CRcSkippedSection skipped(&blocks);
       result.next = skipped.Parse(list, position - 1, log);
@@ -63,7 +145,7 @@ int32_t CRcFile::Parse(const CRcTokenList& list, int32_t start, CProblemLog& log
       continue;
     }
     if (result.next == kParseFailed) {
-      log.ReportProblem(kMsgSectionFailed, list, position);
+      if (result.kept) log.ReportProblem(kMsgSectionFailed, list, position);
       if (result.endReached) break;
       ++position;
     } else {

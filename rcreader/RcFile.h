@@ -2,6 +2,9 @@
 // the token list of every script.
 #pragma once
 
+#include <optional>
+#include <vector>
+
 #include "rcreader/RcCategory.h"
 
 namespace tolmeric {
@@ -27,6 +30,17 @@ class CRcFile : public CRcElement {
   int32_t DialogCount() const { return dialogs.elementCount(); }
   int32_t MenuCount() const { return menus.elementCount(); }
   int32_t StringTableCount() const { return stringTables.elementCount(); }
+
+  // The language of resources before any LANGUAGE statement, as the
+  // resource compiler gives them: LANG_ENGLISH, SUBLANG_ENGLISH_US.
+  static constexpr uint16_t kDefaultLanguage = 0x0409;
+
+  // Set before Parse: only the resources of this language are kept (the
+  // others are read over, their problems not reported).
+  std::optional<uint16_t> languageSection;
+  // After Parse: the languages of the resources read, in order of first
+  // appearance.
+  std::vector<uint16_t> languages;
 
   CRcCategory dialogs;
   CRcCategory menus;

@@ -3,10 +3,12 @@
 #pragma once
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "rcreader/RcFile.h"
+#include "rcreader/RcPreprocessor.h"
 
 namespace tolmeric {
 
@@ -23,6 +25,13 @@ class CRcReader {
   // without byte-order mark are read in defaultCodePage (see CScriptDecoder).
   CRcReader(const std::vector<std::u16string>& scriptNames, IProgress* progress, int32_t start,
             int32_t end, int defaultCodePage = 0);
+  // The same through the preprocessor with options (warnings: TakeWarnings).
+  CRcReader(const std::vector<std::u16string>& scriptNames, IProgress* progress, int32_t start,
+            int32_t end, int defaultCodePage, const CPreprocessorOptions& options);
+
+  // Parse keeps only the resources of this language; without one, scripts
+  // with resources of several languages give a warning naming them.
+  void SelectLanguage(std::optional<uint16_t> language) { language_ = language; }
 
   // Parses all sections; with withStandardSwitch the language switch
   // dialog follows the dialogs of the scripts, its texts taken from
@@ -34,8 +43,13 @@ class CRcReader {
   // Null when there were no scripts.
   const CRcTokenList* tokenList() const { return tokenList_.get(); }
 
+  // The warnings of reading and parsing so far, in order.
+  std::vector<CRcWarning> TakeWarnings() { return warnings_.Take(); }
+
  private:
   std::unique_ptr<CRcTokenList> tokenList_;
+  std::optional<uint16_t> language_;
+  CRcWarnings warnings_;
 };
 
 }  // namespace tolmeric

@@ -27,15 +27,29 @@ CRcTokenList::CRcTokenList(const std::u16string& fileName, const std::filesystem
                            int defaultCodePage)
     : CRcTokenList(FromBytes(fileName, BytesOf(path), defaultCodePage)) {}
 
+CRcTokenList::CRcTokenList(const std::u16string& fileName, const std::filesystem::path& path,
+                           int defaultCodePage, const CPreprocessorOptions& options,
+                           CRcWarnings* warnings)
+    : CRcTokenList(FromBytes(fileName, path, BytesOf(path), defaultCodePage, options, warnings)) {}
+
 // Tokens are taken as long as the reader has not met the end of input, so a
 // script whose last token is followed by white space gets one more token:
 // the single character 0, which matches nothing.
 CRcTokenList CRcTokenList::FromBytes(const std::u16string& fileName, const std::string& bytes,
                                      int defaultCodePage) {
+  return FromBytes(fileName, std::filesystem::path(), bytes, defaultCodePage,
+                   CPreprocessorOptions(), nullptr);
+}
+
+CRcTokenList CRcTokenList::FromBytes(const std::u16string& fileName,
+                                     const std::filesystem::path& path, const std::string& bytes,
+                                     int defaultCodePage, const CPreprocessorOptions& options,
+                                     CRcWarnings* warnings) {
   CRcTokenList list;
-  auto tokenizer = std::make_unique<CRcTokenizer>(std::make_shared<const std::u16string>(fileName),
-                                                  bytes, defaultCodePage);
-  while (!tokenizer->AtEnd()) list.Append(tokenizer->NextToken());
+  CRcTokenizer tokenizer(std::make_unique<CRcPreprocessor>(
+      std::make_shared<const std::u16string>(fileName), path, bytes, defaultCodePage, options,
+      warnings));
+  while (!tokenizer.AtEnd()) list.Append(tokenizer.NextToken());
   return list;
 }
 

@@ -6,6 +6,7 @@
 #include <string>
 #include <deque>
 
+#include "rcreader/RcPreprocessor.h"
 #include "rcreader/RcToken.h"
 
 namespace tolmeric {
@@ -18,9 +19,16 @@ class CRcTokenList {
   // defaultCodePage as for CScriptDecoder.
   CRcTokenList(const std::u16string& fileName, const std::filesystem::path& path,
                int defaultCodePage = 0);
+  // Reads the script through the preprocessor: path also locates its
+  // includes; warnings (may be null) receives what it reports.
+  CRcTokenList(const std::u16string& fileName, const std::filesystem::path& path,
+               int defaultCodePage, const CPreprocessorOptions& options, CRcWarnings* warnings);
   // Reads a script whose bytes are already in memory.
   static CRcTokenList FromBytes(const std::u16string& fileName, const std::string& bytes,
                                 int defaultCodePage = 0);
+  static CRcTokenList FromBytes(const std::u16string& fileName, const std::filesystem::path& path,
+                                const std::string& bytes, int defaultCodePage,
+                                const CPreprocessorOptions& options, CRcWarnings* warnings);
 
   void Append(CRcToken token) { tokens_.push_back(std::move(token)); }
   // Appends copies of all tokens of other, in order.

@@ -20,6 +20,11 @@ CRcTokenizer::CRcTokenizer(std::shared_ptr<const std::u16string> fileName, std::
   current_ = reader_->NextCharWithoutComments();
 }
 
+CRcTokenizer::CRcTokenizer(std::unique_ptr<CRcPreprocessor> lines)
+    : reader_(std::make_unique<CRcCharReader>(std::move(lines))) {
+  current_ = reader_->NextCharWithoutComments();
+}
+
 // token: identifier | number | quoted-text | any single character
 CRcToken CRcTokenizer::NextToken() {
   while (IsWhiteSpace(current_)) current_ = reader_->NextCharWithoutComments();

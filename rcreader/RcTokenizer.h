@@ -15,6 +15,8 @@ class CRcTokenizer {
   // character. defaultCodePage as for CScriptDecoder.
   CRcTokenizer(std::shared_ptr<const std::u16string> fileName, std::string bytes,
                int defaultCodePage = 0);
+  // Tokenises the lines the preprocessor hands on.
+  explicit CRcTokenizer(std::unique_ptr<CRcPreprocessor> lines);
 
   // The next token. At the end of input that is a single-character token
   // holding the character 0.

@@ -74,6 +74,7 @@ bool CScriptDecoder::NextByteLine(std::u16string& line) {
     line.assign(raw.size(), u'\0');
     for (size_t i = 0; i < raw.size(); ++i) line[i] = static_cast<unsigned char>(raw[i]);
   }
+  if (!followPragmas_) return true;
   int selected = ParseCodePagePragma(line);
   if (selected != kNoPragma) SelectCodePage(selected);
   return true;

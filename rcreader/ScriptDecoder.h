@@ -34,6 +34,13 @@ class CScriptDecoder {
   // The next line, or false when none is left.
   bool NextLine(std::u16string& line);
 
+  // From now on `#pragma code_page` lines are left to the caller, who
+  // knows which of them count (not those in a false conditional branch),
+  // and selects with SelectCodePage.
+  void LeavePragmasToCaller() { followPragmas_ = false; }
+  // A code page number, or kDefault; an unsupported one changes nothing.
+  void SelectCodePage(int codePage);
+
   // The code page that decodes the next line of a byte script: 0 for one
   // byte per character.
   int CodePage() const { return decoder_ ? decoder_->CodePage() : 0; }
@@ -51,12 +58,12 @@ class CScriptDecoder {
 
   bool NextByteLine(std::u16string& line);
   bool NextUtf16Line(std::u16string& line);
-  void SelectCodePage(int codePage);
 
   std::string bytes_;
   size_t next_ = 0;  // offset of the next line's first byte
   Encoding encoding_ = Encoding::kBytes;
   int defaultCodePage_ = 0;
+  bool followPragmas_ = true;
   std::unique_ptr<CCodePageDecoder> decoder_;  // null: one byte per character
 };
 
