@@ -1,0 +1,2 @@
+// Found through -I only.
+#define FROM_I_FOLDER
