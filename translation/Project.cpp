@@ -5,6 +5,7 @@
 
 #include "rcreader/CodePageDecoder.h"
 #include "rcreader/ProblemLog.h"
+#include "rcreader/RcPreprocessor.h"
 #include "rcreader/RcReader.h"
 #include "runtime/StringFunctions.h"
 #include "runtime/TranslatedStringSource.h"
@@ -133,7 +134,8 @@ void CProject::SetFlagFromBitmap(HDC dc, HBITMAP bitmap, int32_t x, int32_t y) {
 // new language data that keeps the flag. The header strings are not carried
 // over; whoever shows them sets them again.
 std::u16string CProject::BuildLanguageData(IProgress* progress, int32_t* problemCount,
-                                           SourcePlaces* places) {
+                                           SourcePlaces* places,
+                                           std::vector<std::u16string>* warnings) {
   if (problemCount != nullptr) *problemCount = 0;
   if (scriptPaths.empty()) {
     languageData = EmptyDataWithFlagOf(*languageData);
@@ -141,7 +143,17 @@ std::u16string CProject::BuildLanguageData(IProgress* progress, int32_t* problem
   }
   SetProgress(progress, 0);
   CTranslatedStringSource strings;
-  CRcReader reader(scriptPaths, progress, 0, kProgressRead, defaultCodePage);
+  CPreprocessorOptions options;
+  options.enabled = preprocess;
+  for (const std::u16string& define : defines) {
+    std::pair<std::u16string, std::u16string> macro;
+    if (ParseDefineOption(define, macro)) options.defines.push_back(std::move(macro));
+  }
+  for (const std::u16string& folder : includeFolders) options.includeFolders.emplace_back(folder);
+  CRcReader reader(scriptPaths, progress, 0, kProgressRead, defaultCodePage, options);
+  if (languageSection != kAllLanguages) {
+    reader.SelectLanguage(static_cast<uint16_t>(languageSection));
+  }
   SetProgress(progress, kProgressRead);
 
   CProblemLog log(strings);
@@ -155,20 +167,77 @@ std::u16string CProject::BuildLanguageData(IProgress* progress, int32_t* problem
   languageData->root->ResetStates();
   SetProgress(progress, kProgressDone);
   if (problemCount != nullptr) *problemCount = log.problemCount();
+  if (warnings != nullptr) {
+    for (const CRcWarning& warning : reader.TakeWarnings()) warnings->push_back(warning.Format());
+  }
   return log.text;
+}
+
+bool CProject::HasReadingSettings() const {
+  return preprocess || !defines.empty() || !includeFolders.empty() ||
+         languageSection != kAllLanguages;
+}
+
+namespace {
+
+void StoreStrings(CArchive& archive, const std::vector<std::u16string>& strings) {
+  archive.WriteU32(static_cast<uint32_t>(strings.size()));
+  for (const std::u16string& text : strings) archive.WriteString(text);
+}
+
+std::vector<std::u16string> LoadStrings(CArchive& archive) {
+  const uint32_t count = archive.ReadU32();
+  // Every stored string takes at least its length byte.
+  if (count > archive.Remaining()) archive.ThrowEndOfFile();
+  std::vector<std::u16string> strings;
+  strings.reserve(count);
+  for (uint32_t i = 0; i < count; ++i) strings.push_back(archive.ReadString());
+  return strings;
+}
+
+}  // namespace
+
+// The reading settings, after the default code page: preprocess (one
+// byte), the defines and the include folders (each a count and strings) and
+// the language section (signed 32-bit, -1 for all).
+void CProject::SerializeReadingSettings(CArchive& archive) {
+  if (archive.IsStoring()) {
+    SerializeBool(archive, preprocess);
+    StoreStrings(archive, defines);
+    StoreStrings(archive, includeFolders);
+    archive.WriteI32(languageSection);
+    return;
+  }
+  SerializeBool(archive, preprocess);
+  defines = LoadStrings(archive);
+  for (const std::u16string& define : defines) {
+    std::pair<std::u16string, std::u16string> macro;
+    if (!ParseDefineOption(define, macro)) archive.ThrowBadData("a define without a name");
+  }
+  includeFolders = LoadStrings(archive);
+  languageSection = archive.ReadI32();
+  if (languageSection < kAllLanguages || languageSection > 0xFFFF) {
+    archive.ThrowBadData("bad language section " + std::to_string(languageSection));
+  }
 }
 
 // Project file: projectPath, languageFileName, testVersion, autoInstall,
 // replaceBegin, beginText, replaceEnd, endText, the whole language file,
 // the script count and the scripts; then, only when one is set, the default
-// code page. Files without it stay as they were, and readers that stop after
-// the scripts still read everything they know.
+// code page, and only when one of them is set, the reading settings (with
+// the default code page before them even when it is 0). Files without them
+// stay as they were, and readers that stop earlier still read everything
+// they know.
 void CProject::Serialize(CArchive& archive) {
   if (archive.IsLoading()) {
     // Never without language data, even when the load fails half-way.
     languageData = std::make_unique<CLanguageData>();
     scriptPaths.clear();
     defaultCodePage = 0;
+    preprocess = false;
+    defines.clear();
+    includeFolders.clear();
+    languageSection = kAllLanguages;
   }
   SerializeString(archive, projectPath);
   SerializeString(archive, languageFileName);
@@ -191,22 +260,20 @@ void CProject::Serialize(CArchive& archive) {
   }
 
   if (archive.IsStoring()) {
-    archive.WriteU32(static_cast<uint32_t>(scriptPaths.size()));
-    for (const std::u16string& path : scriptPaths) archive.WriteString(path);
-    if (defaultCodePage != 0) archive.WriteI32(defaultCodePage);
+    StoreStrings(archive, scriptPaths);
+    const bool reading = HasReadingSettings();
+    if (defaultCodePage != 0 || reading) archive.WriteI32(defaultCodePage);
+    if (reading) SerializeReadingSettings(archive);
     return;
   }
-  const uint32_t count = archive.ReadU32();
-  // Every stored path takes at least its length byte.
-  if (count > archive.Remaining()) archive.ThrowEndOfFile();
-  scriptPaths.reserve(count);
-  for (uint32_t i = 0; i < count; ++i) scriptPaths.push_back(archive.ReadString());
+  scriptPaths = LoadStrings(archive);
   if (archive.Remaining() > 0) {
     defaultCodePage = archive.ReadI32();
-    if (!CCodePageDecoder::IsSupported(defaultCodePage)) {
+    if (defaultCodePage != 0 && !CCodePageDecoder::IsSupported(defaultCodePage)) {
       archive.ThrowBadData("unknown default code page " + std::to_string(defaultCodePage));
     }
   }
+  if (archive.Remaining() > 0) SerializeReadingSettings(archive);
 }
 
 bool CProject::SaveLanguageFiles(const std::filesystem::path& folder) {

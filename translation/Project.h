@@ -60,9 +60,11 @@ class CProject {
   // to the current folder, keeping the flag. Moves progress (may be null)
   // through 0, 60, 90 and 100 and returns the scan's problem log; the
   // number of problems goes to problemCount when given.
-  // With places, notes where each text stands in its script.
+  // With places, notes where each text stands in its script. The scan's
+  // warnings ("file(line): warning: text") go to warnings when given.
   std::u16string BuildLanguageData(IProgress* progress, int32_t* problemCount = nullptr,
-                                   SourcePlaces* places = nullptr);
+                                   SourcePlaces* places = nullptr,
+                                   std::vector<std::u16string>* warnings = nullptr);
 
   // Stores or loads the project file.
   void Serialize(CArchive& archive);
@@ -88,6 +90,25 @@ class CProject {
   // `#pragma code_page`, as the resource compiler's /c option gives it;
   // 0 reads them one byte per character.
   int32_t defaultCodePage = 0;
+
+  // Reading of conditional, #define and #include lines; off, they are read
+  // as tokens like any other line.
+  bool preprocess = false;
+  // Macros as -D gives them: "NAME" or "NAME=VALUE".
+  std::vector<std::u16string> defines;
+  // Folders searched for included files after the including file's own,
+  // opened relative to the current folder like the scripts.
+  std::vector<std::u16string> includeFolders;
+  // Only the resources of this language identifier, or all with
+  // kAllLanguages.
+  static constexpr int32_t kAllLanguages = -1;
+  int32_t languageSection = kAllLanguages;
+
+  // True when one of the four settings above differs from its default.
+  bool HasReadingSettings() const;
+
+ private:
+  void SerializeReadingSettings(CArchive& archive);
 };
 
 // A copy of data as a test language file holds it: the beginning and the

@@ -294,6 +294,49 @@ TEST_F(ProjectTest, DefaultCodePageIsATrailingItemThatTheScanUses) {
   }
 }
 
+// The reading settings follow the default code page (written as 0 when
+// unset) only when one is set, and the scan uses them.
+TEST_F(ProjectTest, ReadingSettingsAreTrailingItemsThatTheScanUses) {
+  WriteText("app.rc",
+            "#ifdef GERMAN\nIDD_A DIALOG 0, 0, 9, 9\nCAPTION \"Hallo\"\nBEGIN\nEND\n#endif\n"
+            "LANGUAGE 7, 1\nIDD_B DIALOG 0, 0, 9, 9\nCAPTION \"Deutsch\"\nBEGIN\nEND\n");
+  CProject project;
+  project.AddScript(u"app.rc");
+  const std::vector<uint8_t> plain = Store(project);
+  project.preprocess = true;
+  project.defines = {u"GERMAN", u"LEVEL=2"};
+  project.includeFolders = {u"inc"};
+  project.languageSection = 0x0407;
+  const std::vector<uint8_t> stored = Store(project);
+  ASSERT_EQ(std::vector<uint8_t>(stored.begin(), stored.begin() + plain.size()), plain);
+  std::unique_ptr<CProject> loaded = Load(stored);
+  EXPECT_EQ(loaded->defaultCodePage, 0);
+  EXPECT_EQ(loaded->defines, project.defines);
+  EXPECT_EQ(loaded->includeFolders, project.includeFolders);
+  EXPECT_EQ(Store(*loaded), stored);
+
+  const std::u16string dialogs = u"Dialoge";
+  loaded->BuildLanguageData(nullptr);
+  const CTextNode* found = loaded->languageData->root->FindPath(&dialogs, 1);
+  ASSERT_EQ(found->childCount, 1);
+  EXPECT_EQ(found->ChildAt(0)->text, u"Deutsch");
+  loaded->languageSection = CProject::kAllLanguages;
+  std::vector<std::u16string> warnings;
+  loaded->BuildLanguageData(nullptr, nullptr, nullptr, &warnings);
+  EXPECT_EQ(loaded->languageData->root->FindPath(&dialogs, 1)->childCount, 2);
+  EXPECT_EQ(warnings.size(), 1u);
+
+  EXPECT_THROW(Load(std::vector<uint8_t>(stored.begin(), stored.end() - 2)), CFileError);
+  std::vector<uint8_t> badLanguage = stored;
+  badLanguage[badLanguage.size() - 2] = 0x01;  // 0x10407
+  try {
+    Load(badLanguage);
+    ADD_FAILURE() << "language section 0x10407 loaded";
+  } catch (const CFileError& error) {
+    EXPECT_EQ(error.Kind(), FileErrorKind::kBadData);
+  }
+}
+
 TEST_F(ProjectTest, EmptyProjectScanKeepsFlagAndGivesNoLog) {
   CProject project;
   project.languageData->flagImage[0] = 42;
