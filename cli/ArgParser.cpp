@@ -11,8 +11,17 @@ void CArgParser::AddFlag(const std::string& name, char letter) {
   if (letter != 0) letters_[letter] = name;
 }
 
-void CArgParser::AddOption(const std::string& name, bool repeatable) {
+void CArgParser::AddOption(const std::string& name, bool repeatable, char letter) {
   options_[name] = repeatable;
+  if (letter != 0) letters_[letter] = name;
+}
+
+void CArgParser::AddValue(const std::string& name, std::string value) {
+  if (!options_.at(name) && seen_.count(name) != 0) {
+    throw UsageError("option --" + name + " given twice");
+  }
+  seen_.insert(name);
+  values_[name].push_back(std::move(value));
 }
 
 void CArgParser::Parse(const std::vector<std::string>& args) {
@@ -22,7 +31,15 @@ void CArgParser::Parse(const std::vector<std::string>& args) {
     if (optionsEnded || arg.size() < 2 || arg.compare(0, 2, "--") != 0) {
       if (!optionsEnded && arg.size() > 1 && arg[0] == '-') {
         auto letter = letters_.find(arg[1]);
-        if (arg.size() != 2 || letter == letters_.end()) throw UsageError("unknown option " + arg);
+        if (letter == letters_.end()) throw UsageError("unknown option " + arg);
+        if (options_.count(letter->second) != 0) {
+          if (arg.size() == 2 && i + 1 >= args.size()) {
+            throw UsageError("option " + arg + " needs a value");
+          }
+          AddValue(letter->second, arg.size() > 2 ? arg.substr(2) : args[++i]);
+          continue;
+        }
+        if (arg.size() != 2) throw UsageError("unknown option " + arg);
         seen_.insert(letter->second);
         continue;
       }
@@ -52,11 +69,7 @@ void CArgParser::Parse(const std::vector<std::string>& args) {
       if (i + 1 >= args.size()) throw UsageError("option --" + name + " needs a value");
       value = args[++i];
     }
-    if (!option->second && seen_.count(name) != 0) {
-      throw UsageError("option --" + name + " given twice");
-    }
-    seen_.insert(name);
-    values_[name].push_back(value);
+    AddValue(name, std::move(value));
   }
 }
 

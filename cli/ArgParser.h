@@ -20,9 +20,11 @@ class CArgParser {
  public:
   // A flag: "--name" without a value; with a letter also "-l".
   void AddFlag(const std::string& name, char letter = 0);
-  // An option with a value: "--name VALUE" or "--name=VALUE". Repeatable
-  // options collect every value; others keep the last and refuse a second.
-  void AddOption(const std::string& name, bool repeatable = false);
+  // An option with a value: "--name VALUE" or "--name=VALUE", and with a
+  // letter also "-L VALUE" or "-LVALUE" (as compilers take -D and -I).
+  // Repeatable options collect every value; others keep the last and
+  // refuse a second.
+  void AddOption(const std::string& name, bool repeatable = false, char letter = 0);
 
   // Parses the arguments after the command name. "--" ends the options;
   // "-" alone is an operand (standard output or input).
@@ -37,7 +39,9 @@ class CArgParser {
 
  private:
   std::set<std::string> flags_;
-  std::map<char, std::string> letters_;  // short flag -> name
+  void AddValue(const std::string& name, std::string value);
+
+  std::map<char, std::string> letters_;  // short flag or option -> name
   std::map<std::string, bool> options_;  // name -> repeatable
   std::map<std::string, std::vector<std::string>> values_;
   std::set<std::string> seen_;

@@ -1,17 +1,38 @@
 // Options that several commands share: the flag of the language file
-// (--flag CODE) and the code page of scripts without byte-order mark
-// (--code-page N).
+// (--flag CODE), the code page of scripts without byte-order mark
+// (--code-page N) and the reading of preprocessor lines and languages
+// (-D, -I, --language-section).
 #pragma once
+
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
 
 #include "cli/ArgParser.h"
 #include "translation/FlagTable.h"
+
+namespace tolmeric {
+class CProject;
+}  // namespace tolmeric
 
 namespace tolmeric::cli {
 
 struct CLanguageOptions {
   int codePage = 0;                 // 0: not given
   const CFlagEntry* flag = nullptr;  // null: not given
+  std::vector<std::u16string> defines;         // -D, as given
+  std::vector<std::string> includeFolders;     // -I, the arguments
+  std::optional<int32_t> languageSection;      // a language or CProject::kAllLanguages
 };
+
+// Declares -D NAME[=VALUE], -I DIR and --language-section L,S.
+void AddReadingOptions(CArgParser& parser);
+// Puts the reading options that were given into the project (each replaces
+// what the project had; -D and -I turn the preprocessor on); storedFolder gives what the project stores for a
+// folder argument.
+void ApplyReadingOptions(const CLanguageOptions& options, CProject& project,
+                         const std::function<std::u16string(const std::string&)>& storedFolder);
 
 // The manual page's entries of the two options, in the form of the other
 // options of a command (string literals, so that a command's option text can
@@ -25,11 +46,23 @@ struct CLanguageOptions {
   "        Windows code page N (874, 932, 936, 949, 950, 1250 to 1258,\n"  \
   "        65001), as the resource compiler's /c option does.\n"
 
+#define TOLMERIC_READING_OPTIONS_HELP                                       \
+  "    -D NAME[=VALUE]\n"                                                  \
+  "        Define a macro for #if lines (repeatable; without a value it is\n" \
+  "        1).\n"                                                          \
+  "    -I DIR\n"                                                           \
+  "        Search included files there, after the including file's folder\n" \
+  "        (repeatable, in order).\n"                                       \
+  "    --language-section L,S\n"                                           \
+  "        Keep only the resources of one LANGUAGE: numbers (0x07,0x01) or\n" \
+  "        names (LANG_GERMAN,SUBLANG_GERMAN); all keeps every language.\n"
+
 struct CommandHelp;
 
 // Reads the options the command declared. Returns -1 to go on, or 2 after
 // printing a usage error (with the command's synopsis) for a code page the
-// reader does not know or an unknown flag.
+// reader does not know, an unknown flag, a -D without a name or a language
+// section that is none.
 int ReadLanguageOptions(const CArgParser& parser, const CommandHelp& help,
                         CLanguageOptions& options);
 

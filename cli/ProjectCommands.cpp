@@ -2,6 +2,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <cstdio>
+#include <functional>
 #include <string>
 
 #include "cli/ArgParser.h"
@@ -35,9 +36,11 @@ const CommandHelp kNewHelp = {
     "tolmeric-cli new PROJECT.lxp [--script RC]... [--auto-install]\n"
     "                        [--test-version] [--begin TEXT] [--end TEXT]\n"
     "                        [--program NAME] [--version VER] [--language NAME]\n"
-    "                        [--force]\n",
+    "                        [--force] [-D NAME[=VALUE]]... [-I DIR]...\n"
+    "                        [--language-section L,S]\n",
     "    Creates a project file, as the tool's new-project command does; it does\n"
-    "    not scan. Script paths are stored relative to the project's folder where\n"
+    "    not scan. Its scans read preprocessor lines as the resource compiler\n"
+    "    does, with the macros and folders given. Script paths are stored relative to the project's folder where\n"
     "    the tool's rule allows (same folder or a sibling folder). Every script\n"
     "    must exist, and none may be named twice. An existing file is not\n"
     "    replaced unless --force is given.\n",
@@ -59,7 +62,8 @@ const CommandHelp kNewHelp = {
     "        Language name (default: the tool's language).\n"
     "    --force\n"
     "        Replace an existing file.\n"
-    TOLMERIC_FLAG_OPTION_HELP TOLMERIC_CODE_PAGE_OPTION_HELP,
+    TOLMERIC_FLAG_OPTION_HELP TOLMERIC_CODE_PAGE_OPTION_HELP TOLMERIC_READING_OPTIONS_HELP
+    "        Folders are stored relative to the project like scripts.\n",
 };
 const CommandHelp kAddHelp = {
     "add", "add scripts to a project", "tolmeric-cli add PROJECT.lxp RC...\n",
@@ -77,7 +81,8 @@ const CommandHelp kBuildHelp = {
     "build",
     "rescan a project and write its project and language files",
     "tolmeric-cli build PROJECT.lxp [--log LOG] [--strict] [--force]\n"
-    "                          [--code-page N]\n",
+    "                          [--code-page N] [-D NAME[=VALUE]]... [-I DIR]...\n"
+    "                          [--language-section L,S]\n",
     "    Opens the project, rescans its scripts, saves the project file and then\n"
     "    the language file (with the test language file first when the project\n"
     "    asks for one), and prints the summary and the language file's name.\n"
@@ -91,8 +96,10 @@ const CommandHelp kBuildHelp = {
     "        Exit with 1 when the scan had problems or warnings (for CI).\n"
     "    --force\n"
     "        Replace existing language files and logs whatever they hold.\n"
-    TOLMERIC_CODE_PAGE_OPTION_HELP
-    "        The project keeps it for later builds.\n",
+    TOLMERIC_CODE_PAGE_OPTION_HELP TOLMERIC_READING_OPTIONS_HELP
+    "        The project keeps the code page, the macros (all -D replace the\n"
+    "        stored ones), the folders and the language section for later\n"
+    "        builds.\n",
 };
 
 // The full path of a file named on the command line, as the tool's file
@@ -131,6 +138,13 @@ void AddScripts(CProject& project, const fs::path& projectFile,
   }
 }
 
+// What a project stores for a folder named on the command line.
+std::function<std::u16string(const std::string&)> ProjectFolder(const CProject& project) {
+  return [&project](const std::string& folder) {
+    return MakeRelativePath(project.projectPath, FullPath(folder));
+  };
+}
+
 void PrintWrote(const CArgParser& parser, const fs::path& path) {
   if (VerbosityOf(parser) == Verbosity::kVerbose) std::printf("wrote %s\n", PathText(path).c_str());
 }
@@ -150,6 +164,7 @@ int RunNew(const Arguments& args) {
   parser.AddFlag("force");
   parser.AddOption("flag");
   parser.AddOption("code-page");
+  AddReadingOptions(parser);
   if (int status = ParseCommand(parser, args, kNewHelp, 1, 1); status >= 0) return status;
   CLanguageOptions options;
   if (int status = ReadLanguageOptions(parser, kNewHelp, options); status >= 0) return status;
@@ -179,6 +194,8 @@ int RunNew(const Arguments& args) {
   if (parser.Has("end")) project.endText = ArgText(parser.Value("end"));
   if (options.flag != nullptr) project.languageData->flagImage = DrawFlag(*options.flag);
   project.defaultCodePage = options.codePage;
+  project.preprocess = true;
+  ApplyReadingOptions(options, project, ProjectFolder(project));
   AddScripts(project, ArgPath(target), parser.Values("script"));
   SaveProjectFile(project, ArgPath(target));
   PrintWrote(parser, ArgPath(target));
@@ -273,6 +290,7 @@ int RunBuild(const Arguments& args) {
   parser.AddFlag("strict");
   parser.AddFlag("force");
   parser.AddOption("code-page");
+  AddReadingOptions(parser);
   if (int status = ParseCommand(parser, args, kBuildHelp, 1, 1); status >= 0) return status;
   CLanguageOptions options;
   if (int status = ReadLanguageOptions(parser, kBuildHelp, options); status >= 0) return status;
@@ -294,13 +312,15 @@ int RunBuild(const Arguments& args) {
   }
   const std::unique_ptr<CLanguageData> header = project->languageData->Copy();
   if (options.codePage != 0) project->defaultCodePage = options.codePage;
+  ApplyReadingOptions(options, *project, ProjectFolder(*project));
 
   // The tool's rescan reads the scripts relative to the project's folder.
   CFolderGuard folderGuard;
   fs::current_path(projectFile.parent_path());
   CProgressBar progress(stderr);
   int32_t problems = 0;
-  const std::u16string log = project->BuildLanguageData(&progress, &problems);
+  std::vector<std::u16string> readerWarnings;
+  const std::u16string log = project->BuildLanguageData(&progress, &problems, nullptr, &readerWarnings);
   progress.Finish();
   CLanguageData& data = *project->languageData;
   data.programName = header->programName;
@@ -320,7 +340,7 @@ int RunBuild(const Arguments& args) {
 
   std::FILE* out = ReportStream(files.outputs);
   ScanReport report{project->scriptCount(), data.root.get(), problems,
-                    ScanWarnings(project->scriptPaths, data.root.get())};
+                    ScanWarnings(project->scriptPaths, data.root.get(), readerWarnings)};
   const Verbosity verbosity = VerbosityOf(parser);
   const int status = FinishScan(report, parser.Has("strict"), verbosity, out);
   // Written in this order: the log, the project, the test language file,

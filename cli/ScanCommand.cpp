@@ -27,6 +27,7 @@ const CommandHelp kHelp = {
     "tolmeric-cli scan --output OUT.tra [--log LOG] [--auto-install] [--strict]\n"
     "                         [--force] [--program NAME] [--version VER]\n"
     "                         [--language NAME] [--flag CODE] [--code-page N]\n"
+    "                         [-D NAME[=VALUE]]... [-I DIR]... [--language-section L,S]\n"
     "                         SCRIPT.rc...\n",
     "    Reads the resource scripts, in the order given, and writes their dialogs,\n"
     "    menus and string tables as one language file. Statements the scan cannot\n"
@@ -34,6 +35,12 @@ const CommandHelp kHelp = {
     "    line on standard output. An empty script, and scripts without any\n"
     "    dialog, menu or string table, give a warning. A script holding NUL bytes\n"
     "    (other than a UTF-16 script with its byte order mark) is refused.\n"
+    "\n"
+    "    Preprocessor lines are read as the resource compiler reads them: #if\n"
+    "    and its kin choose the lines, #define and -D give the macros, an\n"
+    "    included .rc, .rc2 or .dlg script is read in place and an included\n"
+    "    header gives its macros. Scripts with resources in several languages\n"
+    "    give a warning unless --language-section keeps one.\n"
     "\n"
     "    The language file and the log are written as one: when either cannot be\n"
     "    written, neither is touched. An output that is one of the scripts, or\n"
@@ -59,7 +66,7 @@ const CommandHelp kHelp = {
     "        tool's own.\n"
     "    --language NAME\n"
     "        Language name (default: the tool's language).\n"
-    TOLMERIC_FLAG_OPTION_HELP TOLMERIC_CODE_PAGE_OPTION_HELP,
+    TOLMERIC_FLAG_OPTION_HELP TOLMERIC_CODE_PAGE_OPTION_HELP TOLMERIC_READING_OPTIONS_HELP,
 };
 
 // The first script's file name without folder and without its last
@@ -86,6 +93,7 @@ int RunScan(const Arguments& args) {
   parser.AddFlag("auto-install");
   parser.AddFlag("force");
   parser.AddFlag("strict");
+  AddReadingOptions(parser);
   if (int status = ParseCommand(parser, args, kHelp, 1, SIZE_MAX, {"output"}); status >= 0) {
     return status;
   }
@@ -112,9 +120,12 @@ int RunScan(const Arguments& args) {
   scan.scriptPaths = scripts;
   scan.autoInstall = autoInstall;
   scan.defaultCodePage = options.codePage;
+  scan.preprocess = true;
+  ApplyReadingOptions(options, scan, ArgText);
   CProgressBar progress(stderr);
   int32_t problems = 0;
-  const std::u16string log = scan.BuildLanguageData(&progress, &problems);
+  std::vector<std::u16string> readerWarnings;
+  const std::u16string log = scan.BuildLanguageData(&progress, &problems, nullptr, &readerWarnings);
   progress.Finish();
 
   CLanguageData& data = *scan.languageData;
@@ -144,7 +155,7 @@ int RunScan(const Arguments& args) {
     for (const NamedFile& output : outputs) std::fprintf(out, "wrote %s\n", PathText(output.path).c_str());
   }
   ScanReport report{static_cast<int32_t>(scripts.size()), data.root.get(), problems,
-                    ScanWarnings(scripts, data.root.get())};
+                    ScanWarnings(scripts, data.root.get(), readerWarnings)};
   return FinishScan(report, parser.Has("strict"), verbosity, out);
 }
 

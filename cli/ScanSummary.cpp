@@ -4,6 +4,7 @@
 #include <system_error>
 
 #include "translation/TextNode.h"
+#include "translation/Utf.h"
 
 namespace tolmeric::cli {
 
@@ -47,8 +48,10 @@ std::string ScanSummary(int32_t scripts, const CTextNode* root, int32_t problems
 }
 
 std::vector<std::string> ScanWarnings(const std::vector<std::u16string>& scripts,
-                                      const CTextNode* root) {
+                                      const CTextNode* root,
+                                      const std::vector<std::u16string>& readerWarnings) {
   std::vector<std::string> warnings;
+  for (const std::u16string& warning : readerWarnings) warnings.push_back(ToUtf8(warning));
   for (const std::u16string& script : scripts) {
     std::error_code error;
     if (std::filesystem::file_size(std::filesystem::path(script), error) == 0 && !error) {

@@ -21,9 +21,11 @@ std::string ScanSummary(int32_t scripts, const CTextNode* root, int32_t problems
 
 // One warning for every empty script (paths as the scan opened them), and
 // one when the scan found no dialog, menu or string table of the scripts
-// (the standard switch dialog the scan may add does not count).
+// (the standard switch dialog the scan may add does not count), after the
+// warnings of the reader.
 std::vector<std::string> ScanWarnings(const std::vector<std::u16string>& scripts,
-                                      const CTextNode* root);
+                                      const CTextNode* root,
+                                      const std::vector<std::u16string>& readerWarnings = {});
 
 // The end of a scan, as scan and build share it.
 struct ScanReport {

@@ -419,8 +419,8 @@ bool ParseDefineOption(const std::u16string& text,
 }
 
 std::u16string CRcWarning::Format() const {
-  if (!file) return u"warning: " + text;
-  return *file + u"(" + Number(int64_t{line} + 1) + u"): warning: " + text;
+  if (!file) return text;
+  return *file + u"(" + Number(int64_t{line} + 1) + u"): " + text;
 }
 
 void CRcWarnings::Add(CRcWarning warning) {

@@ -43,7 +43,7 @@ struct CRcWarning {
   int32_t line = 0;  // from 0
   std::u16string text;
 
-  // "file(line): warning: text", or "warning: text" without a file.
+  // "file(line): text", or the text alone without a file.
   std::u16string Format() const;
 };
 

@@ -61,7 +61,7 @@ class CProject {
   // through 0, 60, 90 and 100 and returns the scan's problem log; the
   // number of problems goes to problemCount when given.
   // With places, notes where each text stands in its script. The scan's
-  // warnings ("file(line): warning: text") go to warnings when given.
+  // warnings ("file(line): text") go to warnings when given.
   std::u16string BuildLanguageData(IProgress* progress, int32_t* problemCount = nullptr,
                                    SourcePlaces* places = nullptr,
                                    std::vector<std::u16string>* warnings = nullptr);

@@ -9,6 +9,7 @@ CArgParser MakeParser() {
   CArgParser parser;
   parser.AddOption("output");
   parser.AddOption("script", true);
+  parser.AddOption("define", true, 'D');
   parser.AddFlag("json");
   return parser;
 }
@@ -24,6 +25,12 @@ TEST(ArgParser, OptionsFlagsAndOperandsInAnyOrder) {
   EXPECT_EQ(parser.Value("missing", "fallback"), "fallback");
 }
 
+TEST(ArgParser, LetterOptionsTakeTheirValueJoinedOrNext) {
+  CArgParser parser = MakeParser();
+  parser.Parse({"-DA=1", "-D", "B", "--define", "C", "-D", "-x"});
+  EXPECT_EQ(parser.Values("define"), (std::vector<std::string>{"A=1", "B", "C", "-x"}));
+}
+
 TEST(ArgParser, ValuesMayLookLikeOptionsOrBeEmpty) {
   CArgParser parser = MakeParser();
   parser.Parse({"--output", "--json", "--script="});
@@ -34,7 +41,7 @@ TEST(ArgParser, ValuesMayLookLikeOptionsOrBeEmpty) {
 
 TEST(ArgParser, UsageErrors) {
   const std::vector<std::vector<std::string>> bad = {
-      {"--unknown"}, {"-x"}, {"--output"}, {"--json=yes"}, {"--output", "a", "--output", "b"}};
+      {"--unknown"}, {"-x"}, {"-D"}, {"--output"}, {"--json=yes"}, {"--output", "a", "--output", "b"}};
   for (const auto& args : bad) {
     CArgParser parser = MakeParser();
     EXPECT_THROW(parser.Parse(args), UsageError) << args[0];
