@@ -5,9 +5,11 @@
 #include "cli/CliSession.h"
 #include "cli/Commands.h"
 #include "cli/FileKind.h"
+#include "rcreader/RcLanguage.h"
 #include "translation/LanguageData.h"
 #include "translation/Project.h"
 #include "translation/TextTreeDump.h"
+#include "translation/Utf.h"
 
 namespace tolmeric::cli {
 
@@ -62,6 +64,27 @@ void DumpHeaderText(CTextDump& dump, const CLanguageData& data) {
   dump.Line("flag", FlagText(data.flagImage));
 }
 
+// Shown only when one is set, so older projects dump as before.
+void DumpReadingSettings(CTextDump& dump, const CProject& project) {
+  dump.Bool("preprocessor", project.preprocess);
+  dump.Line("defines", std::to_string(project.defines.size()));
+  for (const std::u16string& define : project.defines) dump.out += "  " + QuoteText(define) + "\n";
+  dump.Line("include folders", std::to_string(project.includeFolders.size()));
+  for (const std::u16string& folder : project.includeFolders) {
+    dump.out += "  " + QuoteText(folder) + "\n";
+  }
+  dump.Line("language section",
+            project.languageSection == CProject::kAllLanguages
+                ? std::string("all")
+                : ToUtf8(LanguageName(static_cast<uint16_t>(project.languageSection))));
+}
+
+std::string JsonList(const std::vector<std::u16string>& texts) {
+  std::string out = "[";
+  for (size_t i = 0; i < texts.size(); ++i) out += (i != 0 ? "," : "") + JsonText(texts[i]);
+  return out + "]";
+}
+
 std::string DumpText(const CLanguageData& data, const CProject* project) {
   CTextDump dump;
   if (project != nullptr) {
@@ -81,6 +104,7 @@ std::string DumpText(const CLanguageData& data, const CProject* project) {
     if (project->defaultCodePage != 0) {
       dump.Line("default code page", std::to_string(project->defaultCodePage));
     }
+    if (project->HasReadingSettings()) DumpReadingSettings(dump, *project);
   } else {
     dump.Line("file", "language file");
   }
@@ -123,14 +147,16 @@ std::string DumpJson(const CLanguageData& data, const CProject* project) {
            ",\"replaceBegin\":" + flag(project->replaceBegin) +
            ",\"beginText\":" + JsonText(project->beginText) +
            ",\"replaceEnd\":" + flag(project->replaceEnd) +
-           ",\"endText\":" + JsonText(project->endText) + ",\"scripts\":[";
-    for (size_t i = 0; i < project->scriptPaths.size(); ++i) {
-      if (i != 0) out += ',';
-      out += JsonText(project->scriptPaths[i]);
-    }
-    out += "],";
+           ",\"endText\":" + JsonText(project->endText) + ",\"scripts\":";
+    out += JsonList(project->scriptPaths) + ",";
     if (project->defaultCodePage != 0) {
       out += "\"defaultCodePage\":" + std::to_string(project->defaultCodePage) + ",";
+    }
+    if (project->HasReadingSettings()) {
+      out += "\"preprocess\":" + flag(project->preprocess) + ",\"defines\":" +
+             JsonList(project->defines) + ",\"includeFolders\":" +
+             JsonList(project->includeFolders) +
+             ",\"languageSection\":" + std::to_string(project->languageSection) + ",";
     }
   } else {
     out += "\"file\":\"language\",";

@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -276,6 +277,69 @@ TEST_F(CliTest, ProjectPathsAreStoredRelativeToTheProject) {
 // A project whose embedded language file has a wrong magic would lose its
 // scripts if it were changed or built; by its content it is no project, so
 // every command refuses it, prints nothing of it and leaves it as it was.
+// -D, -I and --language-section choose what a scan reads; a project keeps
+// them from new and from build for later builds.
+TEST_F(CliTest, ReadingOptionsChooseBranchesIncludesAndLanguages) {
+  WriteFile(folder_ / "app" / "app.rc",
+            "#include \"defs.h\"\n#ifdef PRO\nSTRINGTABLE BEGIN 1 \"pro\" END\n#else\n"
+            "STRINGTABLE BEGIN 1 \"basic\" END\n#endif\n#if LEVEL > 1\n"
+            "STRINGTABLE BEGIN 2 \"level\" END\n#endif\nLANGUAGE LANG_GERMAN, SUBLANG_GERMAN\n"
+            "STRINGTABLE BEGIN 3 \"deutsch\" END\n");
+  WriteFile(folder_ / "inc" / "defs.h", "#define LEVEL 2\n");
+  const std::string notFound = "app/app.rc(1): include file not found: defs.h\n";
+  const std::string languages =
+      "resources in 2 languages (LANG_ENGLISH, SUBLANG_ENGLISH_US; LANG_GERMAN, "
+      "SUBLANG_GERMAN) are read into one language file; keep one with --language-section\n";
+  struct Case {
+    std::vector<std::string> options;
+    std::string texts;    // the string texts of the language file, in order
+    std::vector<std::string> warnings;  // all of standard error's warnings
+  };
+  const Case cases[] = {
+      {{}, "basic deutsch ", {notFound, languages}},
+      {{"-DPRO", "-I", "inc"}, "pro level deutsch ", {languages}},
+      {{"-D", "PRO=0", "-Iinc", "--language-section=LANG_GERMAN,SUBLANG_DEFAULT"}, "deutsch ", {}},
+      {{"--language-section", " 0x09 , 0x01 "}, "basic ", {notFound}},
+  };
+  for (const Case& c : cases) {
+    std::vector<std::string> args = {"scan", "--output", "out.tra", "--force", "app/app.rc"};
+    args.insert(args.end(), c.options.begin(), c.options.end());
+    const Result scan = Run(args);
+    SCOPED_TRACE(scan.err);
+    EXPECT_EQ(scan.status, 0);
+    const std::string dump = Run({"dump", "--json", "out.tra"}).out;
+    std::string texts;
+    for (const char* text : {"\"basic\"", "\"pro\"", "\"level\"", "\"deutsch\""}) {
+      if (dump.find(std::string("\"text\":") + text) != std::string::npos) {
+        texts += std::string(text).substr(1, std::strlen(text) - 2) + " ";
+      }
+    }
+    EXPECT_EQ(texts, c.texts);
+    std::string warnings;
+    for (const std::string& warning : c.warnings) warnings += "tolmeric-cli: warning: " + warning;
+    EXPECT_EQ(scan.err, warnings);
+  }
+  for (const std::vector<std::string>& bad :
+       {std::vector<std::string>{"-D", "=1"}, {"--language-section", "7"},
+        {"--language-section", "LANG_KLINGON,1"}, {"--language-section", "7,64"}, {"-I"}}) {
+    std::vector<std::string> args = {"scan", "--output", "bad.tra", "app/app.rc"};
+    args.insert(args.end(), bad.begin(), bad.end());
+    EXPECT_EQ(Run(args).status, 2) << bad[0] << " " << bad.back();
+  }
+
+  ASSERT_EQ(Run({"new", "p.lxp", "--script", "app/app.rc", "-DPRO", "-I", "inc"}).status, 0);
+  ASSERT_EQ(Run({"build", "p.lxp", "--language-section", "7,1"}).status, 0);
+  ASSERT_EQ(Run({"build", "p.lxp"}).status, 0);
+  const std::string project = Run({"dump", "p.lxp"}).out;
+  EXPECT_NE(project.find("preprocessor: yes\ndefines: 1\n  \"PRO\"\ninclude folders: 1\n  \"inc\"\n"
+                         "language section: LANG_GERMAN, SUBLANG_GERMAN\n"),
+            std::string::npos)
+      << project;
+  EXPECT_EQ(Run({"dump", "--json", "p.tra"}).out.find("\"pro\""), std::string::npos);
+  ASSERT_EQ(Run({"build", "p.lxp", "--language-section", "all"}).status, 0);
+  EXPECT_NE(Run({"dump", "--json", "p.tra"}).out.find("\"text\":\"pro\""), std::string::npos);
+}
+
 TEST_F(CliTest, DamagedProjectIsRefusedAndKept) {
   WriteFile(folder_ / "a.rc", "STRINGTABLE BEGIN 1 \"a\" END\n");
   ASSERT_EQ(Run({"new", "p.lxp", "--script", "a.rc"}).status, 0);

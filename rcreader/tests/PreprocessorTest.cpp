@@ -48,9 +48,11 @@ std::string Scan(const Case& c) {
   std::string out = "== tree\n" + DumpTextTree(*file->BuildNode(nullptr)) + "== log\n" +
                     ToUtf8(log.text) + "== warnings\n";
   for (const CRcWarning& warning : reader.TakeWarnings()) out += ToUtf8(warning.Format()) + "\n";
-  const std::string prefix = ToUtf8(kFolder.u16string()) + "/";
-  for (size_t at = out.find(prefix); at != std::string::npos; at = out.find(prefix, at)) {
-    out.erase(at, prefix.size());
+  for (const char* separator : {"/", "\\"}) {
+    const std::string prefix = ToUtf8(kFolder.u16string()) + separator;
+    for (size_t at = out.find(prefix); at != std::string::npos; at = out.find(prefix, at)) {
+      out.erase(at, prefix.size());
+    }
   }
   return out;
 }
