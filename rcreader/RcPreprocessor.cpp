@@ -49,11 +49,10 @@ std::u16string Lower(std::u16string text) {
 // the line, "/*" to "*/" may span lines) to know which lines are directives
 // and what a directive says.
 
-// Removes the comments of a line, starting inside a block comment when
-// inComment is set, which is updated for the next line. With keepCode
-// false nothing is built, only the state followed.
-std::u16string WithoutComments(const std::u16string& line, bool& inComment) {
-  std::u16string code;
+// Puts the line without its comments into code (when not null), starting
+// inside a block comment when inComment is set, which is updated for the
+// next line.
+void StripComments(const std::u16string& line, bool& inComment, std::u16string* code) {
   bool quoted = false;
   for (size_t i = 0; i < line.size(); ++i) {
     const char16_t c = line[i];
@@ -62,7 +61,7 @@ std::u16string WithoutComments(const std::u16string& line, bool& inComment) {
       if (c == u'*' && next == u'/') {
         inComment = false;
         ++i;
-        code += u' ';
+        if (code) *code += u' ';
       }
       continue;
     }
@@ -73,9 +72,8 @@ std::u16string WithoutComments(const std::u16string& line, bool& inComment) {
       continue;
     }
     if (c == u'"') quoted = !quoted;
-    code += c;
+    if (code) *code += c;
   }
-  return code;
 }
 
 // Where the block comment that a line starts in ends: just after its "*/",
@@ -215,7 +213,7 @@ class CExpression {
   }
 
  private:
-  static constexpr int kMaxNesting = 256;
+  static constexpr int kMaxNesting = 64;
 
   bool At(const char16_t* text) const {
     return position_ < tokens_.size() && tokens_[position_].kind == PpKind::kPunctuator &&
@@ -431,6 +429,10 @@ void CRcWarnings::Add(CRcWarning warning) {
   }
 }
 
+bool CRcWarnings::FirstMissing(const std::u16string& include) {
+  return missing_.insert(include).second;
+}
+
 std::vector<CRcWarning> CRcWarnings::Take() {
   std::vector<CRcWarning> result = std::move(list_);
   if (leftOut_ > 0) {
@@ -486,12 +488,13 @@ bool CRcPreprocessor::NextLine(std::u16string& line) {
         directive += more;
         ++file.nextLine;
       }
-      directive = WithoutComments(directive, file.inComment);
+      std::u16string code;
+      StripComments(directive, file.inComment, &code);
       if (file.inComment) file.commentHidden = true;
-      Directive(file, directive, number);
+      Directive(file, code, number);
       continue;
     }
-    WithoutComments(line, file.inComment);
+    StripComments(line, file.inComment, nullptr);
     if (!file.Active() || file.macrosOnly) {
       if (file.inComment) file.commentHidden = true;
       continue;
@@ -691,7 +694,15 @@ void CRcPreprocessor::Include(OpenFile& file, const std::u16string& rest, int32_
     Warn(file, line, u"#include not understood: " + rest);
     return;
   }
-  const std::u16string name = rest.substr(1, end - 1);
+  // Scripts written on Windows name folders with backslashes, often
+  // doubled as in a C string; the name is kept with slashes.
+  std::u16string name;
+  const std::u16string written = rest.substr(1, end - 1);
+  for (size_t k = 0; k < written.size(); ++k) {
+    const bool backslash = written[k] == u'\\';
+    if (backslash && k + 1 < written.size() && written[k + 1] == u'\\') ++k;
+    name += backslash ? u'/' : written[k];
+  }
   std::u16string shownName;
   std::filesystem::path found;
   std::error_code error;
@@ -713,10 +724,7 @@ void CRcPreprocessor::Include(OpenFile& file, const std::u16string& rest, int32_
     }
   }
   if (found.empty()) {
-    const bool reported = std::find(missingReported_.begin(), missingReported_.end(), name) !=
-                          missingReported_.end();
-    if (!IsQuietInclude(name) && !reported) {
-      missingReported_.push_back(name);
+    if (!IsQuietInclude(name) && warnings_ && warnings_->FirstMissing(name)) {
       Warn(file, line, u"include file not found: " + name);
     }
     return;

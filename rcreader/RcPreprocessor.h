@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <memory>
 #include <optional>
+#include <set>
 #include <string>
 #include <unordered_map>
 #include <utility>
@@ -54,10 +55,13 @@ class CRcWarnings {
   static constexpr size_t kLimit = 200;
   void Add(CRcWarning warning);
   std::vector<CRcWarning> Take();
-  size_t size() const { return list_.size(); }
+  // True the first time an include file of this name is not found: each is
+  // reported once per scan.
+  bool FirstMissing(const std::u16string& include);
 
  private:
   std::vector<CRcWarning> list_;
+  std::set<std::u16string> missing_;
   size_t leftOut_ = 0;
 };
 
@@ -100,7 +104,6 @@ class CRcPreprocessor {
   int defaultCodePage_;
   std::vector<std::unique_ptr<OpenFile>> files_;  // the innermost last
   std::unordered_map<std::u16string, std::unique_ptr<Macro>> macros_;
-  std::vector<std::u16string> missingReported_;
   size_t filesRead_ = 1;
   std::shared_ptr<const std::u16string> file_;
   int32_t lineNumber_ = -1;
