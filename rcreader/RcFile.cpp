@@ -42,9 +42,9 @@ bool ReadLanguageValue(const CRcTokenList& list, int32_t& position, int64_t& val
   const CRcToken& token = list.TokenAt(position);
   std::optional<int64_t> found;
   if (token.type == kTokenIdentifier) {
-    found = LanguageConstant(token.text);
+    found = LanguageConstant(std::u16string(token.text));
   } else if (token.type == kTokenNumber) {
-    std::u16string text = token.text;
+    std::u16string text(token.text);
     const CRcToken& next = list.TokenAt(position + 1);
     if (text == u"0" && next.type == kTokenIdentifier && (next.text[0] == u'x' || next.text[0] == u'X')) {
       text += next.text;
