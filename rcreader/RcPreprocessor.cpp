@@ -504,7 +504,8 @@ bool CRcPreprocessor::NextLine(std::u16string& line) {
       if (end == std::u16string::npos) continue;
       line.erase(0, end);
     }
-    if (!file.inComment) file.commentHidden = false;
+    // A comment left open on a line handed on is the character reader's.
+    file.commentHidden = false;
     file_ = file.name;
     lineNumber_ = number;
     return true;
@@ -688,7 +689,9 @@ bool CRcPreprocessor::Evaluate(const std::u16string& expression, OpenFile& file,
 // include := "#include" ( '"' name '"' | '<' name '>' )
 // Searched beside the including file, then in the -I folders in order.
 void CRcPreprocessor::Include(OpenFile& file, const std::u16string& rest, int32_t line) {
-  const char16_t close = rest.empty() ? u'\0' : (rest[0] == u'"' ? u'"' : (rest[0] == u'<' ? u'>' : u'\0'));
+  char16_t close = u'\0';
+  if (!rest.empty() && rest[0] == u'"') close = u'"';
+  if (!rest.empty() && rest[0] == u'<') close = u'>';
   const size_t end = close ? rest.find(close, 1) : std::u16string::npos;
   if (end == std::u16string::npos || end == 1) {
     Warn(file, line, u"#include not understood: " + rest);
