@@ -24,17 +24,17 @@ std::string BytesOf(const std::filesystem::path& path) {
 }  // namespace
 
 CRcTokenList::CRcTokenList(const std::u16string& fileName, const std::filesystem::path& path,
-                           int defaultCodePage)
-    : CRcTokenList(FromBytes(fileName, BytesOf(path), defaultCodePage)) {}
+                           int defaultCodePage, RcGrammar grammar)
+    : CRcTokenList(FromBytes(fileName, BytesOf(path), defaultCodePage, grammar)) {}
 
 // Tokens are taken as long as the reader has not met the end of input, so a
 // script whose last token is followed by white space gets one more token:
 // the single character 0, which matches nothing.
 CRcTokenList CRcTokenList::FromBytes(const std::u16string& fileName, const std::string& bytes,
-                                     int defaultCodePage) {
-  CRcTokenList list;
+                                     int defaultCodePage, RcGrammar grammar) {
+  CRcTokenList list(grammar);
   auto tokenizer = std::make_unique<CRcTokenizer>(std::make_shared<const std::u16string>(fileName),
-                                                  bytes, defaultCodePage);
+                                                  bytes, defaultCodePage, grammar);
   while (!tokenizer->AtEnd()) list.Append(tokenizer->NextToken());
   return list;
 }

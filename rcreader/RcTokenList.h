@@ -6,21 +6,25 @@
 #include <string>
 #include <deque>
 
+#include "rcreader/RcGrammar.h"
 #include "rcreader/RcToken.h"
 
 namespace tolmeric {
 
 class CRcTokenList {
  public:
-  CRcTokenList() = default;
+  explicit CRcTokenList(RcGrammar grammar = RcGrammar::kClassic) : grammar_(grammar) {}
   // Reads the whole script into a new list; fileName is what tokens carry,
   // path is where the bytes are read from (CFileError kCannotOpen).
-  // defaultCodePage as for CScriptDecoder.
+  // defaultCodePage as for CScriptDecoder; grammar is the one the tokens are
+  // read in, and the one the section parsers apply to them.
   CRcTokenList(const std::u16string& fileName, const std::filesystem::path& path,
-               int defaultCodePage = 0);
+               int defaultCodePage = 0, RcGrammar grammar = RcGrammar::kClassic);
   // Reads a script whose bytes are already in memory.
   static CRcTokenList FromBytes(const std::u16string& fileName, const std::string& bytes,
-                                int defaultCodePage = 0);
+                                int defaultCodePage = 0, RcGrammar grammar = RcGrammar::kClassic);
+
+  RcGrammar grammar() const { return grammar_; }
 
   void Append(CRcToken token) { tokens_.push_back(std::move(token)); }
   // Appends copies of all tokens of other, in order.
@@ -34,6 +38,7 @@ class CRcTokenList {
   // A deque grows in fixed blocks: a list of millions of tokens is never
   // moved as a whole, which keeps reading linear in the script's size.
   std::deque<CRcToken> tokens_;
+  RcGrammar grammar_ = RcGrammar::kClassic;
 };
 
 }  // namespace tolmeric

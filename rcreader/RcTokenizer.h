@@ -14,7 +14,7 @@ class CRcTokenizer {
   // Opens the script's bytes, fetches the first line and takes the first
   // character. defaultCodePage as for CScriptDecoder.
   CRcTokenizer(std::shared_ptr<const std::u16string> fileName, std::string bytes,
-               int defaultCodePage = 0);
+               int defaultCodePage = 0, RcGrammar grammar = RcGrammar::kClassic);
 
   // The next token. At the end of input that is a single-character token
   // holding the character 0.
@@ -24,12 +24,14 @@ class CRcTokenizer {
  private:
   void ReadIdentifier(CRcToken& token);
   void ReadNumber(CRcToken& token);
+  void ReadCompilerNumber(CRcToken& token);
   void ReadQuotedText(CRcToken& token);
   static std::u16string DecodeQuoted(const std::u16string& raw);
 
   std::unique_ptr<CRcCharReader> reader_;
   // The character that ended the previous token; at the end of input 0.
   char16_t current_ = 0;
+  RcGrammar grammar_ = RcGrammar::kClassic;
 };
 
 }  // namespace tolmeric
