@@ -11,7 +11,7 @@ namespace tolmeric {
 namespace {
 
 // The decimal value of a number token, taken modulo 2^32.
-uint32_t DecimalValue(const std::u16string& digits) {
+uint32_t DecimalValue(std::u16string_view digits) {
   uint32_t value = 0;
   for (char16_t d : digits) value = value * 10u + static_cast<uint32_t>(d - u'0');
   return value;
@@ -33,7 +33,7 @@ constexpr int32_t kMaxExpressionDepth = 100;
 
 // The value of a number token of the compiler's grammar: decimal, or
 // hexadecimal after 0x; suffixes L and U are left out. Taken modulo 2^32.
-uint32_t NumberValue(const std::u16string& text) {
+uint32_t NumberValue(std::u16string_view text) {
   uint32_t value = 0;
   if (text.size() >= 2 && text[0] == u'0' && (text[1] == u'x' || text[1] == u'X')) {
     for (size_t i = 2; i < text.size(); ++i) {
@@ -54,11 +54,11 @@ uint32_t NumberValue(const std::u16string& text) {
   return value;
 }
 
-bool IsBinaryOperator(const std::u16string& text) {
+bool IsBinaryOperator(std::u16string_view text) {
   return text == u"|" || text == u"+" || text == u"-" || text == u"&";
 }
 
-bool IsUnaryOperator(const std::u16string& text) {
+bool IsUnaryOperator(std::u16string_view text) {
   return text == u"-" || text == u"~" || text == u"NOT";
 }
 
@@ -72,14 +72,14 @@ bool IsBlockEnd(const CRcToken& token, RcGrammar grammar) {
   return token.Is(u"END") || (grammar == RcGrammar::kCompiler && token.Is(u"}"));
 }
 
-bool IsCompilerControlKeyword(const std::u16string& text) {
+bool IsCompilerControlKeyword(std::u16string_view text) {
   for (size_t i = 0; i + 3 < kCompilerControlKeywords.size(); ++i) {
     if (kCompilerControlKeywords[i] == text) return true;
   }
   return false;
 }
 
-bool IsStatementKeyword(const std::u16string& text) {
+bool IsStatementKeyword(std::u16string_view text) {
   for (std::u16string_view keyword : kCompilerControlKeywords) {
     if (keyword == text) return true;
   }
@@ -172,7 +172,7 @@ bool CRcElement::ReadValue(uint32_t& value, int32_t depth) {
 // value-term: ( "-" | "~" | "NOT" ) value-term | number | "(" value ")"
 bool CRcElement::ReadValueTerm(uint32_t& value, int32_t depth) {
   if (depth >= kMaxExpressionDepth) return false;
-  const std::u16string& text = Current().text;
+  const std::u16string_view text = Current().text;
   if (IsUnaryOperator(text) && Current().type != kTokenQuoted) {
     const bool negate = text == u"-";
     ++position;
@@ -242,7 +242,7 @@ bool CRcElement::ReadExpression(std::u16string& expression) {
   expression.clear();
   if (Compiler()) return ReadStyle(expression, 0);
   if (CurrentIs(u"0")) {
-    const std::u16string& next = tokens->TokenAt(position + 1).text;
+    const std::u16string_view next = tokens->TokenAt(position + 1).text;
     if (next.empty() || next[0] != u'x') {
       ++position;
       return true;

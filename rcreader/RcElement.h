@@ -24,9 +24,9 @@ bool IsBlockBegin(const CRcToken& token, RcGrammar grammar);
 bool IsBlockEnd(const CRcToken& token, RcGrammar grammar);
 // The words that start a statement of a dialog, menu or string table in
 // the compiler's grammar; none of them is a term of a style.
-bool IsStatementKeyword(const std::u16string& text);
+bool IsStatementKeyword(std::u16string_view text);
 // The control statements of the compiler's grammar.
-bool IsCompilerControlKeyword(const std::u16string& text);
+bool IsCompilerControlKeyword(std::u16string_view text);
 
 class CRcElement {
  public:
@@ -55,7 +55,7 @@ class CRcElement {
   // made deepest inside the statement, is the one reported.
   bool Expect(bool ok, const char* expected);
 
-  const CRcToken& Current() const { return tokens->TokenAt(position); }
+  CRcToken Current() const { return tokens->TokenAt(position); }
   // Notes in places (when given) the script and line of the token at index
   // as those of node's text; nothing for an index below 0.
   void NotePlace(SourcePlaces* places, const CTextNode* node, int32_t index) const;
