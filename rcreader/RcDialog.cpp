@@ -81,8 +81,8 @@ bool CRcDialog::ReadFont() {
   int32_t italic = 0;
   std::u16string charset;
   if (Compiler()) {
-    if (ReadComma() && !Expect(ReadNumber(weight), "the font weight")) return false;
-    if (ReadComma() && !Expect(ReadNumber(italic), "the italic flag")) return false;
+    if (ReadComma() && !Expect(ReadFontValue(weight), "the font weight")) return false;
+    if (ReadComma() && !Expect(ReadFontValue(italic), "the italic flag")) return false;
     if (ReadComma() && !Expect(ReadExpression(charset), "the character set")) return false;
   } else if (ReadComma()) {
     if (!ReadNumber(weight) || !ReadComma() || !ReadNumber(italic) || !ReadComma()) return false;
@@ -98,6 +98,18 @@ bool CRcDialog::ReadFont() {
   fontItalic = italic;
   fontCharset = std::move(charset);
   return true;
+}
+
+// font-value := value | style
+// A weight or italic flag written as a name (FW_BOLD, TRUE) is read over
+// and counts as 0: the value of a name is not known to the reader.
+bool CRcDialog::ReadFontValue(int32_t& value) {
+  const int32_t start = position;
+  if (ReadNumber(value)) return true;
+  position = start;
+  value = 0;
+  std::u16string name;
+  return ReadExpression(name);
 }
 
 // class := "CLASS" ( quoted-text | name )
