@@ -323,7 +323,8 @@ TEST_F(CliTest, GrammarAndDiagnosticsFormatOptions) {
   WriteFile(folder_ / "g.rc",
             "IDD_X DIALOG 0, 0, 100, 50\nCAPTION \"Dlg\"\n{\n"
             "    AUTOCHECKBOX \"Auto\", IDC_AUTO, 7, 7, 50, 10\n"
-            "    LTEXT \"Name:\" IDC_NAME, 7, 20, 40, 8\n}\n");
+            "    LTEXT \"Name:\" IDC_NAME, 7, 20, 40, 8\n"
+            "    LTEXT \"A\" \"\"\"B\"\"\", 1, 0, 0, 1, 1\n}\n");
   const std::string compiler =
       "g.rc(5): warning TOL1002: expected a comma after the control text, found IDC_NAME\n";
   const std::string classic =
@@ -344,7 +345,9 @@ TEST_F(CliTest, GrammarAndDiagnosticsFormatOptions) {
       {{{"scan", "--output", "a.tra", "--diagnostics-format", "json", "g.rc"}}, 0,
        "[\n  {\"file\": \"g.rc\", \"line\": 5, \"code\": \"TOL1002\", \"severity\": "
        "\"warning\", \"message\": \"expected a comma after the control text, found "
-       "IDC_NAME\"}\n]\n",
+       "IDC_NAME\"},\n  {\"file\": \"g.rc\", \"line\": 6, \"code\": \"TOL1002\", "
+       "\"severity\": \"warning\", \"message\": \"expected a comma after the control text, "
+       "found \\\"\\\"B\\\"\\\"\"}\n]\n",
        "1 dialog"},
       {{{"scan", "--output", "a.tra", "--grammar", "rc", "g.rc"}}, 2,
        "--grammar rc: classic or compiler", ""},
