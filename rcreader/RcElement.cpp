@@ -20,12 +20,12 @@ uint32_t DecimalValue(std::u16string_view digits) {
 const std::array<const char16_t*, 7> kMemoryOptions = {
     u"PRELOAD", u"LOADONCALL", u"FIXED", u"MOVEABLE", u"DISCARDABLE", u"PURE", u"IMPURE"};
 
-constexpr std::array<std::u16string_view, 25> kCompilerControlKeywords = {
+constexpr std::array<std::u16string_view, 22> kCompilerControlKeywords = {
     u"LTEXT",       u"RTEXT",        u"CTEXT",         u"PUSHBUTTON",  u"DEFPUSHBUTTON",
     u"PUSHBOX",     u"CHECKBOX",     u"AUTOCHECKBOX",  u"STATE3",      u"AUTO3STATE",
     u"RADIOBUTTON", u"AUTORADIOBUTTON", u"GROUPBOX",   u"EDITTEXT",    u"BEDIT",
     u"HEDIT",       u"IEDIT",        u"COMBOBOX",      u"LISTBOX",     u"SCROLLBAR",
-    u"ICON",        u"CONTROL",      u"MENUITEM",      u"POPUP",       u"BEGIN"};
+    u"ICON",        u"CONTROL"};
 
 // Parentheses and signs nest no deeper than this, so that a script cannot
 // exhaust the stack.
@@ -73,17 +73,15 @@ bool IsBlockEnd(const CRcToken& token, RcGrammar grammar) {
 }
 
 bool IsCompilerControlKeyword(std::u16string_view text) {
-  for (size_t i = 0; i + 3 < kCompilerControlKeywords.size(); ++i) {
-    if (kCompilerControlKeywords[i] == text) return true;
+  for (std::u16string_view keyword : kCompilerControlKeywords) {
+    if (keyword == text) return true;
   }
   return false;
 }
 
 bool IsStatementKeyword(std::u16string_view text) {
-  for (std::u16string_view keyword : kCompilerControlKeywords) {
-    if (keyword == text) return true;
-  }
-  return text == u"END";
+  return IsCompilerControlKeyword(text) || text == u"MENUITEM" || text == u"POPUP" ||
+         text == u"BEGIN" || text == u"END";
 }
 
 bool CRcElement::AtStatementEnd() const {
