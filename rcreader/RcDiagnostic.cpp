@@ -12,20 +12,26 @@ namespace {
 // Long texts are cut in a message; the whole text stands in the script.
 constexpr size_t kMaxShownText = 40;
 
+// The token as a message shows it: a quoted text in quotes (cut when long),
+// a single character in apostrophes.
 std::string DescribeToken(const CRcToken& token) {
-  switch (token.type) {
-    case kTokenNone:
-      return "the end of the scripts";
-    case kTokenQuoted: {
-      const bool cut = token.text.size() > kMaxShownText;
-      return "\"" + ToUtf8(token.text.substr(0, kMaxShownText)) + (cut ? "...\"" : "\"");
-    }
-    case kTokenCharacter:
-      if (token.text == std::u16string(1, u'\0')) return "the end of the script";
-      return "'" + ToUtf8(token.text) + "'";
-    default:
-      return ToUtf8(token.text);
+  if (token.type == kTokenNone) return "the end of the scripts";
+  if (token.type == kTokenCharacter && token.text == std::u16string_view(u"\0", 1))
+    return "the end of the script";
+  std::string shown;
+  if (token.type == kTokenQuoted) {
+    shown += '"';
+    shown += ToUtf8(token.text.substr(0, kMaxShownText));
+    if (token.text.size() > kMaxShownText) shown += "...";
+    shown += '"';
+  } else if (token.type == kTokenCharacter) {
+    shown += '\'';
+    shown += ToUtf8(token.text);
+    shown += '\'';
+  } else {
+    shown += ToUtf8(token.text);
   }
+  return shown;
 }
 
 std::string CodeText(uint32_t code) { return "TOL" + std::to_string(code); }
