@@ -17,7 +17,7 @@ bool IsMenuOption(const CRcToken& token) {
 
 }  // namespace
 
-// compiler-operands := MENU item:  quoted-text [ "," name ] menu-options
+// compiler-operands := MENU item:  quoted-text [ [ "," ] name ] menu-options
 //                    | MENU popup: quoted-text menu-options
 //                    | MENUEX:     quoted-text [ "," ex-fields ]
 bool CRcMenuEntry::ReadItemOperands(bool popup) {
@@ -25,7 +25,11 @@ bool CRcMenuEntry::ReadItemOperands(bool popup) {
   if (!Expect(ReadQuoted(text), "the menu text")) return false;
   if (Compiler()) {
     if (isEx) return !ReadComma() || ReadExFields(popup);
-    if (!popup && ReadComma() && !Expect(ReadName(name), "the command identifier")) return false;
+    // As with the resource compiler, the comma before the identifier may be
+    // left out, and a comma may end the statement.
+    const bool comma = ReadComma();
+    const bool named = !popup && !AtStatementEnd() && (comma || !IsMenuOption(Current()));
+    if (named && !Expect(ReadName(name), "the command identifier")) return false;
     return ReadMenuOptions();
   }
   if (!ReadComma()) return true;
@@ -36,12 +40,13 @@ bool CRcMenuEntry::ReadItemOperands(bool popup) {
   return Expect(ReadExpression(stateFlags), "the menu item's state");
 }
 
-// menu-options := { [ "," ] option }
+// menu-options := { [ "," ] option } [ "," ]
 // option := "CHECKED" | "GRAYED" | "HELP" | "INACTIVE" | "MENUBARBREAK" | "MENUBREAK"
 // The options go to typeFlags, each followed by a blank.
 bool CRcMenuEntry::ReadMenuOptions() {
   for (;;) {
     if (ReadComma()) {
+      if (AtStatementEnd()) return true;
       if (!Expect(IsMenuOption(Current()), "a menu option after the comma")) return false;
     } else if (!IsMenuOption(Current())) {
       return true;
