@@ -56,14 +56,16 @@ bool CRcControl::IsControlKeyword(const CRcToken& token, RcGrammar grammar) {
 //                      [ "," ex-style [ "," help-id ] ]
 //           | others:  x "," y "," cx "," cy
 //                      [ "," style [ "," ex-style [ "," help-id ] ] ]
-// In the compiler's grammar the class may be a name, an ICON may leave out
-// its size, and the help identifier may be a number or an expression.
+// In the compiler's grammar a comma may follow the keyword, the class may
+// be a name, an ICON may leave out its size, and the help identifier may be
+// a number or an expression.
 int32_t CRcControl::Parse(const CRcTokenList& list, int32_t start, CProblemLog&) {
   tokens = &list;
   position = start;
   if (!Expect(Current().type == kTokenIdentifier, "a control statement")) return kParseFailed;
   keyword = Current().text;
   ++position;
+  if (Compiler()) ReadComma();
   if (!HasNoTextOperand(keyword) && !ReadTextOperand()) return kParseFailed;
   if (keyword == u"ICON" && !ReadIconOperand()) return kParseFailed;
   if (!Expect(ReadName(name), "the control identifier") ||
