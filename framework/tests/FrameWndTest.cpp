@@ -212,7 +212,8 @@ class CStartingApp : public CTestApp {
  public:
   BOOL InitInstance() override {
     const bool commandLine = m_lpCmdLine == std::wstring(L"-x a.txt");
-    calls.push_back("init " + std::to_string(m_nCmdShow) + (commandLine ? " with command line" : ""));
+    calls.push_back("init " + std::to_string(m_nCmdShow) +
+                    (commandLine ? " with command line" : ""));
     auto* frame = new CTestFrame;
     if (!frame->LoadFrame(kFrameId)) return FALSE;
     m_pMainWnd = frame;
@@ -289,7 +290,8 @@ TEST(FrameWndTest, BarsShowPromptsAndTipsAroundTheView) {
       {0, 0xFFFF, nullptr, L"Ready"},
   };
   for (const auto& p : prompts) {
-    frame->SendMessage(WM_MENUSELECT, MAKEWPARAM(p.item, p.flags), reinterpret_cast<LPARAM>(p.menu));
+    frame->SendMessage(WM_MENUSELECT, MAKEWPARAM(p.item, p.flags),
+                       reinterpret_cast<LPARAM>(p.menu));
     EXPECT_EQ(frame->statusBar.GetPaneText(0), p.expected) << p.item;
   }
   frame->SendMessage(WM_MENUSELECT, MAKEWPARAM(kOpen, MF_STRING), reinterpret_cast<LPARAM>(bar));
