@@ -167,8 +167,6 @@ CWnd* CFrameWnd::CreateView(CCreateContext* context, UINT id) {
 }
 
 BOOL CFrameWnd::OnToolTipText(UINT, NMHDR* notification, LRESULT* result) {
-  CFrameWnd* routing = AfxGetThreadState()->m_pRoutingFrame;
-  if (routing && routing != this) return FALSE;
   CString tip;
   if (const UINT id = AfxToolTipCommandId(notification)) {
     AfxExtractSubString(tip, CString(MAKEINTRESOURCEW(id)), 1);

@@ -69,7 +69,7 @@ class CFrameWnd : public CWnd {
   CWnd* CreateView(CCreateContext* context, UINT id = AFX_IDW_PANE_FIRST);
 
   // The tip of a toolbar button or tool: the second line-feed part of its
-  // command's string. Declines while another frame routes a command.
+  // command's string (empty for a separator, whose identifier is 0).
   BOOL OnToolTipText(UINT id, NMHDR* notification, LRESULT* result);
 
   int OnCreate(LPCREATESTRUCT createStruct);
