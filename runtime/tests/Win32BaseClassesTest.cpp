@@ -239,7 +239,6 @@ TEST_F(Win32BaseClassesModuleTest, ChildActivationBringsItsMenuTranslatedAndRegi
   ASSERT_TRUE(LoadTranslationFile(Write("german.tra", *GermanLanguage()).c_str()));
   auto* frame = new __X_CMDIFrameWnd;
   ASSERT_TRUE(frame->LoadFrame(kFrame, WS_OVERLAPPEDWINDOW, nullptr, nullptr));
-  frame->ShowWindow(SW_SHOW);
   auto* first = new __X_CMDIChildWnd;
   auto* second = new __X_CMDIChildWnd;
   ASSERT_TRUE(first->LoadFrame(kDocumentMenu, WS_CHILD | WS_VISIBLE | WS_OVERLAPPEDWINDOW, frame,
