@@ -29,7 +29,7 @@ BOOL CStatusBar::Create(CWnd* parent, DWORD style, UINT id) {
                                parent ? parent->m_hWnd : nullptr,
                                reinterpret_cast<HMENU>(static_cast<UINT_PTR>(id)),
                                AfxGetInstanceHandle(), nullptr);
-  return bar && Attach(bar);
+  return bar && SubclassWindow(bar);
 }
 
 BOOL CStatusBar::SetIndicators(const UINT* ids, int count) {
