@@ -61,7 +61,8 @@ void CStatusBar::UpdatePanes() {
 }
 
 BOOL CStatusBar::SetPaneText(int index, LPCTSTR text, BOOL update) {
-  const BOOL set = static_cast<BOOL>(SendMessage(SB_SETTEXTW, index, reinterpret_cast<LPARAM>(text)));
+  const BOOL set =
+      static_cast<BOOL>(SendMessage(SB_SETTEXTW, index, reinterpret_cast<LPARAM>(text)));
   if (update) ::UpdateWindow(m_hWnd);
   return set;
 }
