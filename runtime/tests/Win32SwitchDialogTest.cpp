@@ -260,6 +260,22 @@ TEST_F(Win32SwitchDialogTest, HelpAsksTheMainWindowAndCancelKeepsTheLanguage) {
   ::DestroyWindow(main);
 }
 
+TEST_F(Win32SwitchDialogTest, AFailedSwitchShowsTheErrorTextAndKeepsTheLanguage) {
+  WriteLanguages();
+  // Listed by its header, but its texts end early: the switch fails.
+  std::vector<uint8_t> bytes = LanguageFileBytes(*Language(u"Dansk", u"1.0", true));
+  bytes.resize(bytes.size() - 20);
+  WriteBytes(folder_.File("da.tra"), bytes);
+  CSwitchDialogDriver driver({
+      [&](HWND dialog) { ClickEntry(dialog, 1234, L"Dansk"); },
+      [&](HWND dialog) { ClickButton(dialog, 1); },
+  });
+  DoAutomaticSwitchDialog();
+  EXPECT_FALSE(driver.leftOpen);
+  EXPECT_TEXTS(messages_, (std::vector<std::wstring>{L"Fehler!"}));
+  EXPECT_EQ(HeldFile(), german_);
+}
+
 TEST_F(Win32SwitchDialogTest, WithoutTheStandardSwitchDialogOnlyTheMessageShows) {
   const std::wstring held = Write("plain.tra", *Language(u"Deutsch", u"1.0", false));
   ASSERT_TRUE(LoadTranslationFile(held.c_str()));
