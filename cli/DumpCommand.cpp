@@ -66,7 +66,6 @@ void DumpHeaderText(CTextDump& dump, const CLanguageData& data) {
 
 // Shown only when one is set, so older projects dump as before.
 void DumpReadingSettings(CTextDump& dump, const CProject& project) {
-  dump.Bool("preprocessor", project.preprocess);
   dump.Line("defines", std::to_string(project.defines.size()));
   for (const std::u16string& define : project.defines) dump.out += "  " + QuoteText(define) + "\n";
   dump.Line("include folders", std::to_string(project.includeFolders.size()));
@@ -104,6 +103,7 @@ std::string DumpText(const CLanguageData& data, const CProject* project) {
     if (project->defaultCodePage != 0) {
       dump.Line("default code page", std::to_string(project->defaultCodePage));
     }
+    if (project->grammar != RcGrammar::kClassic) dump.Line("grammar", GrammarName(project->grammar));
     if (project->HasReadingSettings()) DumpReadingSettings(dump, *project);
   } else {
     dump.Line("file", "language file");
@@ -152,9 +152,11 @@ std::string DumpJson(const CLanguageData& data, const CProject* project) {
     if (project->defaultCodePage != 0) {
       out += "\"defaultCodePage\":" + std::to_string(project->defaultCodePage) + ",";
     }
+    if (project->grammar != RcGrammar::kClassic) {
+      out += std::string("\"grammar\":\"") + GrammarName(project->grammar) + "\",";
+    }
     if (project->HasReadingSettings()) {
-      out += "\"preprocess\":" + flag(project->preprocess) + ",\"defines\":" +
-             JsonList(project->defines) + ",\"includeFolders\":" +
+      out += "\"defines\":" + JsonList(project->defines) + ",\"includeFolders\":" +
              JsonList(project->includeFolders) +
              ",\"languageSection\":" + std::to_string(project->languageSection) + ",";
     }

@@ -25,6 +25,12 @@ int ParseCodePage(const std::string& text) {
   return CCodePageDecoder::IsSupported(value) ? value : 0;
 }
 
+int PrintUsageError(const char* message, const CommandHelp& help) {
+  CCliSession::PrintError(message);
+  std::fprintf(stderr, "usage: %s", help.synopsis);
+  return kExitUsage;
+}
+
 }  // namespace
 
 int ReadLanguageOptions(const CArgParser& parser, const CommandHelp& help,
@@ -52,17 +58,37 @@ int ReadLanguageOptions(const CArgParser& parser, const CommandHelp& help,
         throw UsageError("--language-section " + value + ": not a language (as 0x07,0x01 or LANG_GERMAN,SUBLANG_GERMAN)");
       }
     }
+    if (parser.Has("grammar")) {
+      const std::string name = parser.Value("grammar");
+      options.grammar = ParseGrammarName(name);
+      if (!options.grammar) throw UsageError("--grammar " + name + ": classic or compiler");
+    }
+    if (parser.Has("diagnostics-format")) {
+      const std::string name = parser.Value("diagnostics-format");
+      const std::optional<DiagnosticFormat> format = ParseDiagnosticFormat(name);
+      if (!format) throw UsageError("--diagnostics-format " + name + ": msvc, gcc or json");
+      options.diagnosticsFormat = *format;
+    }
     if (parser.Has("flag")) {
       const std::string code = parser.Value("flag");
       options.flag = FindFlag(code);
       if (options.flag == nullptr) throw UsageError("--flag " + code + ": unknown (tolmeric-cli flags lists them)");
     }
   } catch (const UsageError& error) {
-    CCliSession::PrintError(error.what());
-    std::fprintf(stderr, "usage: %s", help.synopsis);
-    return kExitUsage;
+    return PrintUsageError(error.what(), help);
   }
   return -1;
+}
+
+int CheckReadingOptions(const CLanguageOptions& options, RcGrammar grammar,
+                        const CommandHelp& help) {
+  const bool given =
+      !options.defines.empty() || !options.includeFolders.empty() || options.languageSection;
+  if (!given || grammar != RcGrammar::kClassic) return -1;
+  return PrintUsageError(
+      "-D, -I and --language-section need the compiler grammar: the classic grammar reads "
+      "preprocessor lines as tokens and keeps every language",
+      help);
 }
 
 void AddReadingOptions(CArgParser& parser) {
@@ -73,8 +99,6 @@ void AddReadingOptions(CArgParser& parser) {
 
 void ApplyReadingOptions(const CLanguageOptions& options, CProject& project,
                          const std::function<std::u16string(const std::string&)>& storedFolder) {
-  // Macros and include folders mean something only to the preprocessor.
-  if (!options.defines.empty() || !options.includeFolders.empty()) project.preprocess = true;
   if (!options.defines.empty()) project.defines = options.defines;
   if (!options.includeFolders.empty()) {
     project.includeFolders.clear();
@@ -83,6 +107,11 @@ void ApplyReadingOptions(const CLanguageOptions& options, CProject& project,
     }
   }
   if (options.languageSection) project.languageSection = *options.languageSection;
+}
+
+void PrintDiagnostics(const std::vector<CRcDiagnostic>& diagnostics, DiagnosticFormat format) {
+  const std::string text = FormatDiagnostics(diagnostics, format);
+  std::fwrite(text.data(), 1, text.size(), stderr);
 }
 
 }  // namespace tolmeric::cli

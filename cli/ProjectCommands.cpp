@@ -36,11 +36,13 @@ const CommandHelp kNewHelp = {
     "tolmeric-cli new PROJECT.lxp [--script RC]... [--auto-install]\n"
     "                        [--test-version] [--begin TEXT] [--end TEXT]\n"
     "                        [--program NAME] [--version VER] [--language NAME]\n"
-    "                        [--force] [-D NAME[=VALUE]]... [-I DIR]...\n"
+    "                        [--force] [--grammar classic|compiler]\n"
+    "                        [-D NAME[=VALUE]]... [-I DIR]...\n"
     "                        [--language-section L,S]\n",
     "    Creates a project file, as the tool's new-project command does; it does\n"
-    "    not scan. Its scans read preprocessor lines as the resource compiler\n"
-    "    does, with the macros and folders given. Script paths are stored relative to the project's folder where\n"
+    "    not scan. Its scans in the compiler grammar read preprocessor lines as\n"
+    "    the resource compiler does, with the macros and folders given. Script\n"
+    "    paths are stored relative to the project's folder where\n"
     "    the tool's rule allows (same folder or a sibling folder). Every script\n"
     "    must exist, and none may be named twice. An existing file is not\n"
     "    replaced unless --force is given.\n",
@@ -62,7 +64,8 @@ const CommandHelp kNewHelp = {
     "        Language name (default: the tool's language).\n"
     "    --force\n"
     "        Replace an existing file.\n"
-    TOLMERIC_FLAG_OPTION_HELP TOLMERIC_CODE_PAGE_OPTION_HELP TOLMERIC_READING_OPTIONS_HELP
+    TOLMERIC_FLAG_OPTION_HELP TOLMERIC_CODE_PAGE_OPTION_HELP TOLMERIC_GRAMMAR_OPTION_HELP
+    TOLMERIC_READING_OPTIONS_HELP
     "        Folders are stored relative to the project like scripts.\n",
 };
 const CommandHelp kAddHelp = {
@@ -81,14 +84,17 @@ const CommandHelp kBuildHelp = {
     "build",
     "rescan a project and write its project and language files",
     "tolmeric-cli build PROJECT.lxp [--log LOG] [--strict] [--force]\n"
-    "                          [--code-page N] [-D NAME[=VALUE]]... [-I DIR]...\n"
+    "                          [--code-page N] [--grammar classic|compiler]\n"
+    "                          [--diagnostics-format msvc|gcc|json]\n"
+    "                          [-D NAME[=VALUE]]... [-I DIR]...\n"
     "                          [--language-section L,S]\n",
     "    Opens the project, rescans its scripts, saves the project file and then\n"
     "    the language file (with the test language file first when the project\n"
     "    asks for one), and prints the summary and the language file's name.\n"
-    "    The problem log goes to standard error, or to LOG. A language file or\n"
-    "    log that is one of the project's scripts or the project itself is\n"
-    "    refused before anything is written.\n",
+    "    The problem log goes to standard error, or to LOG; the diagnostics go\n"
+    "    to standard error after it. A language file or log that is one of the\n"
+    "    project's scripts or the project itself is refused before anything is\n"
+    "    written.\n",
     "    --log LOG\n"
     "        Write the problem log there (UTF-8; - for standard output). An\n"
     "        existing file is replaced only when it is a problem log.\n"
@@ -96,10 +102,14 @@ const CommandHelp kBuildHelp = {
     "        Exit with 1 when the scan had problems or warnings (for CI).\n"
     "    --force\n"
     "        Replace existing language files and logs whatever they hold.\n"
-    TOLMERIC_CODE_PAGE_OPTION_HELP TOLMERIC_READING_OPTIONS_HELP
-    "        The project keeps the code page, the macros (all -D replace the\n"
-    "        stored ones), the folders and the language section for later\n"
-    "        builds.\n",
+    TOLMERIC_CODE_PAGE_OPTION_HELP
+    "        The project keeps it for later builds.\n"
+    TOLMERIC_GRAMMAR_OPTION_HELP
+    "        The project keeps it for later builds; a project that never chose\n"
+    "        one is read in the classic grammar.\n"
+    TOLMERIC_DIAGNOSTICS_OPTION_HELP TOLMERIC_READING_OPTIONS_HELP
+    "        The project keeps the macros (all -D replace the stored ones), the\n"
+    "        folders and the language section for later builds.\n",
 };
 
 // The full path of a file named on the command line, as the tool's file
@@ -164,10 +174,16 @@ int RunNew(const Arguments& args) {
   parser.AddFlag("force");
   parser.AddOption("flag");
   parser.AddOption("code-page");
+  parser.AddOption("grammar");
   AddReadingOptions(parser);
   if (int status = ParseCommand(parser, args, kNewHelp, 1, 1); status >= 0) return status;
   CLanguageOptions options;
   if (int status = ReadLanguageOptions(parser, kNewHelp, options); status >= 0) return status;
+  if (int status =
+          CheckReadingOptions(options, options.grammar.value_or(RcGrammar::kCompiler), kNewHelp);
+      status >= 0) {
+    return status;
+  }
 
   CCliSession session;
   const std::string& target = parser.Operands().front();
@@ -194,7 +210,7 @@ int RunNew(const Arguments& args) {
   if (parser.Has("end")) project.endText = ArgText(parser.Value("end"));
   if (options.flag != nullptr) project.languageData->flagImage = DrawFlag(*options.flag);
   project.defaultCodePage = options.codePage;
-  project.preprocess = true;
+  project.grammar = options.grammar.value_or(RcGrammar::kCompiler);
   ApplyReadingOptions(options, project, ProjectFolder(project));
   AddScripts(project, ArgPath(target), parser.Values("script"));
   SaveProjectFile(project, ArgPath(target));
@@ -290,6 +306,8 @@ int RunBuild(const Arguments& args) {
   parser.AddFlag("strict");
   parser.AddFlag("force");
   parser.AddOption("code-page");
+  parser.AddOption("grammar");
+  parser.AddOption("diagnostics-format");
   AddReadingOptions(parser);
   if (int status = ParseCommand(parser, args, kBuildHelp, 1, 1); status >= 0) return status;
   CLanguageOptions options;
@@ -312,6 +330,10 @@ int RunBuild(const Arguments& args) {
   }
   const std::unique_ptr<CLanguageData> header = project->languageData->Copy();
   if (options.codePage != 0) project->defaultCodePage = options.codePage;
+  if (options.grammar) project->grammar = *options.grammar;
+  if (int status = CheckReadingOptions(options, project->grammar, kBuildHelp); status >= 0) {
+    return status;
+  }
   ApplyReadingOptions(options, *project, ProjectFolder(*project));
 
   // The tool's rescan reads the scripts relative to the project's folder.
@@ -319,8 +341,10 @@ int RunBuild(const Arguments& args) {
   fs::current_path(projectFile.parent_path());
   CProgressBar progress(stderr);
   int32_t problems = 0;
+  std::vector<CRcDiagnostic> diagnostics;
   std::vector<std::u16string> readerWarnings;
-  const std::u16string log = project->BuildLanguageData(&progress, &problems, nullptr, &readerWarnings);
+  const std::u16string log =
+      project->BuildLanguageData(&progress, &problems, nullptr, &diagnostics, &readerWarnings);
   progress.Finish();
   CLanguageData& data = *project->languageData;
   data.programName = header->programName;
@@ -335,6 +359,7 @@ int RunBuild(const Arguments& args) {
   } else {
     SaveTextFile(logFile, ToUtf8(log));
   }
+  PrintDiagnostics(diagnostics, options.diagnosticsFormat);
   SaveProjectFile(*project, projectFile);
   if (!project->SaveLanguageFiles(projectFile.parent_path())) return kExitFailure;
 

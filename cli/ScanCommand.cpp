@@ -27,20 +27,24 @@ const CommandHelp kHelp = {
     "tolmeric-cli scan --output OUT.tra [--log LOG] [--auto-install] [--strict]\n"
     "                         [--force] [--program NAME] [--version VER]\n"
     "                         [--language NAME] [--flag CODE] [--code-page N]\n"
+    "                         [--grammar classic|compiler]\n"
+    "                         [--diagnostics-format msvc|gcc|json]\n"
     "                         [-D NAME[=VALUE]]... [-I DIR]... [--language-section L,S]\n"
     "                         SCRIPT.rc...\n",
     "    Reads the resource scripts, in the order given, and writes their dialogs,\n"
     "    menus and string tables as one language file. Statements the scan cannot\n"
     "    read are problems: they go to the log, and their number to the summary\n"
-    "    line on standard output. An empty script, and scripts without any\n"
-    "    dialog, menu or string table, give a warning. A script holding NUL bytes\n"
-    "    (other than a UTF-16 script with its byte order mark) is refused.\n"
+    "    line on standard output; each statement that could not be read gives\n"
+    "    one diagnostic on standard error. An empty script, and scripts without\n"
+    "    any dialog, menu or string table, give a warning. A script holding NUL\n"
+    "    bytes (other than a UTF-16 script with its byte order mark) is refused.\n"
     "\n"
-    "    Preprocessor lines are read as the resource compiler reads them: #if\n"
-    "    and its kin choose the lines, #define and -D give the macros, an\n"
-    "    included .rc, .rc2 or .dlg script is read in place and an included\n"
-    "    header gives its macros. Scripts with resources in several languages\n"
-    "    give a warning unless --language-section keeps one.\n"
+    "    In the compiler grammar, preprocessor lines are read as the resource\n"
+    "    compiler reads them: #if and its kin choose the lines, #define and -D\n"
+    "    give the macros, an included .rc, .rc2 or .dlg script is read in place\n"
+    "    and an included header gives its macros. Scripts with resources in\n"
+    "    several languages give a warning unless --language-section keeps one.\n"
+    "    The classic grammar reads preprocessor lines as tokens.\n"
     "\n"
     "    The language file and the log are written as one: when either cannot be\n"
     "    written, neither is touched. An output that is one of the scripts, or\n"
@@ -66,7 +70,8 @@ const CommandHelp kHelp = {
     "        tool's own.\n"
     "    --language NAME\n"
     "        Language name (default: the tool's language).\n"
-    TOLMERIC_FLAG_OPTION_HELP TOLMERIC_CODE_PAGE_OPTION_HELP TOLMERIC_READING_OPTIONS_HELP,
+    TOLMERIC_FLAG_OPTION_HELP TOLMERIC_CODE_PAGE_OPTION_HELP TOLMERIC_GRAMMAR_OPTION_HELP
+        TOLMERIC_DIAGNOSTICS_OPTION_HELP TOLMERIC_READING_OPTIONS_HELP,
 };
 
 // The first script's file name without folder and without its last
@@ -90,6 +95,8 @@ int RunScan(const Arguments& args) {
   parser.AddOption("language");
   parser.AddOption("flag");
   parser.AddOption("code-page");
+  parser.AddOption("grammar");
+  parser.AddOption("diagnostics-format");
   parser.AddFlag("auto-install");
   parser.AddFlag("force");
   parser.AddFlag("strict");
@@ -99,6 +106,10 @@ int RunScan(const Arguments& args) {
   }
   CLanguageOptions options;
   if (int status = ReadLanguageOptions(parser, kHelp, options); status >= 0) return status;
+  if (int status = CheckReadingOptions(options, options.grammar.value_or(RcGrammar::kCompiler), kHelp);
+      status >= 0) {
+    return status;
+  }
 
   CCliSession session;
   std::vector<std::u16string> scripts;
@@ -120,13 +131,16 @@ int RunScan(const Arguments& args) {
   scan.scriptPaths = scripts;
   scan.autoInstall = autoInstall;
   scan.defaultCodePage = options.codePage;
-  scan.preprocess = true;
+  scan.grammar = options.grammar.value_or(RcGrammar::kCompiler);
   ApplyReadingOptions(options, scan, ArgText);
   CProgressBar progress(stderr);
   int32_t problems = 0;
+  std::vector<CRcDiagnostic> diagnostics;
   std::vector<std::u16string> readerWarnings;
-  const std::u16string log = scan.BuildLanguageData(&progress, &problems, nullptr, &readerWarnings);
+  const std::u16string log =
+      scan.BuildLanguageData(&progress, &problems, nullptr, &diagnostics, &readerWarnings);
   progress.Finish();
+  PrintDiagnostics(diagnostics, options.diagnosticsFormat);
 
   CLanguageData& data = *scan.languageData;
   data.SetAutoSwitch(autoInstall);

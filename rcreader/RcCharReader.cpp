@@ -3,9 +3,9 @@
 namespace tolmeric {
 
 CRcCharReader::CRcCharReader(std::shared_ptr<const std::u16string> fileName, std::string bytes,
-                             int defaultCodePage)
+                             int defaultCodePage, RcGrammar grammar)
     : CRcCharReader(std::make_unique<CRcPreprocessor>(std::move(fileName), std::filesystem::path(),
-                                                      std::move(bytes), defaultCodePage,
+                                                      std::move(bytes), defaultCodePage, grammar,
                                                       CPreprocessorOptions(), nullptr)) {}
 
 CRcCharReader::CRcCharReader(std::unique_ptr<CRcPreprocessor> lines)

@@ -6,6 +6,7 @@
 #include <memory>
 #include <string>
 
+#include "rcreader/RcGrammar.h"
 #include "rcreader/RcPreprocessor.h"
 
 namespace tolmeric {
@@ -13,9 +14,10 @@ namespace tolmeric {
 class CRcCharReader {
  public:
   // Fetches the first line; the tokenizer then takes the first character.
-  // defaultCodePage as for CScriptDecoder.
+  // defaultCodePage as for CScriptDecoder; the compiler's grammar also ends
+  // a line at a lone carriage return.
   CRcCharReader(std::shared_ptr<const std::u16string> fileName, std::string bytes,
-                int defaultCodePage = 0);
+                int defaultCodePage = 0, RcGrammar grammar = RcGrammar::kClassic);
   // Reads the lines the preprocessor hands on; each line carries its own
   // file and line number (an included script's lines carry theirs).
   explicit CRcCharReader(std::unique_ptr<CRcPreprocessor> lines);

@@ -1,8 +1,8 @@
 #include "rcreader/RcFile.h"
 
-#include "rcreader/ProblemLog.h"
 #include <algorithm>
 
+#include "rcreader/ProblemLog.h"
 #include "rcreader/RcDialog.h"
 #include "rcreader/RcLanguage.h"
 #include "rcreader/RcMenu.h"
@@ -20,6 +20,8 @@ struct SectionResult {
   bool endReached = false;
   // Of the language asked for (or of any, when none was).
   bool kept = true;
+  // What failed in a section, for its diagnostic.
+  CRcExpectation failure;
 };
 
 // A resource of another language than the one asked for is read (to find
@@ -32,6 +34,8 @@ SectionResult ReadSection(std::unique_ptr<Element> element, const CRcTokenList& 
   result.next = element->Parse(list, from, keep ? log : ignored);
   result.endReached = element->EndReached();
   result.kept = keep;
+  result.failure = element->failure();
+  if (result.endReached) result.failure = {list.count(), "END"};
   if (keep && result.next != kParseFailed) category.Add(std::move(element));
   return result;
 }
@@ -90,6 +94,15 @@ uint16_t ResourceLanguage(const CRcTokenList& list, int32_t position, uint16_t c
   return current;
 }
 
+// Blocks of other resources that the compiler's grammar passes over whole,
+// so that nothing inside them is taken for a section keyword.
+bool IsSkippedBlockKeyword(const CRcToken& token, RcGrammar grammar) {
+  if (token.Is(u"TOOLBAR") || token.Is(u"DESIGNINFO")) return true;
+  return grammar == RcGrammar::kCompiler &&
+         (token.Is(u"ACCELERATORS") || token.Is(u"VERSIONINFO") || token.Is(u"TEXTINCLUDE") ||
+          token.Is(u"DLGINIT"));
+}
+
 }  // namespace
 
 CRcFile::CRcFile()
@@ -103,7 +116,10 @@ CRcFile::CRcFile()
 // Dialogs, menus and skipped sections are read from the token before their
 // keyword (their name); a string table from its keyword, and a failed one
 // is reported at the token after it. After a failure the search goes on one
-// token further, unless the list ended inside the section.
+// token further, unless the list ended inside the section. In the
+// compiler's grammar only an identifier is a section keyword, and the blocks
+// of accelerators, version information, text includes and dialog data are
+// passed over whole.
 int32_t CRcFile::Parse(const CRcTokenList& list, int32_t start, CProblemLog& log) {
   tokens = &list;
   position = start;
@@ -126,6 +142,10 @@ int32_t CRcFile::Parse(const CRcTokenList& list, int32_t start, CProblemLog& log
       if (!ReadLanguage(list, position, currentLanguage)) ++position;
       continue;
     }
+    if (Compiler() && token.type != kTokenIdentifier) {
+      ++position;
+      continue;
+    }
     if (token.Is(u"DIALOG") || token.Is(u"DIALOGEX")) {
       result = ReadSection(std::make_unique<CRcDialog>(), list, position - 1, log, dialogs, keep());
     } else if (token.Is(u"MENU") || token.Is(u"MENUEX")) {
@@ -137,15 +157,19 @@ int32_t CRcFile::Parse(const CRcTokenList& list, int32_t start, CProblemLog& log
       ++position;
       result = ReadSection(std::make_unique<CRcStringTable>(kept ? ++stringTableNumber : 0), list,
                            position - 1, log, stringTables, kept);
-    } else if (token.Is(u"TOOLBAR") || token.Is(u"DESIGNINFO")) {
+    } else if (IsSkippedBlockKeyword(token, list.grammar())) {
       CRcSkippedSection skipped(&blocks);
       result.next = skipped.Parse(list, position - 1, log);
+      result.failure = {position, "a block of BEGIN and END"};
     } else {
       ++position;
       continue;
     }
     if (result.next == kParseFailed) {
-      if (result.kept) log.ReportProblem(kMsgSectionFailed, list, position);
+      if (result.kept) {
+        log.ReportProblem(kMsgSectionFailed, list, position);
+        log.Diagnose(kMsgSectionFailed, list, position, result.failure);
+      }
       if (result.endReached) break;
       ++position;
     } else {

@@ -445,20 +445,26 @@ std::vector<CRcWarning> CRcWarnings::Take() {
 
 CRcPreprocessor::CRcPreprocessor(std::shared_ptr<const std::u16string> fileName,
                                  std::filesystem::path path, std::string bytes,
-                                 int defaultCodePage, const CPreprocessorOptions& options,
-                                 CRcWarnings* warnings)
-    : options_(options), warnings_(warnings), defaultCodePage_(defaultCodePage), file_(fileName) {
+                                 int defaultCodePage, RcGrammar grammar,
+                                 const CPreprocessorOptions& options, CRcWarnings* warnings)
+    : options_(options),
+      grammar_(grammar),
+      enabled_(grammar == RcGrammar::kCompiler),
+      warnings_(warnings), defaultCodePage_(defaultCodePage), file_(fileName) {
   auto file = std::make_unique<OpenFile>();
   file->name = std::move(fileName);
   file->path = Canonical(path);
-  file->decoder = std::make_unique<CScriptDecoder>(std::move(bytes), defaultCodePage);
-  if (options_.enabled) file->decoder->LeavePragmasToCaller();
+  file->decoder = std::make_unique<CScriptDecoder>(std::move(bytes), defaultCodePage, enabled_);
+  if (enabled_) file->decoder->LeavePragmasToCaller();
   files_.push_back(std::move(file));
-  for (const auto& [name, value] : options_.defines) {
+  auto define = [this](const std::u16string& name, const std::u16string& value) {
     auto macro = std::make_unique<Macro>();
     macro->body = Lex(value);
     macros_[name] = std::move(macro);
-  }
+  };
+  // The resource compiler's own macros come first, so that -D may change them.
+  for (const char16_t* name : {u"RC_INVOKED", u"_WIN32"}) define(name, u"1");
+  for (const auto& [name, value] : options_.defines) define(name, value);
 }
 
 CRcPreprocessor::~CRcPreprocessor() = default;
@@ -474,7 +480,7 @@ bool CRcPreprocessor::NextLine(std::u16string& line) {
       continue;
     }
     const int32_t number = file.nextLine++;
-    if (!options_.enabled) {
+    if (!enabled_) {
       file_ = file.name;
       lineNumber_ = number;
       return true;
@@ -757,7 +763,7 @@ void CRcPreprocessor::Include(OpenFile& file, const std::u16string& rest, int32_
   auto included = std::make_unique<OpenFile>();
   included->name = std::make_shared<const std::u16string>(shownName);
   included->path = canonical;
-  included->decoder = std::make_unique<CScriptDecoder>(std::move(text), defaultCodePage_);
+  included->decoder = std::make_unique<CScriptDecoder>(std::move(text), defaultCodePage_, true);
   included->decoder->LeavePragmasToCaller();
   included->macrosOnly = file.macrosOnly || !IsScriptName(name);
   files_.push_back(std::move(included));

@@ -14,15 +14,13 @@
 #include <utility>
 #include <vector>
 
+#include "rcreader/RcGrammar.h"
 #include "rcreader/ScriptDecoder.h"
 
 namespace tolmeric {
 
 // How the lines of a script are read.
 struct CPreprocessorOptions {
-  // Off: every line is handed on as it is (preprocessor lines become tokens,
-  // every branch is read), as the classic reading does.
-  bool enabled = false;
   // -D options: name and value (a name given alone has the value 1).
   std::vector<std::pair<std::u16string, std::u16string>> defines;
   // -I folders, searched in order after the including file's folder.
@@ -69,10 +67,13 @@ class CRcPreprocessor {
  public:
   // The script's bytes as read from path (which locates its includes);
   // fileName is what its tokens carry. defaultCodePage as for
-  // CScriptDecoder. warnings may be null.
+  // CScriptDecoder. warnings may be null. The classic grammar hands on
+  // every line as it is (preprocessor lines become tokens, every branch is
+  // read); the compiler's grammar evaluates them, and ends a line at a lone
+  // carriage return too.
   CRcPreprocessor(std::shared_ptr<const std::u16string> fileName, std::filesystem::path path,
-                  std::string bytes, int defaultCodePage, const CPreprocessorOptions& options,
-                  CRcWarnings* warnings);
+                  std::string bytes, int defaultCodePage, RcGrammar grammar,
+                  const CPreprocessorOptions& options, CRcWarnings* warnings);
   ~CRcPreprocessor();
 
   // The next line for the tokenizer, or false when none is left. file() and
@@ -80,6 +81,7 @@ class CRcPreprocessor {
   bool NextLine(std::u16string& line);
   const std::shared_ptr<const std::u16string>& file() const { return file_; }
   int32_t lineNumber() const { return lineNumber_; }
+  RcGrammar grammar() const { return grammar_; }
 
   // Limits that keep a hostile script from taking the scan down.
   static constexpr size_t kMaxIncludeDepth = 32;
@@ -100,6 +102,8 @@ class CRcPreprocessor {
   void Warn(const OpenFile& file, int32_t line, std::u16string text);
 
   CPreprocessorOptions options_;
+  RcGrammar grammar_;
+  bool enabled_;  // the compiler's grammar
   CRcWarnings* warnings_;
   int defaultCodePage_;
   std::vector<std::unique_ptr<OpenFile>> files_;  // the innermost last

@@ -25,17 +25,14 @@ CRcWarning SeveralLanguages(const std::vector<uint16_t>& languages) {
 }  // namespace
 
 CRcReader::CRcReader(const std::vector<std::u16string>& scriptNames, IProgress* progress,
-                     int32_t start, int32_t end, int defaultCodePage)
-    : CRcReader(scriptNames, progress, start, end, defaultCodePage, CPreprocessorOptions()) {}
-
-CRcReader::CRcReader(const std::vector<std::u16string>& scriptNames, IProgress* progress,
-                     int32_t start, int32_t end, int defaultCodePage,
+                     int32_t start, int32_t end, int defaultCodePage, RcGrammar grammar,
                      const CPreprocessorOptions& options) {
   const auto n = static_cast<int32_t>(scriptNames.size());
   for (int32_t k = 0; k < n; ++k) {
     const std::u16string& name = scriptNames[static_cast<size_t>(k)];
     if (k > 0 && progress) progress->SetPosition(start + k * ((end - start) / n));
-    CRcTokenList script(name, std::filesystem::path(name), defaultCodePage, options, &warnings_);
+    CRcTokenList script(name, std::filesystem::path(name), defaultCodePage, grammar, options,
+                        &warnings_);
     if (!tokenList_)
       tokenList_ = std::make_unique<CRcTokenList>(std::move(script));
     else

@@ -22,12 +22,12 @@ class CRcReader {
   // towards end as each further script begins. The names are what the
   // tokens and the log carry; each is opened as a path. A script that
   // cannot be opened throws CFileError (kCannotOpen) naming it. Scripts
-  // without byte-order mark are read in defaultCodePage (see CScriptDecoder).
+  // without byte-order mark are read in defaultCodePage (see CScriptDecoder),
+  // all of them in grammar; the compiler's grammar evaluates preprocessor
+  // lines with options (warnings: TakeWarnings).
   CRcReader(const std::vector<std::u16string>& scriptNames, IProgress* progress, int32_t start,
-            int32_t end, int defaultCodePage = 0);
-  // The same through the preprocessor with options (warnings: TakeWarnings).
-  CRcReader(const std::vector<std::u16string>& scriptNames, IProgress* progress, int32_t start,
-            int32_t end, int defaultCodePage, const CPreprocessorOptions& options);
+            int32_t end, int defaultCodePage = 0, RcGrammar grammar = RcGrammar::kClassic,
+            const CPreprocessorOptions& options = {});
 
   // Parse keeps only the resources of this language; without one, scripts
   // with resources of several languages give a warning naming them.

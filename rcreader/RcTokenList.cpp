@@ -43,21 +43,17 @@ const std::u16string& CRcToken::FileName() const {
 }
 
 CRcTokenList::CRcTokenList(const std::u16string& fileName, const std::filesystem::path& path,
-                           int defaultCodePage) {
-  ReadScript(fileName, BytesOf(path), defaultCodePage);
+                           int defaultCodePage, RcGrammar grammar,
+                           const CPreprocessorOptions& options, CRcWarnings* warnings)
+    : grammar_(grammar) {
+  ReadScript(fileName, BytesOf(path), defaultCodePage, path, options, warnings);
 }
 
 CRcTokenList CRcTokenList::FromBytes(const std::u16string& fileName, std::string bytes,
-                                     int defaultCodePage) {
-  CRcTokenList list;
+                                     int defaultCodePage, RcGrammar grammar) {
+  CRcTokenList list(grammar);
   list.ReadScript(fileName, std::move(bytes), defaultCodePage);
   return list;
-}
-
-CRcTokenList::CRcTokenList(const std::u16string& fileName, const std::filesystem::path& path,
-                           int defaultCodePage, const CPreprocessorOptions& options,
-                           CRcWarnings* warnings) {
-  ReadScript(fileName, BytesOf(path), defaultCodePage, path, options, warnings);
 }
 
 // Tokens are taken as long as the reader has not met the end of input, so a
@@ -68,7 +64,7 @@ void CRcTokenList::ReadScript(const std::u16string& fileName, std::string bytes,
                               const CPreprocessorOptions& options, CRcWarnings* warnings) {
   CRcTokenizer tokenizer(std::make_unique<CRcPreprocessor>(
       std::make_shared<const std::u16string>(fileName), path, std::move(bytes), defaultCodePage,
-      options, warnings));
+      grammar_, options, warnings));
   CRcTokenDraft token;
   while (!tokenizer.AtEnd()) {
     tokenizer.NextToken(token);

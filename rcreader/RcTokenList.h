@@ -8,6 +8,7 @@
 #include <string_view>
 #include <vector>
 
+#include "rcreader/RcGrammar.h"
 #include "rcreader/RcPreprocessor.h"
 #include "rcreader/RcTextArena.h"
 #include "rcreader/RcToken.h"
@@ -16,24 +17,25 @@ namespace tolmeric {
 
 class CRcTokenList {
  public:
-  CRcTokenList() = default;
+  explicit CRcTokenList(RcGrammar grammar = RcGrammar::kClassic) : grammar_(grammar) {}
   // Reads the whole script into a new list; fileName is what tokens carry,
   // path is where the bytes are read from (CFileError kCannotOpen).
-  // defaultCodePage as for CScriptDecoder.
+  // defaultCodePage as for CScriptDecoder; grammar is the one the tokens are
+  // read in, and the one the section parsers apply to them.
   CRcTokenList(const std::u16string& fileName, const std::filesystem::path& path,
-               int defaultCodePage = 0);
-  // Reads the script through the preprocessor: path also locates its
-  // includes; warnings (may be null) receives what it reports.
-  CRcTokenList(const std::u16string& fileName, const std::filesystem::path& path,
-               int defaultCodePage, const CPreprocessorOptions& options, CRcWarnings* warnings);
+               int defaultCodePage = 0, RcGrammar grammar = RcGrammar::kClassic,
+               const CPreprocessorOptions& options = {}, CRcWarnings* warnings = nullptr);
   // Reads a script whose bytes are already in memory.
   static CRcTokenList FromBytes(const std::u16string& fileName, std::string bytes,
-                                int defaultCodePage = 0);
-  // Reads a further script to the end of this list; through the
-  // preprocessor with options, path locating its includes.
+                                int defaultCodePage = 0, RcGrammar grammar = RcGrammar::kClassic);
+  // Reads a further script to the end of this list, in the list's grammar
+  // (which also decides whether its preprocessor lines are evaluated, with
+  // options; path locates its includes, warnings may be null).
   void ReadScript(const std::u16string& fileName, std::string bytes, int defaultCodePage = 0,
                   const std::filesystem::path& path = {},
                   const CPreprocessorOptions& options = {}, CRcWarnings* warnings = nullptr);
+
+  RcGrammar grammar() const { return grammar_; }
 
   // Appends a token of the script named file (null: no script). The text
   // is copied into the list.
@@ -77,6 +79,7 @@ class CRcTokenList {
   int32_t count_ = 0;
   CRcTextArena texts_;
   std::vector<Script> scripts_;
+  RcGrammar grammar_ = RcGrammar::kClassic;
 };
 
 }  // namespace tolmeric

@@ -23,7 +23,7 @@ class CRcTokenizer {
   // Opens the script's bytes, fetches the first line and takes the first
   // character. defaultCodePage as for CScriptDecoder.
   CRcTokenizer(std::shared_ptr<const std::u16string> fileName, std::string bytes,
-               int defaultCodePage = 0);
+               int defaultCodePage = 0, RcGrammar grammar = RcGrammar::kClassic);
   // Tokenises the lines the preprocessor hands on.
   explicit CRcTokenizer(std::unique_ptr<CRcPreprocessor> lines);
 
@@ -35,9 +35,11 @@ class CRcTokenizer {
  private:
   void ReadIdentifier(CRcTokenDraft& token);
   void ReadNumber(CRcTokenDraft& token);
+  void ReadCompilerNumber(CRcTokenDraft& token);
   void ReadQuotedText(CRcTokenDraft& token);
   static void DecodeQuoted(std::u16string_view raw, std::u16string& text);
 
+  RcGrammar grammar_ = RcGrammar::kClassic;
   std::unique_ptr<CRcCharReader> reader_;
   // The character that ended the previous token; at the end of input 0.
   char16_t current_ = 0;

@@ -135,6 +135,7 @@ void CProject::SetFlagFromBitmap(HDC dc, HBITMAP bitmap, int32_t x, int32_t y) {
 // over; whoever shows them sets them again.
 std::u16string CProject::BuildLanguageData(IProgress* progress, int32_t* problemCount,
                                            SourcePlaces* places,
+                                           std::vector<CRcDiagnostic>* diagnostics,
                                            std::vector<std::u16string>* warnings) {
   if (problemCount != nullptr) *problemCount = 0;
   if (scriptPaths.empty()) {
@@ -144,14 +145,13 @@ std::u16string CProject::BuildLanguageData(IProgress* progress, int32_t* problem
   SetProgress(progress, 0);
   CTranslatedStringSource strings;
   CPreprocessorOptions options;
-  options.enabled = preprocess;
   for (const std::u16string& define : defines) {
     std::pair<std::u16string, std::u16string> macro;
     if (ParseDefineOption(define, macro)) options.defines.push_back(std::move(macro));
   }
   for (const std::u16string& folder : includeFolders) options.includeFolders.emplace_back(folder);
-  CRcReader reader(scriptPaths, progress, 0, kProgressRead, defaultCodePage, options);
-  if (languageSection != kAllLanguages) {
+  CRcReader reader(scriptPaths, progress, 0, kProgressRead, defaultCodePage, grammar, options);
+  if (grammar == RcGrammar::kCompiler && languageSection != kAllLanguages) {
     reader.SelectLanguage(static_cast<uint16_t>(languageSection));
   }
   SetProgress(progress, kProgressRead);
@@ -167,6 +167,7 @@ std::u16string CProject::BuildLanguageData(IProgress* progress, int32_t* problem
   languageData->root->ResetStates();
   SetProgress(progress, kProgressDone);
   if (problemCount != nullptr) *problemCount = log.problemCount();
+  if (diagnostics != nullptr) *diagnostics = std::move(log.diagnostics);
   if (warnings != nullptr) {
     for (const CRcWarning& warning : reader.TakeWarnings()) warnings->push_back(warning.Format());
   }
@@ -174,8 +175,7 @@ std::u16string CProject::BuildLanguageData(IProgress* progress, int32_t* problem
 }
 
 bool CProject::HasReadingSettings() const {
-  return preprocess || !defines.empty() || !includeFolders.empty() ||
-         languageSection != kAllLanguages;
+  return !defines.empty() || !includeFolders.empty() || languageSection != kAllLanguages;
 }
 
 namespace {
@@ -197,18 +197,16 @@ std::vector<std::u16string> LoadStrings(CArchive& archive) {
 
 }  // namespace
 
-// The reading settings, after the default code page: preprocess (one
-// byte), the defines and the include folders (each a count and strings) and
-// the language section (signed 32-bit, -1 for all).
+// The reading settings, after the grammar: the defines and the include
+// folders (each a count and strings) and the language section (signed
+// 32-bit, -1 for all).
 void CProject::SerializeReadingSettings(CArchive& archive) {
   if (archive.IsStoring()) {
-    SerializeBool(archive, preprocess);
     StoreStrings(archive, defines);
     StoreStrings(archive, includeFolders);
     archive.WriteI32(languageSection);
     return;
   }
-  SerializeBool(archive, preprocess);
   defines = LoadStrings(archive);
   for (const std::u16string& define : defines) {
     std::pair<std::u16string, std::u16string> macro;
@@ -224,17 +222,17 @@ void CProject::SerializeReadingSettings(CArchive& archive) {
 // Project file: projectPath, languageFileName, testVersion, autoInstall,
 // replaceBegin, beginText, replaceEnd, endText, the whole language file,
 // the script count and the scripts; then, only when one is set, the default
-// code page, and only when one of them is set, the reading settings (with
-// the default code page before them even when it is 0). Files without them
-// stay as they were, and readers that stop earlier still read everything
-// they know.
+// code page (0 when only later items follow); after it, for the compiler's
+// grammar or when reading settings follow, the grammar; and only when one of
+// them is set, the reading settings. Files without them stay as they were,
+// and readers that stop earlier still read everything they know.
 void CProject::Serialize(CArchive& archive) {
   if (archive.IsLoading()) {
     // Never without language data, even when the load fails half-way.
     languageData = std::make_unique<CLanguageData>();
     scriptPaths.clear();
     defaultCodePage = 0;
-    preprocess = false;
+    grammar = RcGrammar::kClassic;
     defines.clear();
     includeFolders.clear();
     languageSection = kAllLanguages;
@@ -262,7 +260,9 @@ void CProject::Serialize(CArchive& archive) {
   if (archive.IsStoring()) {
     StoreStrings(archive, scriptPaths);
     const bool reading = HasReadingSettings();
-    if (defaultCodePage != 0 || reading) archive.WriteI32(defaultCodePage);
+    const bool withGrammar = grammar != RcGrammar::kClassic || reading;
+    if (defaultCodePage != 0 || withGrammar) archive.WriteI32(defaultCodePage);
+    if (withGrammar) archive.WriteI32(static_cast<int32_t>(grammar));
     if (reading) SerializeReadingSettings(archive);
     return;
   }
@@ -272,6 +272,14 @@ void CProject::Serialize(CArchive& archive) {
     if (defaultCodePage != 0 && !CCodePageDecoder::IsSupported(defaultCodePage)) {
       archive.ThrowBadData("unknown default code page " + std::to_string(defaultCodePage));
     }
+  }
+  if (archive.Remaining() > 0) {
+    const int32_t stored = archive.ReadI32();
+    if (stored != static_cast<int32_t>(RcGrammar::kClassic) &&
+        stored != static_cast<int32_t>(RcGrammar::kCompiler)) {
+      archive.ThrowBadData("unknown grammar " + std::to_string(stored));
+    }
+    grammar = static_cast<RcGrammar>(stored);
   }
   if (archive.Remaining() > 0) SerializeReadingSettings(archive);
 }

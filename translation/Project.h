@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+#include "rcreader/RcDiagnostic.h"
+#include "rcreader/RcGrammar.h"
 #include "translation/LanguageData.h"
 #include "translation/PseudoLocalizer.h"
 #include "translation/SourcePlaces.h"
@@ -61,9 +63,11 @@ class CProject {
   // through 0, 60, 90 and 100 and returns the scan's problem log; the
   // number of problems goes to problemCount when given.
   // With places, notes where each text stands in its script. The scan's
-  // warnings ("file(line): text") go to warnings when given.
+  // diagnostics go to diagnostics, its warnings ("file(line): text") to
+  // warnings, when given.
   std::u16string BuildLanguageData(IProgress* progress, int32_t* problemCount = nullptr,
                                    SourcePlaces* places = nullptr,
+                                   std::vector<CRcDiagnostic>* diagnostics = nullptr,
                                    std::vector<std::u16string>* warnings = nullptr);
 
   // Stores or loads the project file.
@@ -90,10 +94,14 @@ class CProject {
   // `#pragma code_page`, as the resource compiler's /c option gives it;
   // 0 reads them one byte per character.
   int32_t defaultCodePage = 0;
+  // The grammar the scripts are read in. A project file without it, as
+  // every file made before it could be chosen, reads as classic; the tool's
+  // new projects choose the compiler's grammar.
+  RcGrammar grammar = RcGrammar::kClassic;
 
-  // Reading of conditional, #define and #include lines; off, they are read
-  // as tokens like any other line.
-  bool preprocess = false;
+  // Settings of the compiler's grammar only, which evaluates conditional,
+  // #define and #include lines (the classic grammar reads them as tokens
+  // like any other line, and keeps resources of every language).
   // Macros as -D gives them: "NAME" or "NAME=VALUE".
   std::vector<std::u16string> defines;
   // Folders searched for included files after the including file's own,
@@ -104,7 +112,7 @@ class CProject {
   static constexpr int32_t kAllLanguages = -1;
   int32_t languageSection = kAllLanguages;
 
-  // True when one of the four settings above differs from its default.
+  // True when one of the three settings above differs from its default.
   bool HasReadingSettings() const;
 
  private:

@@ -32,14 +32,13 @@ struct Case {
 
 std::string Scan(const Case& c) {
   CPreprocessorOptions options;
-  options.enabled = true;
   for (const std::u16string& define : c.defines) {
     options.defines.emplace_back();
     EXPECT_TRUE(ParseDefineOption(define, options.defines.back()));
   }
   if (c.includeFolder) options.includeFolders.push_back(kFolder / "res");
   const std::u16string name = (kFolder / c.script).u16string();
-  CRcReader reader({name}, nullptr, 0, 0, 0, options);
+  CRcReader reader({name}, nullptr, 0, 0, 0, RcGrammar::kCompiler, options);
   if (c.languageSection) reader.SelectLanguage(ParseLanguageSection(c.languageSection));
   static const testing::CReaderStrings strings;
   CProblemLog log(strings);
