@@ -45,7 +45,10 @@ std::unique_ptr<CRcFile> CRcReader::Parse(CProblemLog& log, bool withStandardSwi
   auto file = std::make_unique<CRcFile>();
   file->languageSection = language_;
   if (tokenList_) file->Parse(*tokenList_, 0, log);
-  if (!language_ && file->languages.size() > 1) warnings_.Add(SeveralLanguages(file->languages));
+  // Only the compiler's grammar can keep one language.
+  if (!language_ && file->languages.size() > 1 && tokenList_->grammar() == RcGrammar::kCompiler) {
+    warnings_.Add(SeveralLanguages(file->languages));
+  }
   if (withStandardSwitch) file->AddStandardSwitchDialog(strings);
   return file;
 }

@@ -300,6 +300,8 @@ TEST_F(CliTest, ReadingOptionsChooseBranchesIncludesAndLanguages) {
       {{"-DPRO", "-I", "inc"}, "pro level deutsch ", {languages}},
       {{"-D", "PRO=0", "-Iinc", "--language-section=LANG_GERMAN,SUBLANG_DEFAULT"}, "deutsch ", {}},
       {{"--language-section", " 0x09 , 0x01 "}, "basic ", {notFound}},
+      // Every branch, every language, and no warning about them.
+      {{"--grammar", "classic"}, "basic pro level deutsch ", {}},
   };
   for (const Case& c : cases) {
     std::vector<std::string> args = {"scan", "--output", "out.tra", "--force", "app/app.rc"};
