@@ -18,7 +18,7 @@ function(demo_scan output version program)
     OUTPUT ${output}
     COMMAND ${ARGN} scan --quiet --force --auto-install --program ${program}
             --version ${version} --language Deutsch --flag de
-            --log ${output}.log --output ${output} ${DEMO_RC}
+            --log ${CMAKE_CURRENT_BINARY_DIR}/scan-${version}.log --output ${output} ${DEMO_RC}
     DEPENDS ${DEMO_RC} ${CMAKE_CURRENT_LIST_DIR}/DemoResource.h ${DEMO_CLI_DEPENDS}
     COMMENT "Scanning demo.rc into ${output}"
     VERBATIM)
@@ -36,6 +36,7 @@ function(demo_import output base po language flag)
 endfunction()
 
 function(demo_language_files folder)
+  file(MAKE_DIRECTORY ${folder})
   set(german ${folder}/demo.tra)
   demo_scan(${german} ${DEMO_VERSION} ${DEMO_PROGRAM} ${ARGN})
   demo_import(${folder}/demo_English.tra ${german} ${DEMO_TRANSLATIONS}/demo.en.po
