@@ -34,6 +34,17 @@ int TextMessageBox(LPCTSTR text, UINT style, UINT helpContext) {
   return TextMessageBox(FromWide(text), style, helpContext);
 }
 
+void DoSwitchDialog(LPCTSTR folder, BOOL showOlderVersions, BOOL showHelpButton,
+                    UINT helpCommandId, UINT titleId, UINT thisVersionLabelId,
+                    UINT olderVersionsLabelId, UINT okId, UINT cancelId, UINT helpId,
+                    UINT versionPrefixId, UINT warningId, UINT errorId, BOOL automatic) {
+  DoSwitchDialog(FromWide(folder), showOlderVersions != FALSE, showHelpButton != FALSE,
+                 helpCommandId,
+                 {titleId, thisVersionLabelId, olderVersionsLabelId, okId, cancelId, helpId,
+                  versionPrefixId, warningId, errorId},
+                 automatic != FALSE);
+}
+
 void TranslatePopupMenu(HMENU menu) {
   CRuntimeModule::Active().TranslatePopupMenu(reinterpret_cast<MenuId>(menu));
 }

@@ -8,6 +8,7 @@
 #include "framework/Menu.h"
 #include "framework/String.h"
 #include "framework/Wnd.h"
+#include "runtime/LanguageSwitchDialog.h"
 #include "runtime/StringFunctions.h"
 #include "runtime/TranslationModule.h"
 #include "runtime/WideTextWin32.h"
@@ -38,6 +39,13 @@ void FormatTranslated(CString& out, UINT formatId, const Args&... args) {
   FormatTranslated(text, static_cast<uint32_t>(formatId), args...);
   out = ToCString(text);
 }
+
+// The language switch dialog with its nine texts as string resources
+// (DoAutomaticSwitchDialog takes them from the language file).
+void DoSwitchDialog(LPCTSTR folder, BOOL showOlderVersions, BOOL showHelpButton,
+                    UINT helpCommandId, UINT titleId, UINT thisVersionLabelId,
+                    UINT olderVersionsLabelId, UINT okId, UINT cancelId, UINT helpId,
+                    UINT versionPrefixId, UINT warningId, UINT errorId, BOOL automatic);
 
 // Translates a context menu that the application shows itself, before it
 // opens it; by handle or by its framework menu object.

@@ -14,9 +14,9 @@ HBITMAP GetCurrentFlagBitmap(HDC dc) {
 
 HBITMAP ReadFlagBitmap(const std::u16string& path, HDC dc) {
   try {
-    CArchive archive = OpenLanguageFile(path);
     CLanguageData data;
-    data.SerializeHeaderAndFlag(archive);
+    ReadLanguageFileStart(path,
+                          [&data](CArchive& archive) { data.SerializeHeaderAndFlag(archive); });
     return data.CreateFlagBitmap(dc);
   } catch (const CFileError&) {
     return nullptr;

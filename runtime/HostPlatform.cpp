@@ -1,5 +1,6 @@
 #include "runtime/HostPlatform.h"
 
+#include <fstream>
 
 #include "translation/Archive.h"
 #include "translation/FileError.h"
@@ -52,6 +53,17 @@ void CHostPlatform::RemoveHook(HookHandle hook) { hooks_.erase(hook); }
 
 std::vector<uint8_t> CHostPlatform::ReadFile(const std::filesystem::path& path) {
   return ReadWholeFile(path);
+}
+
+std::vector<uint8_t> CHostPlatform::ReadFileStart(const std::filesystem::path& path,
+                                                  size_t byteCount) {
+  std::ifstream file(path, std::ios::binary);
+  if (!file) throw CFileError(FileErrorKind::kCannotOpen, path, LastSystemError());
+  std::vector<uint8_t> bytes(byteCount);
+  file.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(byteCount));
+  if (file.bad()) throw CFileError(FileErrorKind::kCannotOpen, path, LastSystemError());
+  bytes.resize(static_cast<size_t>(file.gcount()));
+  return bytes;
 }
 
 }  // namespace tolmeric

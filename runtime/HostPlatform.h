@@ -39,6 +39,7 @@ class CHostPlatform : public IRuntimePlatform {
   HookHandle InstallGetMessageHook() override;
   void RemoveHook(HookHandle hook) override;
   std::vector<uint8_t> ReadFile(const std::filesystem::path& path) override;
+  std::vector<uint8_t> ReadFileStart(const std::filesystem::path& path, size_t byteCount) override;
   IWindowSystem* WindowSystem() override { return windows_; }
 
   // The windows the module sees (not owned; null: none).

@@ -14,6 +14,15 @@ class CMessageBoxSink : public IMessageSink {
   void ShowMessage(const std::u16string& message) override { TextMessageBox(message, 0, 0); }
 };
 
+CMessageBoxSink& MessageBoxSink() {
+  static CMessageBoxSink sink;
+  return sink;
+}
+
+// Enough for the header and the flag of any language file with header texts
+// of ordinary length.
+constexpr size_t kFirstStartBytes = size_t{16} << 10;
+
 }  // namespace
 
 std::filesystem::path PathFromText(const std::u16string& text) {
@@ -29,14 +38,32 @@ CArchive OpenLanguageFile(const std::u16string& path) {
 }
 
 CArchive OpenLanguageFile(IRuntimePlatform& platform, const std::u16string& path) {
-  static CMessageBoxSink sink;
   const std::filesystem::path file = PathFromText(path);
   // Refused before the platform opens it: a device or a pipe would never
   // end, a huge file would take the application's memory.
   CheckInputFile(file, kMaxLanguageFileBytes);
   CArchive archive = CArchive::ForLoading(platform.ReadFile(file), file);
-  archive.SetMessageSink(&sink);
+  archive.SetMessageSink(&MessageBoxSink());
   return archive;
+}
+
+void ReadLanguageFileStart(const std::u16string& path,
+                           const std::function<void(CArchive&)>& read) {
+  IRuntimePlatform& platform = RuntimePlatform();
+  const std::filesystem::path file = PathFromText(path);
+  CheckInputFile(file, kMaxLanguageFileBytes);
+  for (size_t byteCount = kFirstStartBytes;; byteCount *= 2) {
+    std::vector<uint8_t> bytes = platform.ReadFileStart(file, byteCount);
+    const bool wholeFile = bytes.size() < byteCount || byteCount >= kMaxLanguageFileBytes;
+    CArchive archive = CArchive::ForLoading(std::move(bytes), file);
+    archive.SetMessageSink(&MessageBoxSink());
+    try {
+      read(archive);
+      return;
+    } catch (const CFileError& error) {
+      if (wholeFile || error.Kind() != FileErrorKind::kEndOfFile) throw;
+    }
+  }
 }
 
 }  // namespace tolmeric

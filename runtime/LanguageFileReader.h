@@ -4,6 +4,7 @@
 #pragma once
 
 #include <filesystem>
+#include <functional>
 #include <string>
 
 #include "translation/Archive.h"
@@ -20,5 +21,12 @@ class IRuntimePlatform;
 // opened or read.
 CArchive OpenLanguageFile(const std::u16string& path);
 CArchive OpenLanguageFile(IRuntimePlatform& platform, const std::u16string& path);
+
+// Runs read over the start of the language file at path, through the active
+// module's platform: a header is read without loading the whole file. When
+// read runs past the end of what was taken and the file goes on, it runs
+// again over twice as much. Throws CFileError like OpenLanguageFile, and
+// what read throws.
+void ReadLanguageFileStart(const std::u16string& path, const std::function<void(CArchive&)>& read);
 
 }  // namespace tolmeric

@@ -90,7 +90,11 @@ void CRuntimeModule::RemoveTranslationHooks() {
 }
 
 void CRuntimeModule::OpenSwitchDialog() {
-  if (openSwitchDialog_) openSwitchDialog_();
+  if (openSwitchDialog_) {
+    openSwitchDialog_();
+  } else {
+    platform_.OpenSwitchDialog();
+  }
 }
 
 }  // namespace tolmeric

@@ -63,8 +63,8 @@ class CRuntimeModule {
   void OnMessageBeforeDelivery(const CMessageRecord& record);
   void OnMessageAfterDelivery(const CMessageRecord& record);
   void OnMessageRetrieved(const CMessageRecord& record, Retrieval retrieval);
-  // How the language item opens the switch dialog. The switch dialog sets
-  // it; tests count the calls.
+  // How the language item opens the switch dialog: by default the
+  // platform's dialog; tests count the calls.
   void SetSwitchDialogOpener(std::function<void()> opener) { openSwitchDialog_ = std::move(opener); }
 
   // Dialogs: translates one with the held data and registers it.

@@ -46,10 +46,18 @@ class IRuntimePlatform {
   // nobody may write it meanwhile). Throws CFileError when it cannot be
   // opened or read.
   virtual std::vector<uint8_t> ReadFile(const std::filesystem::path& path) = 0;
+  // The first byteCount bytes of a file (all of a shorter one), opened as by
+  // ReadFile. Throws CFileError when it cannot be opened or read.
+  virtual std::vector<uint8_t> ReadFileStart(const std::filesystem::path& path,
+                                             size_t byteCount) = 0;
 
   // The windows and menus of the user-interface thread; null where there
   // are none (the command line).
   virtual IWindowSystem* WindowSystem() { return nullptr; }
+
+  // Opens the language switch dialog for the language item; nothing where
+  // there are no windows.
+  virtual void OpenSwitchDialog() {}
 };
 
 // The platform of the build (Win32 on Windows, a CHostPlatform elsewhere),

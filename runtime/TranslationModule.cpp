@@ -91,9 +91,8 @@ bool GetCurrentLanguageInfo(CLanguageInfo& info) {
 
 bool ReadLanguageInfo(const std::u16string& path, CLanguageInfo& info) {
   try {
-    CArchive archive = OpenLanguageFile(path);
     CLanguageData data;
-    data.SerializeHeader(archive);
+    ReadLanguageFileStart(path, [&data](CArchive& archive) { data.SerializeHeader(archive); });
     info = InfoFromData(data, path);
     return true;
   } catch (const CFileError&) {

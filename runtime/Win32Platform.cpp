@@ -6,6 +6,7 @@
 #include "framework/String.h"
 #include "framework/WinApp.h"
 #include "runtime/HookProceduresWin32.h"
+#include "runtime/LanguageSwitchDialog.h"
 #include "runtime/WideTextWin32.h"
 #include "translation/FileError.h"
 
@@ -75,7 +76,14 @@ void CWin32Platform::RemoveHook(HookHandle hook) {
   ::UnhookWindowsHookEx(static_cast<HHOOK>(hook));
 }
 
+void CWin32Platform::OpenSwitchDialog() { DoAutomaticSwitchDialog(); }
+
 std::vector<uint8_t> CWin32Platform::ReadFile(const std::filesystem::path& path) {
+  return ReadFileStart(path, static_cast<size_t>(-1));
+}
+
+std::vector<uint8_t> CWin32Platform::ReadFileStart(const std::filesystem::path& path,
+                                                   size_t byteCount) {
   // Others may read the file meanwhile, nobody may write it.
   CFileHandle file(::CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
                                  OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
@@ -84,7 +92,7 @@ std::vector<uint8_t> CWin32Platform::ReadFile(const std::filesystem::path& path)
   if (!::GetFileSizeEx(file.Get(), &size) || size.QuadPart < 0) {
     throw CFileError(FileErrorKind::kCannotOpen, path);
   }
-  std::vector<uint8_t> bytes(static_cast<size_t>(size.QuadPart));
+  std::vector<uint8_t> bytes(std::min(static_cast<size_t>(size.QuadPart), byteCount));
   size_t done = 0;
   while (done < bytes.size()) {
     const DWORD chunk = static_cast<DWORD>(std::min<size_t>(bytes.size() - done, 1u << 30));

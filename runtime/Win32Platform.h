@@ -23,7 +23,10 @@ class CWin32Platform : public IRuntimePlatform {
   HookHandle InstallGetMessageHook() override;
   void RemoveHook(HookHandle hook) override;
   std::vector<uint8_t> ReadFile(const std::filesystem::path& path) override;
+  std::vector<uint8_t> ReadFileStart(const std::filesystem::path& path, size_t byteCount) override;
   IWindowSystem* WindowSystem() override { return &windows_; }
+  // The automatic switch dialog.
+  void OpenSwitchDialog() override;
 
  private:
   CWin32WindowSystem windows_;
