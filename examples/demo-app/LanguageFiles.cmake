@@ -14,11 +14,12 @@ set(DEMO_TRANSLATIONS ${CMAKE_CURRENT_LIST_DIR}/translations)
 # demo_scan(<output.tra> <version> <program> <cli...>): the German language
 # file of the script, for the given program name and version.
 function(demo_scan output version program)
+  get_filename_component(name ${output} NAME_WE)
   add_custom_command(
     OUTPUT ${output}
     COMMAND ${ARGN} scan --quiet --force --auto-install --program ${program}
             --version ${version} --language Deutsch --flag de
-            --log ${CMAKE_CURRENT_BINARY_DIR}/scan-${version}.log --output ${output} ${DEMO_RC}
+            --log ${CMAKE_CURRENT_BINARY_DIR}/${name}.log --output ${output} ${DEMO_RC}
     DEPENDS ${DEMO_RC} ${CMAKE_CURRENT_LIST_DIR}/DemoResource.h ${DEMO_CLI_DEPENDS}
     COMMENT "Scanning demo.rc into ${output}"
     VERBATIM)
