@@ -12,6 +12,7 @@
 #include "framework/Dialog.h"
 #include "runtime/FlagListCtrl.h"
 #include "runtime/LanguageFileCollection.h"
+#include "runtime/SwitchDialogLayout.h"
 #include "runtime/SwitchDialogSelection.h"
 #include "runtime/SwitchDialogTexts.h"
 

@@ -218,8 +218,8 @@ TEST_F(Win32SwitchDialogTest, ListsTheLanguagesAndSwitchesToAnOlderOneAfterTheWa
 // The application's main window, which hears the help command.
 LRESULT CALLBACK MainWindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == WM_COMMAND) {
-    *reinterpret_cast<std::vector<UINT>*>(::GetWindowLongPtrW(window, GWLP_USERDATA))
-        ->emplace_back(LOWORD(wParam));
+    reinterpret_cast<std::vector<UINT>*>(::GetWindowLongPtrW(window, GWLP_USERDATA))
+        ->push_back(LOWORD(wParam));
     return 0;
   }
   return ::DefWindowProcW(window, message, wParam, lParam);
