@@ -10,7 +10,7 @@ namespace tolmeric {
 namespace {
 
 // The decimal value of a number token, taken modulo 2^32.
-uint32_t DecimalValue(const std::u16string& digits) {
+uint32_t DecimalValue(std::u16string_view digits) {
   uint32_t value = 0;
   for (char16_t d : digits) value = value * 10u + static_cast<uint32_t>(d - u'0');
   return value;
@@ -77,7 +77,7 @@ bool CRcElement::ReadNumber(int32_t& value) {
 bool CRcElement::ReadExpression(std::u16string& expression) {
   expression.clear();
   if (CurrentIs(u"0")) {
-    const std::u16string& next = tokens->TokenAt(position + 1).text;
+    const std::u16string_view next = tokens->TokenAt(position + 1).text;
     if (next.empty() || next[0] != u'x') {
       ++position;
       return true;

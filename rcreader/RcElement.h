@@ -31,7 +31,7 @@ class CRcElement {
                                                SourcePlaces* places = nullptr) const = 0;
 
  protected:
-  const CRcToken& Current() const { return tokens->TokenAt(position); }
+  CRcToken Current() const { return tokens->TokenAt(position); }
   // Notes in places (when given) the script and line of the token at index
   // as those of node's text; nothing for an index below 0.
   void NotePlace(SourcePlaces* places, const CTextNode* node, int32_t index) const;

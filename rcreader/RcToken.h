@@ -1,9 +1,10 @@
-// One token of a resource script.
+// One token of a resource script, as the token list hands it out: a view of
+// the text the list keeps, valid as long as the list lives.
 #pragma once
 
 #include <cstdint>
-#include <memory>
 #include <string>
+#include <string_view>
 
 namespace tolmeric {
 
@@ -16,15 +17,15 @@ enum RcTokenType : int32_t {
 };
 
 struct CRcToken {
-  std::u16string text;
+  std::u16string_view text;
   int32_t type = kTokenNone;
-  // The script's name as the caller passed it; shared by all tokens of one
-  // script. Null for the empty token.
-  std::shared_ptr<const std::u16string> file;
+  // The script's name as the caller passed it; one string per script, kept
+  // by the list. Null for the empty token.
+  const std::u16string* file = nullptr;
   int32_t line = -1;  // line of the token's first character, from 0
 
   const std::u16string& FileName() const;
-  bool Is(const char16_t* literal) const { return text == literal; }
+  bool Is(std::u16string_view literal) const { return text == literal; }
 };
 
 }  // namespace tolmeric

@@ -1,6 +1,9 @@
 #include "rcreader/RcTokenList.h"
 
+#include <algorithm>
+#include <array>
 #include <memory>
+#include <stdexcept>
 
 #include "rcreader/RcTokenizer.h"
 #include "rcreader/ScriptDecoder.h"
@@ -21,32 +24,102 @@ std::string BytesOf(const std::filesystem::path& path) {
   return text;
 }
 
+// Every UTF-16 code unit once: the text of a single-character token is a
+// view of its place here.
+const char16_t* AllCharacters() {
+  static const auto kAll = [] {
+    auto all = std::make_unique<std::array<char16_t, 0x10000>>();
+    for (size_t c = 0; c < all->size(); ++c) (*all)[c] = static_cast<char16_t>(c);
+    return all;
+  }();
+  return kAll->data();
+}
+
 }  // namespace
 
+const std::u16string& CRcToken::FileName() const {
+  static const std::u16string kNone;
+  return file ? *file : kNone;
+}
+
 CRcTokenList::CRcTokenList(const std::u16string& fileName, const std::filesystem::path& path,
-                           int defaultCodePage)
-    : CRcTokenList(FromBytes(fileName, BytesOf(path), defaultCodePage)) {}
+                           int defaultCodePage) {
+  ReadScript(fileName, BytesOf(path), defaultCodePage);
+}
+
+CRcTokenList CRcTokenList::FromBytes(const std::u16string& fileName, std::string bytes,
+                                     int defaultCodePage) {
+  CRcTokenList list;
+  list.ReadScript(fileName, std::move(bytes), defaultCodePage);
+  return list;
+}
 
 // Tokens are taken as long as the reader has not met the end of input, so a
 // script whose last token is followed by white space gets one more token:
 // the single character 0, which matches nothing.
-CRcTokenList CRcTokenList::FromBytes(const std::u16string& fileName, const std::string& bytes,
-                                     int defaultCodePage) {
-  CRcTokenList list;
-  auto tokenizer = std::make_unique<CRcTokenizer>(std::make_shared<const std::u16string>(fileName),
-                                                  bytes, defaultCodePage);
-  while (!tokenizer->AtEnd()) list.Append(tokenizer->NextToken());
-  return list;
+void CRcTokenList::ReadScript(const std::u16string& fileName, std::string bytes,
+                              int defaultCodePage) {
+  CRcTokenizer tokenizer(std::make_shared<const std::u16string>(fileName), std::move(bytes),
+                         defaultCodePage);
+  CRcTokenDraft token;
+  while (!tokenizer.AtEnd()) {
+    tokenizer.NextToken(token);
+    Append(token.type, token.text, token.line, token.file);
+  }
+}
+
+void CRcTokenList::Append(int32_t type, std::u16string_view text, int32_t line,
+                          const std::shared_ptr<const std::u16string>& file) {
+  if (count_ == INT32_MAX) throw std::length_error("more tokens than one scan can hold");
+  if (text.size() >= (size_t{1} << kTypeShift)) throw std::length_error("token too long");
+  if (scripts_.empty() || scripts_.back().fileName.get() != file.get()) {
+    scripts_.push_back(Script{count_, file});
+  }
+  const bool single = type == kTokenCharacter && text.size() == 1;
+  Entry entry;
+  entry.offset = single ? text[0] : texts_.Append(text);
+  entry.lengthAndType = static_cast<uint32_t>(text.size()) |
+                        (static_cast<uint32_t>(type) << kTypeShift);
+  entry.line = line;
+  if ((static_cast<uint32_t>(count_) & (kChunkSize - 1)) == 0) {
+    chunks_.push_back(std::make_unique<Entry[]>(kChunkSize));
+  }
+  chunks_.back()[static_cast<uint32_t>(count_) & (kChunkSize - 1)] = entry;
+  ++count_;
 }
 
 void CRcTokenList::AppendList(const CRcTokenList& other) {
-  tokens_.insert(tokens_.end(), other.tokens_.begin(), other.tokens_.end());
+  for (size_t s = 0; s < other.scripts_.size(); ++s) {
+    const int32_t end =
+        s + 1 < other.scripts_.size() ? other.scripts_[s + 1].firstToken : other.count_;
+    for (int32_t i = other.scripts_[s].firstToken; i < end; ++i) {
+      const CRcToken token = other.TokenAt(i);
+      Append(token.type, token.text, token.line, other.scripts_[s].fileName);
+    }
+  }
 }
 
-const CRcToken& CRcTokenList::TokenAt(int32_t index) const {
-  static const CRcToken kOutside;
-  if (index < 0 || index >= count()) return kOutside;
-  return tokens_[static_cast<size_t>(index)];
+const std::u16string* CRcTokenList::FileOf(int32_t index) const {
+  if (!scripts_.empty() && scripts_.back().firstToken <= index) {
+    return scripts_.back().fileName.get();
+  }
+  auto after = std::upper_bound(scripts_.begin(), scripts_.end(), index,
+                                [](int32_t i, const Script& s) { return i < s.firstToken; });
+  return after == scripts_.begin() ? nullptr : (after - 1)->fileName.get();
+}
+
+CRcToken CRcTokenList::TokenAt(int32_t index) const {
+  CRcToken token;
+  if (index < 0 || index >= count_) return token;
+  const Entry& entry = EntryAt(index);
+  const uint32_t length = entry.lengthAndType & ((uint32_t{1} << kTypeShift) - 1);
+  token.type = static_cast<int32_t>(entry.lengthAndType >> kTypeShift);
+  const bool single = token.type == kTokenCharacter && length == 1;
+  token.text = std::u16string_view(
+      single ? AllCharacters() + entry.offset : texts_.At(entry.offset), length);
+  token.line = entry.line;
+  token.file = FileOf(index);
+  return token;
 }
 
 }  // namespace tolmeric

@@ -21,11 +21,11 @@ CRcTokenizer::CRcTokenizer(std::shared_ptr<const std::u16string> fileName, std::
 }
 
 // token: identifier | number | quoted-text | any single character
-CRcToken CRcTokenizer::NextToken() {
+void CRcTokenizer::NextToken(CRcTokenDraft& token) {
   while (IsWhiteSpace(current_)) current_ = reader_->NextCharWithoutComments();
-  CRcToken token;
+  token.text.clear();
   token.line = reader_->lineNumber();
-  token.file = reader_->fileName();
+  if (token.file != reader_->fileName()) token.file = reader_->fileName();
   if (IsLetter(current_) || current_ == u'_') {
     ReadIdentifier(token);
   } else if (IsDigit(current_)) {
@@ -37,11 +37,10 @@ CRcToken CRcTokenizer::NextToken() {
     token.text.assign(1, current_);
     current_ = reader_->NextCharWithoutComments();
   }
-  return token;
 }
 
 // identifier: (letter | "_") (letter | "_" | digit)*
-void CRcTokenizer::ReadIdentifier(CRcToken& token) {
+void CRcTokenizer::ReadIdentifier(CRcTokenDraft& token) {
   token.type = kTokenIdentifier;
   while (IsLetter(current_) || current_ == u'_' || IsDigit(current_)) {
     token.text += current_;
@@ -50,7 +49,7 @@ void CRcTokenizer::ReadIdentifier(CRcToken& token) {
 }
 
 // number: digit+   (no sign, no hexadecimal, no suffix)
-void CRcTokenizer::ReadNumber(CRcToken& token) {
+void CRcTokenizer::ReadNumber(CRcTokenDraft& token) {
   token.type = kTokenNumber;
   while (IsDigit(current_)) {
     token.text += current_;
@@ -60,16 +59,17 @@ void CRcTokenizer::ReadNumber(CRcToken& token) {
 
 // quoted-text: '"' (any character but '"' | '""')* '"'
 // The end of input closes an open quoted text.
-void CRcTokenizer::ReadQuotedText(CRcToken& token) {
+void CRcTokenizer::ReadQuotedText(CRcTokenDraft& token) {
   token.type = kTokenQuoted;
-  std::u16string raw(1, u'"');
+  std::u16string& raw = raw_;
+  raw.assign(1, u'"');
   for (;;) {
     for (;;) {
       char16_t c = reader_->NextCharWithoutComments();
       if (reader_->atEnd()) {
         raw += u'"';
         current_ = 0;
-        token.text = DecodeQuoted(raw);
+        DecodeQuoted(raw, token.text);
         return;
       }
       raw += c;
@@ -80,15 +80,14 @@ void CRcTokenizer::ReadQuotedText(CRcToken& token) {
     // kept, the second dropped, and the text goes on.
     if (current_ != u'"') break;
   }
-  token.text = DecodeQuoted(raw);
+  DecodeQuoted(raw, token.text);
 }
 
 // Drops the quotes and decodes the escapes \n \r \t \\ \a and three octal
 // digits (codes 0 to 511). Any other backslash stays as it is.
-std::u16string CRcTokenizer::DecodeQuoted(const std::u16string& raw) {
-  std::u16string content = raw.size() >= 2 ? raw.substr(1, raw.size() - 2) : raw;
-  std::u16string text;
-  text.reserve(content.size());
+void CRcTokenizer::DecodeQuoted(std::u16string_view raw, std::u16string& text) {
+  const std::u16string_view content = raw.size() >= 2 ? raw.substr(1, raw.size() - 2) : raw;
+  text.clear();
   size_t i = 0;
   while (i < content.size()) {
     char16_t c = content[i];
@@ -120,7 +119,6 @@ std::u16string CRcTokenizer::DecodeQuoted(const std::u16string& raw) {
       ++i;
     }
   }
-  return text;
 }
 
 }  // namespace tolmeric

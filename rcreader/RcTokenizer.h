@@ -9,6 +9,15 @@
 
 namespace tolmeric {
 
+// A token while it is read: the tokenizer refills one draft for every token,
+// so its text's storage is reused, and the list keeps a copy of the text.
+struct CRcTokenDraft {
+  std::u16string text;
+  int32_t type = kTokenNone;
+  int32_t line = -1;
+  std::shared_ptr<const std::u16string> file;
+};
+
 class CRcTokenizer {
  public:
   // Opens the script's bytes, fetches the first line and takes the first
@@ -16,20 +25,21 @@ class CRcTokenizer {
   CRcTokenizer(std::shared_ptr<const std::u16string> fileName, std::string bytes,
                int defaultCodePage = 0);
 
-  // The next token. At the end of input that is a single-character token
-  // holding the character 0.
-  CRcToken NextToken();
+  // Reads the next token into token. At the end of input that is a
+  // single-character token holding the character 0.
+  void NextToken(CRcTokenDraft& token);
   bool AtEnd() const { return reader_->atEnd(); }
 
  private:
-  void ReadIdentifier(CRcToken& token);
-  void ReadNumber(CRcToken& token);
-  void ReadQuotedText(CRcToken& token);
-  static std::u16string DecodeQuoted(const std::u16string& raw);
+  void ReadIdentifier(CRcTokenDraft& token);
+  void ReadNumber(CRcTokenDraft& token);
+  void ReadQuotedText(CRcTokenDraft& token);
+  static void DecodeQuoted(std::u16string_view raw, std::u16string& text);
 
   std::unique_ptr<CRcCharReader> reader_;
   // The character that ended the previous token; at the end of input 0.
   char16_t current_ = 0;
+  std::u16string raw_;  // a quoted text as written, storage reused
 };
 
 }  // namespace tolmeric

@@ -22,7 +22,7 @@ std::vector<std::u16string> QuotedTexts(const std::string& script, int defaultCo
   CRcTokenList list = CRcTokenList::FromBytes(u"d.rc", script, defaultCodePage);
   std::vector<std::u16string> texts;
   for (int32_t i = 0; i < list.count(); ++i) {
-    if (list.TokenAt(i).type == kTokenQuoted) texts.push_back(list.TokenAt(i).text);
+    if (list.TokenAt(i).type == kTokenQuoted) texts.emplace_back(list.TokenAt(i).text);
   }
   return texts;
 }

@@ -1,0 +1,37 @@
+// The texts of a scan's tokens, one after the other in large blocks: a token
+// costs no allocation of its own, and a text once stored never moves.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string_view>
+#include <vector>
+
+namespace tolmeric {
+
+class CRcTextArena {
+ public:
+  // Stores text and returns its offset. Throws std::length_error when the
+  // texts of one scan pass 4 G characters.
+  uint32_t Append(std::u16string_view text);
+  // The characters stored at offset (as Append returned it).
+  const char16_t* At(uint32_t offset) const {
+    return blocks_[offset >> kBlockBits] + (offset & (kBlockSize - 1));
+  }
+
+ private:
+  static constexpr uint32_t kBlockBits = 16;
+  static constexpr uint32_t kBlockSize = uint32_t{1} << kBlockBits;
+
+  // Starts fresh storage of at least n characters at a block boundary.
+  void StartStorage(size_t n);
+
+  std::vector<std::unique_ptr<char16_t[]>> storage_;
+  // One entry per block of the offset space; a text longer than a block
+  // has storage of its own, spread over as many consecutive entries.
+  std::vector<char16_t*> blocks_;
+  uint32_t used_ = 0;  // offset of the next free character
+  uint32_t end_ = 0;   // offset after the last character of the current storage
+};
+
+}  // namespace tolmeric
