@@ -178,7 +178,7 @@ class Win32SwitchDialogTest : public CWin32ModuleTest {
   std::wstring german_, english_, french_;
 };
 
-TEST_F(Win32SwitchDialogTest, ListsTheLanguagesAndSwitchesToAnOlderOneAfterTheWarning) {
+TEST_F(Win32SwitchDialogTest, LanguageCommandListsTheLanguagesAndSwitchesToAnOlderOne) {
   WriteLanguages();
   bool okEnabledAtFirst = true;
   bool okEnabledAfterClick = false;
@@ -207,7 +207,12 @@ TEST_F(Win32SwitchDialogTest, ListsTheLanguagesAndSwitchesToAnOlderOneAfterTheWa
       },
       [&](HWND dialog) { ClickEntry(dialog, 1223, L"Français (Ver.0.9)", true); },
   });
-  DoAutomaticSwitchDialog();
+  // The language command opens the dialog, as the language item does.
+  module_->SetSwitchDialogOpener({});
+  HWND window = ::CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
+                                  ::GetModuleHandleW(nullptr), nullptr);
+  ::SendMessageW(window, WM_COMMAND, kDefaultLanguageCommandId, 0);
+  ::DestroyWindow(window);
   EXPECT_FALSE(driver.leftOpen);
   EXPECT_FALSE(okEnabledAtFirst);
   EXPECT_TRUE(okEnabledAfterClick);
@@ -258,6 +263,22 @@ TEST_F(Win32SwitchDialogTest, HelpAsksTheMainWindowAndCancelKeepsTheLanguage) {
   EXPECT_EQ(HeldFile(), german_);
   EXPECT_TRUE(messages_.empty());
   ::DestroyWindow(main);
+}
+
+TEST_F(Win32SwitchDialogTest, AFailedSwitchShowsTheErrorTextAndKeepsTheLanguage) {
+  WriteLanguages();
+  // Listed by its header, but its texts end early: the switch fails.
+  std::vector<uint8_t> bytes = LanguageFileBytes(*Language(u"Dansk", u"1.0", true));
+  bytes.resize(bytes.size() - 20);
+  WriteBytes(folder_.File("da.tra"), bytes);
+  CSwitchDialogDriver driver({
+      [&](HWND dialog) { ClickEntry(dialog, 1234, L"Dansk"); },
+      [&](HWND dialog) { ClickButton(dialog, 1); },
+  });
+  DoAutomaticSwitchDialog();
+  EXPECT_FALSE(driver.leftOpen);
+  EXPECT_TEXTS(messages_, (std::vector<std::wstring>{L"Fehler!"}));
+  EXPECT_EQ(HeldFile(), german_);
 }
 
 TEST_F(Win32SwitchDialogTest, WithoutTheStandardSwitchDialogOnlyTheMessageShows) {
