@@ -7,6 +7,8 @@
 #include "examples/demo-app/DemoDialogs.h"
 #include "examples/demo-app/DemoResource.h"
 #include "examples/demo-app/TextSearch.h"
+#include "framework/FrameWnd.h"
+#include "framework/WinApp.h"
 #include "runtime/ApplicationInterfaceWin32.h"
 
 namespace demo {
