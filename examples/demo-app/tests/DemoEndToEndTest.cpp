@@ -1,9 +1,11 @@
 // The demo's windows in German, English and French, driven as a user drives
-// them: dialogs and the options sheet opened and read, the context menu, the
-// language item of the menu bar, the switch dialog with its flags and lists,
-// the warning for an older version, and the profile that brings the last
-// language back at the next start. The demo's own resources and language
-// files are used, made by the build exactly as demo.exe gets them.
+// them: its main frame with a document, the find dialog, the About box and
+// the options sheet opened and read, the view's context menu, a toolbar tip
+// and a menu item's status-bar prompt, the language item of the menu bar,
+// the switch dialog with its flags and lists, the warning for an older
+// version, and the profile that brings the last language back at the next
+// start. The demo's own classes, resources and language files are used, the
+// files made by the build exactly as demo.exe gets them.
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -16,11 +18,12 @@
 #include <string>
 #include <vector>
 
+#include "examples/demo-app/DemoDialogs.h"
 #include "examples/demo-app/DemoResource.h"
+#include "examples/demo-app/DemoView.h"
+#include "examples/demo-app/MainFrame.h"
 #include "framework/Dialog.h"
-#include "framework/FrameWnd.h"
 #include "framework/MessageBox.h"
-#include "framework/PropertySheet.h"
 #include "framework/WinApp.h"
 #include "runtime/ApplicationInterfaceWin32.h"
 #include "runtime/tests/Win32TestSupport.h"
@@ -42,7 +45,8 @@ struct LanguageView {
   Texts fileMenu;  // the first popup, with the language item at its end
   Texts contextMenu;
   Texts sheet;  // caption and tab labels
-  std::wstring cutCommand;  // status-bar prompt, line feed, tool tip
+  std::wstring cutTip;
+  std::wstring cutPrompt;
 };
 
 const LanguageView kGerman = {
@@ -56,7 +60,8 @@ const LanguageView kGerman = {
     {L"&Ausschneiden", L"&Kopieren", L"&Einfügen", L"-", L"Alles &markieren", L"-",
      L"&Suchen..."},
     {L"Optionen", L"Editor", L"Darstellung", L"Dateien"},
-    L"Schneidet die Markierung aus und legt sie in die Zwischenablage\nAusschneiden"};
+    L"Ausschneiden",
+    L"Schneidet die Markierung aus und legt sie in die Zwischenablage"};
 
 const LanguageView kEnglish = {
     {L"Find", L"Fi&nd what:", L"", L"Match &case", L"Direction", L"&Up", L"&Down",
@@ -68,7 +73,8 @@ const LanguageView kEnglish = {
      L"  No Files", L"-", L"E&xit", L"-", L"Choose &Language..."},
     {L"Cu&t", L"&Copy", L"&Paste", L"-", L"Select &All", L"-", L"&Find..."},
     {L"Options", L"Editor", L"Appearance", L"Files"},
-    L"Cut the selection and put it on the Clipboard\nCut"};
+    L"Cut",
+    L"Cut the selection and put it on the Clipboard"};
 
 const LanguageView kFrench = {
     {L"Rechercher", L"&Rechercher :", L"", L"Respecter la &casse", L"Direction",
@@ -80,7 +86,8 @@ const LanguageView kFrench = {
      L"Fichiers &récents", L"  Aucun fichier", L"-", L"&Quitter", L"-", L"&Langue..."},
     {L"&Couper", L"Co&pier", L"C&oller", L"-", L"&Tout sélectionner", L"-", L"&Rechercher..."},
     {L"Options", L"Éditeur", L"Affichage", L"Fichiers"},
-    L"Coupe la sélection et la place dans le Presse-papiers\nCouper"};
+    L"Couper",
+    L"Coupe la sélection et la place dans le Presse-papiers"};
 
 // Calls step with the active window every 20 ms while a modal loop runs,
 // until step reports that it is done. After 10 s the test fails and the
@@ -219,35 +226,35 @@ class DemoEndToEndTest : public ::testing::Test {
     EXPECT_TRUE(StartAutomaticTranslation(german.c_str(), L"Demo", TRUE, TRUE, TRUE));
   }
 
-  // The windows that stay open across switches: a frame with the document
-  // menu, the find dialog and the About box (modeless here), the context
-  // menu as the view keeps it.
+  // The windows that stay open across switches: the main frame with a
+  // document, the find dialog and the About box (modeless here).
   void OpenWindows() {
-    frame_ = new CFrameWnd;  // deletes itself with its window
-    ASSERT_TRUE(frame_->LoadFrame(IDR_DEMOTYPE));
-    TranslateWindowMenus(frame_);
-    ASSERT_TRUE(find_.Create(IDD_FIND, frame_));
+    frame_ = new demo::CMainFrame;  // deletes itself with its window
+    ASSERT_TRUE(frame_->LoadFrame(IDR_MAINFRAME));
+    app_.m_pMainWnd = frame_;
+    frame_->OpenDocument(L"Text");
+    frame_->ShowWindow(SW_SHOW);
+    demo::CFindDialog::Show(frame_);
+    ASSERT_NE(demo::CFindDialog::Current(), nullptr);
+    find_ = demo::CFindDialog::Current()->m_hWnd;
     ASSERT_TRUE(about_.Create(IDD_ABOUTBOX, frame_));
-    contextBar_ = ::LoadMenuW(AfxGetResourceHandle(), MAKEINTRESOURCEW(IDR_CONTEXT));
-    TranslatePopupMenu(::GetSubMenu(contextBar_, 0));
+    PumpMessages();
   }
   void CloseWindows() {
-    find_.DestroyWindow();
+    ::DestroyWindow(find_);
     about_.DestroyWindow();
     frame_->DestroyWindow();
-    ::DestroyMenu(contextBar_);
+    app_.m_pMainWnd = nullptr;
+  }
+
+  demo::CDemoView* View() {
+    CMDIChildWnd* child = frame_->MDIGetActive();
+    return child ? static_cast<demo::CDemoView*>(child->GetActiveView()) : nullptr;
   }
 
   // The options sheet's caption and tabs, read while the sheet runs after
   // each page has been shown once; Cancel ends it.
   Texts OptionsSheetTexts() {
-    CString title;
-    LoadTranslatedString(title, IDS_OPTIONS);
-    CPropertySheet sheet(title, frame_);
-    CPropertyPage editor(IDD_PAGE_EDITOR), appearance(IDD_PAGE_VIEW), files(IDD_PAGE_FILES);
-    sheet.AddPage(&editor);
-    sheet.AddPage(&appearance);
-    sheet.AddPage(&files);
     Texts texts;
     CModalDriver driver([&](HWND active) {
       if (!::SendMessageW(active, PSM_GETTABCONTROL, 0, 0)) return false;
@@ -256,20 +263,53 @@ class DemoEndToEndTest : public ::testing::Test {
       ::PostMessageW(active, PSM_PRESSBUTTON, PSBTN_CANCEL, 0);
       return true;
     });
-    sheet.DoModal();
+    demo::CDemoSettings settings;
+    demo::ShowOptionsSheet(frame_, settings);
     return texts;
+  }
+
+  // The view's context menu as it opens on a right click in the editor;
+  // Escape closes it.
+  Texts ContextMenuTexts() {
+    Texts texts;
+    CModalDriver driver([&](HWND) {
+      HWND menuWindow = ::FindWindowW(L"#32768", nullptr);
+      if (!menuWindow) return false;
+      texts = MenuTexts(reinterpret_cast<HMENU>(::SendMessageW(menuWindow, MN_GETHMENU, 0, 0)));
+      ::EndMenu();
+      return true;
+    });
+    HWND edit = View()->m_hWndEdit;
+    ::SendMessageW(edit, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(edit), MAKELPARAM(100, 100));
+    return texts;
+  }
+
+  // The tip the toolbar's tip window gets for a button, as when the mouse
+  // rests on it.
+  std::wstring TipText(UINT command) {
+    NMTTDISPINFOW request{};
+    request.hdr = {frame_->m_wndToolBar.GetToolTips(), command,
+                   static_cast<UINT>(TTN_NEEDTEXTW)};
+    ::SendMessageW(frame_->m_hWnd, WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&request));
+    return request.szText;
+  }
+
+  // The status bar's prompt while a menu item is selected.
+  std::wstring PromptText(UINT command) {
+    ::SendMessageW(frame_->m_hWnd, WM_MENUSELECT, MAKEWPARAM(command, MF_HILITE),
+                   reinterpret_cast<LPARAM>(::GetMenu(frame_->m_hWnd)));
+    return static_cast<LPCTSTR>(frame_->m_wndStatusBar.GetPaneText(0));
   }
 
   void ExpectView(const LanguageView& view, const char* language) {
     SCOPED_TRACE(language);
-    EXPECT_TEXTS(DialogTexts(find_.m_hWnd), view.find);
+    EXPECT_TEXTS(DialogTexts(find_), view.find);
     EXPECT_TEXTS(DialogTexts(about_.m_hWnd), view.about);
     EXPECT_TEXTS(MenuTexts(::GetSubMenu(::GetMenu(frame_->m_hWnd), 0)), view.fileMenu);
-    EXPECT_TEXTS(MenuTexts(::GetSubMenu(contextBar_, 0)), view.contextMenu);
+    EXPECT_TEXTS(ContextMenuTexts(), view.contextMenu);
     EXPECT_TEXTS(OptionsSheetTexts(), view.sheet);
-    CString command;
-    LoadTranslatedString(command, IDM_EDIT_CUT);
-    EXPECT_EQ(std::wstring(static_cast<LPCTSTR>(command)), view.cutCommand);
+    EXPECT_EQ(TipText(IDM_EDIT_CUT), view.cutTip);
+    EXPECT_EQ(PromptText(IDM_EDIT_CUT), view.cutPrompt);
   }
 
   // Chooses the language item of the frame's menu and, in the switch
@@ -298,9 +338,9 @@ class DemoEndToEndTest : public ::testing::Test {
   CTempFolder folder_;
   std::wstring profile_ = (folder_.Path() / "demo.ini").wstring();
   CWinApp app_{L"Demo"};
-  CFrameWnd* frame_ = nullptr;
-  CDialog find_, about_;
-  HMENU contextBar_ = nullptr;
+  demo::CMainFrame* frame_ = nullptr;
+  HWND find_ = nullptr;
+  CDialog about_;
   std::vector<std::wstring> messages_;
 };
 
@@ -324,7 +364,7 @@ TEST_F(DemoEndToEndTest, SwitchesEveryOpenWindowAndComesBackInTheLastLanguage) {
   EXPECT_TEXTS(messages_,
                (Texts{L"Warning! You have chosen a language of an older program version.\n"
                       L"Some of the program's texts may not be shown in the right language."}));
-  EXPECT_TEXTS(DialogTexts(find_.m_hWnd), kGerman.find);
+  EXPECT_TEXTS(DialogTexts(find_), kGerman.find);
 
   SwitchWithMenu(kThisVersionList, L"Français");
   ExpectView(kFrench, "French after the switch");
