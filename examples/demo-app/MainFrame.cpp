@@ -11,8 +11,8 @@ namespace {
 
 // The toolbar's buttons, one per image of its bitmap.
 const UINT kButtons[] = {
-    IDM_FILE_NEW,  IDM_FILE_OPEN, IDM_FILE_SAVE,  ID_SEPARATOR,     IDM_EDIT_CUT,
-    IDM_EDIT_COPY, IDM_EDIT_PASTE, ID_SEPARATOR,  IDM_EDIT_FIND,    IDM_APP_ABOUT,
+    IDM_FILE_NEW, ID_SEPARATOR, IDM_EDIT_CUT,  IDM_EDIT_COPY,
+    IDM_EDIT_PASTE, ID_SEPARATOR, IDM_EDIT_FIND, IDM_APP_ABOUT,
 };
 
 // The status bar: the prompt pane only.

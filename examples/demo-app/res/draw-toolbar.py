@@ -1,6 +1,6 @@
 #!/usr/bin/env python3
-"""Draws the demo's toolbar bitmap, toolbar.bmp: eight buttons of 16 by 15
-pixels (New, Open, Save, Cut, Copy, Paste, Find, About) on the light grey
+"""Draws the demo's toolbar bitmap, toolbar.bmp: six buttons of 16 by 15
+pixels (New, Cut, Copy, Paste, Find, About) on the light grey
 that toolbars show as transparent. Rerun after changing a picture."""
 import struct
 
@@ -16,16 +16,6 @@ PICTURES = [
      "...kwwwwwkkkk...", "...kwwwwwwwwk...", "...kwwwwwwwwk...", "...kwwwwwwwwk...",
      "...kwwwwwwwwk...", "...kwwwwwwwwk...", "...kwwwwwwwwk...", "...kwwwwwwwwk...",
      "...kwwwwwwwwk...", "...kkkkkkkkkk...", "................"],
-    # Open: a yellow folder.
-    ["................", "................", "..kkkk..........", ".kyyyyk.........",
-     ".kyyyyykkkkkk...", ".kyyyyyyyyyyk...", ".kyykkkkkkkkkkk.", ".kyykyyyyyyyyyk.",
-     ".kykyyyyyyyyyk..", ".kykyyyyyyyyyk..", ".kkyyyyyyyyyk...", ".kkyyyyyyyyyk...",
-     ".kkkkkkkkkkkk...", "................", "................"],
-    # Save: a blue disk.
-    ["................", ".kkkkkkkkkkkkk..", ".kbkwwwwwwwkbk..", ".kbkwwwwwwwkbk..",
-     ".kbkwwwwwwwkbk..", ".kbkwwwwwwwkbk..", ".kbbkkkkkkkbbk..", ".kbbbbbbbbbbbk..",
-     ".kbbkkkkkkkbbk..", ".kbbkddkwwkbbk..", ".kbbkddkwwkbbk..", ".kbbkddkwwkbbk..",
-     "..kkkkkkkkkkkk..", "................", "................"],
     # Cut: scissors.
     ["................", "....k.....k.....", "....k.....k.....", "....k.....k.....",
      ".....k...k......", ".....k...k......", "......k.k.......", ".......k........",

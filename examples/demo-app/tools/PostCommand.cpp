@@ -1,9 +1,10 @@
 // Posts WM_COMMAND with a command identifier to the top-level window whose
-// title starts with a given text, as choosing a menu item would:
+// title starts with a given text, as choosing a menu item would; waits up to
+// 30 seconds for the window to appear. Run it on the window's desktop:
 //
 //   demo_post_command.exe TITLE COMMAND
 //
-// Exits 1 when no such window exists.
+// Exits 1 when no such window appears.
 #include <windows.h>
 
 #include <cwchar>
@@ -35,7 +36,10 @@ int wmain(int argc, wchar_t** argv) {
     return 2;
   }
   Search search{argv[1]};
-  ::EnumWindows(&Visit, reinterpret_cast<LPARAM>(&search));
+  for (int tries = 0; tries < 60 && !search.found; ++tries) {
+    if (tries > 0) ::Sleep(500);
+    ::EnumWindows(&Visit, reinterpret_cast<LPARAM>(&search));
+  }
   if (!search.found) return 1;
   const WPARAM command = static_cast<WPARAM>(std::wcstoul(argv[2], nullptr, 0));
   return ::PostMessageW(search.found, WM_COMMAND, command, 0) ? 0 : 1;
