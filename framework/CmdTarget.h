@@ -213,7 +213,8 @@ class CCmdUI {
   AFX_ON_WINDOW_MESSAGE(WM_CREATE, ::tolmeric::AfxSig_is, \
                         int (::tolmeric::CWnd::*)(LPCREATESTRUCT), OnCreate)
 #define ON_WM_SIZE() \
-  AFX_ON_WINDOW_MESSAGE(WM_SIZE, ::tolmeric::AfxSig_vwii, void (::tolmeric::CWnd::*)(UINT, int, int), OnSize)
+  AFX_ON_WINDOW_MESSAGE(WM_SIZE, ::tolmeric::AfxSig_vwii, \
+                        void (::tolmeric::CWnd::*)(UINT, int, int), OnSize)
 #define ON_WM_CLOSE() \
   AFX_ON_WINDOW_MESSAGE(WM_CLOSE, ::tolmeric::AfxSig_vv, void (::tolmeric::CWnd::*)(), OnClose)
 #define ON_WM_DESTROY() \

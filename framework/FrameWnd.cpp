@@ -123,7 +123,8 @@ void CFrameWnd::RecalcLayout(BOOL) {
 }
 
 void CFrameWnd::OnIdleUpdateCmdUI() {
-  auto* toolBar = dynamic_cast<CToolBar*>(FromHandlePermanent(::GetDlgItem(m_hWnd, AFX_IDW_TOOLBAR)));
+  CWnd* bar = FromHandlePermanent(::GetDlgItem(m_hWnd, AFX_IDW_TOOLBAR));
+  auto* toolBar = dynamic_cast<CToolBar*>(bar);
   if (toolBar) toolBar->OnUpdateCmdUI(this, m_bAutoMenuEnable);
 }
 

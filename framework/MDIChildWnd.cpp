@@ -97,7 +97,10 @@ void CMDIChildWnd::OnUpdateFrameMenu(BOOL active, CWnd* activateWnd, HMENU menuA
                    reinterpret_cast<LPARAM>(frame->GetWindowMenuPopup(menu)));
   } else if (menu && !active && !activateWnd) {
     // The last child goes: the frame shows its default menu again.
+    // The client takes a null menu as "keep the bar": a frame without a
+    // default menu must not go on showing the menu of a child that is gone.
     const HMENU defaultMenu = frame->m_hMenuDefault;
+    if (!defaultMenu) ::SetMenu(frame->m_hWnd, nullptr);
     ::SendMessageW(frame->m_hWndMDIClient, WM_MDISETMENU, reinterpret_cast<WPARAM>(defaultMenu),
                    reinterpret_cast<LPARAM>(frame->GetWindowMenuPopup(defaultMenu)));
   } else {

@@ -29,7 +29,7 @@ BOOL CStatusBar::Create(CWnd* parent, DWORD style, UINT id) {
                                parent ? parent->m_hWnd : nullptr,
                                reinterpret_cast<HMENU>(static_cast<UINT_PTR>(id)),
                                AfxGetInstanceHandle(), nullptr);
-  return bar && Attach(bar);
+  return bar && SubclassWindow(bar);
 }
 
 BOOL CStatusBar::SetIndicators(const UINT* ids, int count) {
@@ -61,7 +61,8 @@ void CStatusBar::UpdatePanes() {
 }
 
 BOOL CStatusBar::SetPaneText(int index, LPCTSTR text, BOOL update) {
-  const BOOL set = static_cast<BOOL>(SendMessage(SB_SETTEXTW, index, reinterpret_cast<LPARAM>(text)));
+  const BOOL set =
+      static_cast<BOOL>(SendMessage(SB_SETTEXTW, index, reinterpret_cast<LPARAM>(text)));
   if (update) ::UpdateWindow(m_hWnd);
   return set;
 }

@@ -34,4 +34,21 @@ class CPushRoutingFrame {
   CFrameWnd* previous_;
 };
 
+// Makes a message the one being handled for its lifetime (messages nest:
+// each handler sees its own), then restores the outer one.
+class CCurrentMessage {
+ public:
+  CCurrentMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+      : current_(AfxGetThreadState()->m_lastSentMsg), outer_(current_) {
+    current_ = MSG{window, message, wParam, lParam, 0, {}};
+  }
+  ~CCurrentMessage() { current_ = outer_; }
+  CCurrentMessage(const CCurrentMessage&) = delete;
+  CCurrentMessage& operator=(const CCurrentMessage&) = delete;
+
+ private:
+  MSG& current_;
+  MSG outer_;
+};
+
 }  // namespace tolmeric

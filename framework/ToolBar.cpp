@@ -38,7 +38,7 @@ BOOL CToolBar::CreateEx(CWnd* parent, DWORD ctrlStyle, DWORD style, UINT id) {
                                0, parent ? parent->m_hWnd : nullptr,
                                reinterpret_cast<HMENU>(static_cast<UINT_PTR>(id)),
                                AfxGetInstanceHandle(), nullptr);
-  if (!bar || !Attach(bar)) return FALSE;
+  if (!bar || !SubclassWindow(bar)) return FALSE;
   SendMessage(TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON));
   return TRUE;
 }

@@ -120,9 +120,13 @@ int CWinApp::Run() {
 }
 
 void CWinApp::ParseCommandLine(CCommandLineInfo& info) {
+  AfxParseCommandLine(::GetCommandLineW(), info);
+}
+
+void AfxParseCommandLine(LPCTSTR commandLine, CCommandLineInfo& info) {
   int count = 0;
   std::unique_ptr<LPWSTR, decltype(&::LocalFree)> arguments(
-      ::CommandLineToArgvW(::GetCommandLineW(), &count), &::LocalFree);
+      ::CommandLineToArgvW(commandLine, &count), &::LocalFree);
   if (!arguments) return;
   for (int i = 1; i < count; ++i) {
     LPCTSTR param = arguments.get()[i];

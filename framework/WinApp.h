@@ -93,6 +93,8 @@ CWinApp* AfxGetApp();
 // The body of the framework's WinMain: InitInstance, then Run, on the one
 // application object; returns the application's exit code.
 int AfxWinMain(HINSTANCE instance, HINSTANCE previous, LPTSTR commandLine, int showCommand);
+// Each parameter of commandLine after the program's name to info.
+void AfxParseCommandLine(LPCTSTR commandLine, CCommandLineInfo& info);
 // The command line without the program's name (quoted or not) and the
 // blanks after it.
 LPTSTR AfxCommandLineTail(LPTSTR commandLine);

@@ -1,7 +1,5 @@
 #include "framework/Wnd.h"
 
-#include <windowsx.h>
-
 #include "framework/FrameWnd.h"
 #include "framework/HandleMap.h"
 #include "framework/ThreadState.h"
@@ -39,7 +37,20 @@ void CWnd::DeleteTempMap() { WindowMap().DeleteTemporary(); }
 
 BOOL CWnd::Attach(HWND window) { return WindowMap().Attach(*this, window); }
 
-HWND CWnd::Detach() { return WindowMap().Detach(*this); }
+HWND CWnd::Detach() {
+  if (m_pfnSuper) {
+    ::SetWindowLongPtrW(m_hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(m_pfnSuper));
+    m_pfnSuper = nullptr;
+  }
+  return WindowMap().Detach(*this);
+}
+
+BOOL CWnd::SubclassWindow(HWND window) {
+  if (!Attach(window)) return FALSE;
+  m_pfnSuper = reinterpret_cast<WNDPROC>(::SetWindowLongPtrW(
+      window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&CWnd::AfxWndProc)));
+  return TRUE;
+}
 
 void CWnd::GetWindowText(CString& text) const {
   std::wstring buffer(static_cast<size_t>(::GetWindowTextLengthW(m_hWnd)) + 1, L'\0');
@@ -133,7 +144,7 @@ LRESULT CWnd::DispatchWindowMessage(const AFX_MSGMAP_ENTRY& entry, WPARAM wParam
     case AfxSig_vWp:
       (this->*AfxMsgHandler<void (CWnd::*)(CWnd*, CPoint)>(pfn))(
           FromHandle(reinterpret_cast<HWND>(wParam)),
-          CPoint(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)));
+          CPoint(static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))));
       return 0;
     case AfxSig_vwwh:
       (this->*AfxMsgHandler<void (CWnd::*)(UINT, UINT, HMENU)>(pfn))(
@@ -168,6 +179,7 @@ BOOL CWnd::OnNotify(WPARAM, LPARAM lParam, LRESULT* result) {
 }
 
 LRESULT CWnd::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+  if (m_pfnSuper) return ::CallWindowProcW(m_pfnSuper, m_hWnd, message, wParam, lParam);
   return ::DefWindowProcW(m_hWnd, message, wParam, lParam);
 }
 
@@ -213,12 +225,11 @@ void CWnd::AfterLastMessage() {
 LRESULT CALLBACK CWnd::AfxWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   CWnd* object = ObjectForMessage(window);
   if (!object) return ::DefWindowProcW(window, message, wParam, lParam);
-  // Handlers of nested messages run inside this one: each sees its own.
-  MSG& current = AfxGetThreadState()->m_lastSentMsg;
-  const MSG outer = current;
-  current = MSG{window, message, wParam, lParam, 0, {}};
-  const LRESULT result = object->WindowProc(message, wParam, lParam);
-  current = outer;
+  LRESULT result = 0;
+  {
+    CCurrentMessage current(window, message, wParam, lParam);
+    result = object->WindowProc(message, wParam, lParam);
+  }
   if (message == WM_NCDESTROY) object->AfterLastMessage();
   return result;
 }

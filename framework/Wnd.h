@@ -51,7 +51,12 @@ class CWnd : public CCmdTarget {
   // Makes this the permanent object of window; FALSE when the object holds a
   // window already or window is null.
   BOOL Attach(HWND window);
+  // Gives the window up; a subclassed window gets its own procedure back.
   HWND Detach();
+  // Attaches a window made by another procedure (a common control) and
+  // passes its messages through the object's map first; what the map leaves
+  // goes to the window's own procedure.
+  BOOL SubclassWindow(HWND window);
   HWND GetSafeHwnd() const { return m_hWnd; }
   operator HWND() const { return m_hWnd; }
 
@@ -107,6 +112,8 @@ class CWnd : public CCmdTarget {
   static LRESULT CALLBACK AfxWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
   HWND m_hWnd = nullptr;
+  // The procedure of a subclassed window; null for the framework's windows.
+  WNDPROC m_pfnSuper = nullptr;
 
  protected:
   // Every message of a window created through the framework: OnWndMsg, and

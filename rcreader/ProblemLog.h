@@ -4,6 +4,9 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
+
+#include "rcreader/RcDiagnostic.h"
 
 namespace tolmeric {
 
@@ -32,12 +35,18 @@ class CProblemLog {
   void Begin();
   // Appends string id, CR LF, "- ", the problem line of the token, CR LF.
   void ReportProblem(uint32_t id, const CRcTokenList& tokens, int32_t index);
+  // Adds the diagnostic of a statement or section that began at start and
+  // was reported with message id (which gives its code).
+  void Diagnose(uint32_t id, const CRcTokenList& tokens, int32_t start,
+                const CRcExpectation& expectation);
   int32_t problemCount() const { return problems_; }
   // Where the messages come from; also the source of other tool strings a
   // scan needs.
   const IStringSource& strings() const { return strings_; }
 
   std::u16string text;
+  // One per failed statement or section, in the order found.
+  std::vector<CRcDiagnostic> diagnostics;
 
  private:
   const IStringSource& strings_;

@@ -97,16 +97,32 @@ int __X_CWinApp::ExitInstance() {
   return CWinApp::ExitInstance();
 }
 
-IMPLEMENT_DYNCREATE(__X_CFrameWnd, CFrameWnd)
-TRANSLATED_FRAME_MESSAGE_MAP(__X_CFrameWnd, CFrameWnd)
-
-BOOL __X_CFrameWnd::OnCmdMsg(UINT nID, int nCode, void* pExtra,
-                             AFX_CMDHANDLERINFO* pHandlerInfo) {
+template <typename Frame>
+BOOL CTranslatingFrame<Frame>::OnCmdMsg(UINT nID, int nCode, void* pExtra,
+                                        AFX_CMDHANDLERINFO* pHandlerInfo) {
   if (const AFX_NOTIFY* notify = ToolTipRequest(nID, nCode, pExtra)) {
     return OnToolTipText(0, notify->pNMHDR, notify->pResult);
   }
-  return CFrameWnd::OnCmdMsg(nID, nCode, pExtra, pHandlerInfo);
+  return Frame::OnCmdMsg(nID, nCode, pExtra, pHandlerInfo);
 }
+
+template <typename Frame>
+void CTranslatingFrame<Frame>::GetMessageString(UINT nID, CString& rMessage) const {
+  TranslatedMessageString(nID, rMessage);
+}
+
+template <typename Frame>
+BOOL CTranslatingFrame<Frame>::OnToolTipText(UINT, NMHDR* pNMHDR, LRESULT* pResult) {
+  return AnswerToolTip(pNMHDR, pResult);
+}
+
+template class CTranslatingFrame<CFrameWnd>;
+template class CTranslatingFrame<CMDIFrameWnd>;
+template class CTranslatingFrame<CMDIChildWnd>;
+template class CTranslatingFrame<COleIPFrameWnd>;
+
+IMPLEMENT_DYNCREATE(__X_CFrameWnd, CFrameWnd)
+TRANSLATED_FRAME_MESSAGE_MAP(__X_CFrameWnd, CFrameWnd)
 
 BOOL __X_CFrameWnd::LoadFrame(UINT nIDResource, DWORD dwDefaultStyle, CWnd* pParentWnd,
                               CCreateContext* pContext) {
@@ -115,24 +131,8 @@ BOOL __X_CFrameWnd::LoadFrame(UINT nIDResource, DWORD dwDefaultStyle, CWnd* pPar
   return TRUE;
 }
 
-void __X_CFrameWnd::GetMessageString(UINT nID, CString& rMessage) const {
-  TranslatedMessageString(nID, rMessage);
-}
-
-BOOL __X_CFrameWnd::OnToolTipText(UINT, NMHDR* pNMHDR, LRESULT* pResult) {
-  return AnswerToolTip(pNMHDR, pResult);
-}
-
 IMPLEMENT_DYNCREATE(__X_CMDIFrameWnd, CMDIFrameWnd)
 TRANSLATED_FRAME_MESSAGE_MAP(__X_CMDIFrameWnd, CMDIFrameWnd)
-
-BOOL __X_CMDIFrameWnd::OnCmdMsg(UINT nID, int nCode, void* pExtra,
-                                AFX_CMDHANDLERINFO* pHandlerInfo) {
-  if (const AFX_NOTIFY* notify = ToolTipRequest(nID, nCode, pExtra)) {
-    return OnToolTipText(0, notify->pNMHDR, notify->pResult);
-  }
-  return CMDIFrameWnd::OnCmdMsg(nID, nCode, pExtra, pHandlerInfo);
-}
 
 BOOL __X_CMDIFrameWnd::LoadFrame(UINT nIDResource, DWORD dwDefaultStyle, CWnd* pParentWnd,
                                  CCreateContext* pContext) {
@@ -141,28 +141,8 @@ BOOL __X_CMDIFrameWnd::LoadFrame(UINT nIDResource, DWORD dwDefaultStyle, CWnd* p
   return TRUE;
 }
 
-void __X_CMDIFrameWnd::GetMessageString(UINT nID, CString& rMessage) const {
-  TranslatedMessageString(nID, rMessage);
-}
-
-BOOL __X_CMDIFrameWnd::OnToolTipText(UINT, NMHDR* pNMHDR, LRESULT* pResult) {
-  return AnswerToolTip(pNMHDR, pResult);
-}
-
 IMPLEMENT_DYNCREATE(__X_CMDIChildWnd, CMDIChildWnd)
 TRANSLATED_FRAME_MESSAGE_MAP(__X_CMDIChildWnd, CMDIChildWnd)
-
-BOOL __X_CMDIChildWnd::OnCmdMsg(UINT nID, int nCode, void* pExtra,
-                                AFX_CMDHANDLERINFO* pHandlerInfo) {
-  if (const AFX_NOTIFY* notify = ToolTipRequest(nID, nCode, pExtra)) {
-    return OnToolTipText(0, notify->pNMHDR, notify->pResult);
-  }
-  return CMDIChildWnd::OnCmdMsg(nID, nCode, pExtra, pHandlerInfo);
-}
-
-void __X_CMDIChildWnd::GetMessageString(UINT nID, CString& rMessage) const {
-  TranslatedMessageString(nID, rMessage);
-}
 
 void __X_CMDIChildWnd::OnUpdateFrameMenu(BOOL bActive, CWnd* pActivateWnd, HMENU hMenuAlt) {
   CMDIChildWnd::OnUpdateFrameMenu(bActive, pActivateWnd, hMenuAlt);
@@ -170,33 +150,13 @@ void __X_CMDIChildWnd::OnUpdateFrameMenu(BOOL bActive, CWnd* pActivateWnd, HMENU
   if (bActive || (!pActivateWnd && frame)) TranslateWindowMenus(frame);
 }
 
-BOOL __X_CMDIChildWnd::OnToolTipText(UINT, NMHDR* pNMHDR, LRESULT* pResult) {
-  return AnswerToolTip(pNMHDR, pResult);
-}
-
 IMPLEMENT_DYNCREATE(__X_COleIPFrameWnd, COleIPFrameWnd)
 TRANSLATED_FRAME_MESSAGE_MAP(__X_COleIPFrameWnd, COleIPFrameWnd)
-
-BOOL __X_COleIPFrameWnd::OnCmdMsg(UINT nID, int nCode, void* pExtra,
-                                  AFX_CMDHANDLERINFO* pHandlerInfo) {
-  if (const AFX_NOTIFY* notify = ToolTipRequest(nID, nCode, pExtra)) {
-    return OnToolTipText(0, notify->pNMHDR, notify->pResult);
-  }
-  return COleIPFrameWnd::OnCmdMsg(nID, nCode, pExtra, pHandlerInfo);
-}
-
-void __X_COleIPFrameWnd::GetMessageString(UINT nID, CString& rMessage) const {
-  TranslatedMessageString(nID, rMessage);
-}
 
 BOOL __X_COleIPFrameWnd::OnCreateControlBars(CWnd* pWndFrame, CWnd* pWndDoc) {
   const BOOL created = COleIPFrameWnd::OnCreateControlBars(pWndFrame, pWndDoc);
   TranslateWindowMenus(pWndFrame);
   return created;
-}
-
-BOOL __X_COleIPFrameWnd::OnToolTipText(UINT, NMHDR* pNMHDR, LRESULT* pResult) {
-  return AnswerToolTip(pNMHDR, pResult);
 }
 
 const CRuntimeClass* TranslatedRuntimeClass(const CRuntimeClass* record) {

@@ -28,76 +28,78 @@ class __X_CWinApp : public CWinApp {
   int ExitInstance() override;
 };
 
-// The four frames answer a tool-tip request before any view or other
-// command target sees it (a tool-tip window has control identifier 0) with
-// the translated tip part of the tool's command string, and show the
-// translated prompt part as the status-bar prompt.
-class __X_CFrameWnd : public CFrameWnd {
+// What the four frames add to their framework class: they answer a
+// tool-tip request before any view or other command target sees it (a
+// tool-tip window has control identifier 0) with the translated tip part of
+// the tool's command string, and show the translated prompt part as the
+// status-bar prompt. Adds no data; each frame's run-time class record links
+// to its framework class.
+template <typename Frame>
+class CTranslatingFrame : public Frame {
+ public:
+  BOOL OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo) override;
+  void GetMessageString(UINT nID, CString& rMessage) const override;
+
+ protected:
+  // Declines while command routing has a routing frame, which answers.
+  BOOL OnToolTipText(UINT nID, NMHDR* pNMHDR, LRESULT* pResult);
+};
+
+class __X_CFrameWnd : public CTranslatingFrame<CFrameWnd> {
   DECLARE_DYNCREATE(__X_CFrameWnd)
 
  public:
   __X_CFrameWnd() = default;
   ~__X_CFrameWnd() override = default;
-  BOOL OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo) override;
   // The base's LoadFrame; when it succeeds, the frame's menus are translated.
   BOOL LoadFrame(UINT nIDResource, DWORD dwDefaultStyle = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN,
                  CWnd* pParentWnd = nullptr, CCreateContext* pContext = nullptr) override;
-  void GetMessageString(UINT nID, CString& rMessage) const override;
 
- protected:
-  BOOL OnToolTipText(UINT nID, NMHDR* pNMHDR, LRESULT* pResult);
   DECLARE_MESSAGE_MAP()
 };
 
-class __X_CMDIFrameWnd : public CMDIFrameWnd {
+class __X_CMDIFrameWnd : public CTranslatingFrame<CMDIFrameWnd> {
   DECLARE_DYNCREATE(__X_CMDIFrameWnd)
 
  public:
   __X_CMDIFrameWnd() = default;
   ~__X_CMDIFrameWnd() override = default;
-  BOOL OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo) override;
   BOOL LoadFrame(UINT nIDResource, DWORD dwDefaultStyle = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN,
                  CWnd* pParentWnd = nullptr, CCreateContext* pContext = nullptr) override;
-  void GetMessageString(UINT nID, CString& rMessage) const override;
 
- protected:
-  BOOL OnToolTipText(UINT nID, NMHDR* pNMHDR, LRESULT* pResult);
   DECLARE_MESSAGE_MAP()
 };
 
-class __X_CMDIChildWnd : public CMDIChildWnd {
+class __X_CMDIChildWnd : public CTranslatingFrame<CMDIChildWnd> {
   DECLARE_DYNCREATE(__X_CMDIChildWnd)
 
  public:
   __X_CMDIChildWnd() = default;
   ~__X_CMDIChildWnd() override = default;
-  BOOL OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo) override;
-  void GetMessageString(UINT nID, CString& rMessage) const override;
   // The base's change of the frame's menu bar; then, when the child is
   // activated or the last child goes, the frame's menus are translated.
   void OnUpdateFrameMenu(BOOL bActive, CWnd* pActivateWnd, HMENU hMenuAlt) override;
 
- protected:
-  BOOL OnToolTipText(UINT nID, NMHDR* pNMHDR, LRESULT* pResult);
   DECLARE_MESSAGE_MAP()
 };
 
-class __X_COleIPFrameWnd : public COleIPFrameWnd {
+class __X_COleIPFrameWnd : public CTranslatingFrame<COleIPFrameWnd> {
   DECLARE_DYNCREATE(__X_COleIPFrameWnd)
 
  public:
   __X_COleIPFrameWnd() = default;
   ~__X_COleIPFrameWnd() override = default;
-  BOOL OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo) override;
-  void GetMessageString(UINT nID, CString& rMessage) const override;
   // The base's control bars; then the container frame's menus are translated.
   using COleIPFrameWnd::OnCreateControlBars;
   BOOL OnCreateControlBars(CWnd* pWndFrame, CWnd* pWndDoc) override;
 
- protected:
-  BOOL OnToolTipText(UINT nID, NMHDR* pNMHDR, LRESULT* pResult);
   DECLARE_MESSAGE_MAP()
 };
+
+extern template class CTranslatingFrame<CFrameWnd>;
+extern template class CTranslatingFrame<CMDIFrameWnd>;
+extern template class CTranslatingFrame<CMDIChildWnd>;
+extern template class CTranslatingFrame<COleIPFrameWnd>;
 
 // The run-time class record the module's lookups use in place of record:
 // the translating child frame's for the framework's child frame, record

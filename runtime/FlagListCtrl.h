@@ -37,7 +37,6 @@ class CFlagListCtrl : public CWnd {
   void AddItem(HBITMAP bitmap, LPCWSTR text);
   // The first selected entry's index, -1 when none.
   int SelectedIndex() const;
-  int GetItemCount() const { return static_cast<int>(::SendMessageW(m_hWnd, LVM_GETITEMCOUNT, 0, 0)); }
 
   // The owner hands on the list's notifications.
   void OnClick();

@@ -3,6 +3,7 @@
 #include <utility>
 #include <vector>
 
+#include "framework/WinApp.h"
 #include "runtime/FlagBitmap.h"
 #include "runtime/RuntimeModule.h"
 #include "runtime/StringFunctions.h"
@@ -54,9 +55,12 @@ std::vector<std::u16string> ListLanguageFiles(const std::u16string& folder) {
 
 RECT ToRect(const CPixelRect& rect) { return {rect.left, rect.top, rect.right, rect.bottom}; }
 
-// The window that stands for the application while the dialog is open: the
-// owner of the active window's chain.
+// The application's main window; without one, the window that stands for
+// the application while the dialog is open: the owner of the active
+// window's chain.
 HWND ApplicationMainWindow() {
+  const CWinApp* app = AfxGetApp();
+  if (app && app->m_pMainWnd && app->m_pMainWnd->IsWindow()) return app->m_pMainWnd->m_hWnd;
   HWND active = ::GetActiveWindow();
   return active ? ::GetAncestor(active, GA_ROOTOWNER) : nullptr;
 }

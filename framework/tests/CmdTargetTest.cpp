@@ -19,15 +19,16 @@ class CBaseTarget : public CCmdTarget {
 
  protected:
   void Record(const char* name, UINT id) { log += std::string(name) + " " + std::to_string(id); }
+  BOOL Answer(const char* name, UINT id, LRESULT* result, BOOL handled) {
+    Record(name, id);
+    *result = id;
+    return handled;
+  }
   void BaseOne() { Record("BaseOne", 1); }
   void BaseTwo() { Record("BaseTwo", 2); }
   void BaseRange(UINT id) { Record("BaseRange", id); }
   void BaseUpdateTwo(CCmdUI* state) { Record("BaseUpdateTwo", state->m_nID); }
-  BOOL BaseTip(UINT id, NMHDR*, LRESULT* result) {
-    Record("BaseTip", id);
-    *result = id;
-    return TRUE;
-  }
+  BOOL BaseTip(UINT id, NMHDR*, LRESULT* result) { return Answer("BaseTip", id, result, TRUE); }
   DECLARE_MESSAGE_MAP()
 };
 
@@ -47,14 +48,11 @@ class CDerivedTarget : public CBaseTarget {
     *result = 5;
   }
   void DerivedDoubleRange(UINT id, NMHDR*, LRESULT* result) {
-    Record("DerivedDoubleRange", id);
-    *result = id;
+    Answer("DerivedDoubleRange", id, result, TRUE);
   }
   // Declines: the notification goes on to the next target.
   BOOL DerivedTipA(UINT id, NMHDR*, LRESULT* result) {
-    Record("DerivedTipA", id);
-    *result = id;
-    return FALSE;
+    return Answer("DerivedTipA", id, result, FALSE);
   }
   DECLARE_MESSAGE_MAP()
 };

@@ -206,6 +206,53 @@ TEST(FrameWndTest, RunDeliversAcceleratorsUntilTheMainWindowCloses) {
   EXPECT_EQ(app.m_pMainWnd, nullptr);
 }
 
+// Starts as a program does: its initialisation makes and shows the main
+// frame, which the user then closes.
+class CStartingApp : public CTestApp {
+ public:
+  BOOL InitInstance() override {
+    const bool commandLine = m_lpCmdLine == std::wstring(L"-x a.txt");
+    calls.push_back("init " + std::to_string(m_nCmdShow) +
+                    (commandLine ? " with command line" : ""));
+    auto* frame = new CTestFrame;
+    if (!frame->LoadFrame(kFrameId)) return FALSE;
+    m_pMainWnd = frame;
+    frame->ShowWindow(m_nCmdShow);
+    frame->PostMessage(WM_CLOSE);
+    return initSucceeds;
+  }
+  int Run() override {
+    calls.push_back("run");
+    return CTestApp::Run();
+  }
+  bool initSucceeds = true;
+};
+
+TEST(WinAppTest, WinMainInitialisesThenRunsTheApplication) {
+  const struct {
+    bool initSucceeds;
+    std::vector<std::string> expected;
+  } cases[] = {
+      {true, {"init 5 with command line", "run", "exit"}},
+      // A failed start still shuts the application down, its window gone.
+      {false, {"init 5 with command line", "exit"}},
+  };
+  for (const auto& c : cases) {
+    CStartingApp app;
+    app.initSucceeds = c.initSucceeds;
+    calls.clear();
+    wchar_t commandLine[] = L"-x a.txt";
+    EXPECT_EQ(AfxWinMain(::GetModuleHandleW(nullptr), nullptr, commandLine, SW_SHOW), 40);
+    EXPECT_EQ(calls, c.expected);
+    EXPECT_EQ(app.m_pMainWnd, nullptr);
+    // What the loop did not run (the quit message of a failed start) must
+    // not end the next test's loop.
+    MSG left{};
+    while (::PeekMessageW(&left, nullptr, 0, 0, PM_REMOVE)) {
+    }
+  }
+}
+
 TEST(FrameWndTest, BarsShowPromptsAndTipsAroundTheView) {
   CTestApp app;
   CCreateContext context;
@@ -243,7 +290,8 @@ TEST(FrameWndTest, BarsShowPromptsAndTipsAroundTheView) {
       {0, 0xFFFF, nullptr, L"Ready"},
   };
   for (const auto& p : prompts) {
-    frame->SendMessage(WM_MENUSELECT, MAKEWPARAM(p.item, p.flags), reinterpret_cast<LPARAM>(p.menu));
+    frame->SendMessage(WM_MENUSELECT, MAKEWPARAM(p.item, p.flags),
+                       reinterpret_cast<LPARAM>(p.menu));
     EXPECT_EQ(frame->statusBar.GetPaneText(0), p.expected) << p.item;
   }
   frame->SendMessage(WM_MENUSELECT, MAKEWPARAM(kOpen, MF_STRING), reinterpret_cast<LPARAM>(bar));

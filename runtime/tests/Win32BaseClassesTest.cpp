@@ -145,6 +145,15 @@ TEST_F(Win32BaseClassesModuleTest, ToolTipsTakeTheTranslatedTipPartOfTheCommandS
                                         frame->m_hWnd, reinterpret_cast<HMENU>(kOpenCommand),
                                         nullptr, nullptr);
   const UINT_PTR buttonId = reinterpret_cast<UINT_PTR>(button);
+  // The frame, made later, lies above the tip window until a tip is asked.
+  const auto tipIsAboveFrame = [&] {
+    for (HWND above = ::GetWindow(frame->m_hWnd, GW_HWNDPREV); above;
+         above = ::GetWindow(above, GW_HWNDPREV)) {
+      if (above == tip_) return true;
+    }
+    return false;
+  };
+  EXPECT_FALSE(tipIsAboveFrame());
   // The multi-byte form holds as many whole characters as fit 79 bytes.
   const int bytesPerSharpS = ::WideCharToMultiByte(CP_ACP, 0, L"ß", 1, nullptr, 0, nullptr, nullptr);
   ASSERT_GT(bytesPerSharpS, 0);
@@ -167,6 +176,7 @@ TEST_F(Win32BaseClassesModuleTest, ToolTipsTakeTheTranslatedTipPartOfTheCommandS
     EXPECT_EQ(AskTip(*frame, c.idFrom, c.byWindow, true), c.tip);
     EXPECT_EQ(AskTip(*frame, c.idFrom, c.byWindow, false), c.narrowTip);
   }
+  EXPECT_TRUE(tipIsAboveFrame());
 
   // While a routing frame routes, the frame declines and leaves the record.
   {
@@ -239,7 +249,6 @@ TEST_F(Win32BaseClassesModuleTest, ChildActivationBringsItsMenuTranslatedAndRegi
   ASSERT_TRUE(LoadTranslationFile(Write("german.tra", *GermanLanguage()).c_str()));
   auto* frame = new __X_CMDIFrameWnd;
   ASSERT_TRUE(frame->LoadFrame(kFrame, WS_OVERLAPPEDWINDOW, nullptr, nullptr));
-  frame->ShowWindow(SW_SHOW);
   auto* first = new __X_CMDIChildWnd;
   auto* second = new __X_CMDIChildWnd;
   ASSERT_TRUE(first->LoadFrame(kDocumentMenu, WS_CHILD | WS_VISIBLE | WS_OVERLAPPEDWINDOW, frame,
