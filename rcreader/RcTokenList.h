@@ -24,8 +24,11 @@ class CRcTokenList {
   // Reads a script whose bytes are already in memory.
   static CRcTokenList FromBytes(const std::u16string& fileName, std::string bytes,
                                 int defaultCodePage = 0);
-  // Reads a further script to the end of this list.
+  // Reads a further script to the end of this list, from its bytes or from
+  // the file at path.
   void ReadScript(const std::u16string& fileName, std::string bytes, int defaultCodePage = 0);
+  void ReadScriptFile(const std::u16string& fileName, const std::filesystem::path& path,
+                      int defaultCodePage = 0);
 
   // Appends a token of the script named file (null: no script). The text
   // is copied into the list.
