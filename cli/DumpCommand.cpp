@@ -81,6 +81,7 @@ std::string DumpText(const CLanguageData& data, const CProject* project) {
     if (project->defaultCodePage != 0) {
       dump.Line("default code page", std::to_string(project->defaultCodePage));
     }
+    if (project->grammar != RcGrammar::kClassic) dump.Line("grammar", GrammarName(project->grammar));
   } else {
     dump.Line("file", "language file");
   }
@@ -131,6 +132,9 @@ std::string DumpJson(const CLanguageData& data, const CProject* project) {
     out += "],";
     if (project->defaultCodePage != 0) {
       out += "\"defaultCodePage\":" + std::to_string(project->defaultCodePage) + ",";
+    }
+    if (project->grammar != RcGrammar::kClassic) {
+      out += std::string("\"grammar\":\"") + GrammarName(project->grammar) + "\",";
     }
   } else {
     out += "\"file\":\"language\",";

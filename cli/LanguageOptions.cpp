@@ -31,6 +31,17 @@ int ReadLanguageOptions(const CArgParser& parser, const CommandHelp& help,
       options.codePage = ParseCodePage(value);
       if (options.codePage == 0) throw UsageError("--code-page " + value + ": not a code page the reader knows");
     }
+    if (parser.Has("grammar")) {
+      const std::string name = parser.Value("grammar");
+      options.grammar = ParseGrammarName(name);
+      if (!options.grammar) throw UsageError("--grammar " + name + ": classic or compiler");
+    }
+    if (parser.Has("diagnostics-format")) {
+      const std::string name = parser.Value("diagnostics-format");
+      const std::optional<DiagnosticFormat> format = ParseDiagnosticFormat(name);
+      if (!format) throw UsageError("--diagnostics-format " + name + ": msvc, gcc or json");
+      options.diagnosticsFormat = *format;
+    }
     if (parser.Has("flag")) {
       const std::string code = parser.Value("flag");
       options.flag = FindFlag(code);
@@ -42,6 +53,11 @@ int ReadLanguageOptions(const CArgParser& parser, const CommandHelp& help,
     return kExitUsage;
   }
   return -1;
+}
+
+void PrintDiagnostics(const std::vector<CRcDiagnostic>& diagnostics, DiagnosticFormat format) {
+  const std::string text = FormatDiagnostics(diagnostics, format);
+  std::fwrite(text.data(), 1, text.size(), stderr);
 }
 
 }  // namespace tolmeric::cli

@@ -35,7 +35,7 @@ const CommandHelp kNewHelp = {
     "tolmeric-cli new PROJECT.lxp [--script RC]... [--auto-install]\n"
     "                        [--test-version] [--begin TEXT] [--end TEXT]\n"
     "                        [--program NAME] [--version VER] [--language NAME]\n"
-    "                        [--force]\n",
+    "                        [--force] [--grammar classic|compiler]\n",
     "    Creates a project file, as the tool's new-project command does; it does\n"
     "    not scan. Script paths are stored relative to the project's folder where\n"
     "    the tool's rule allows (same folder or a sibling folder). Every script\n"
@@ -59,7 +59,7 @@ const CommandHelp kNewHelp = {
     "        Language name (default: the tool's language).\n"
     "    --force\n"
     "        Replace an existing file.\n"
-    TOLMERIC_FLAG_OPTION_HELP TOLMERIC_CODE_PAGE_OPTION_HELP,
+    TOLMERIC_FLAG_OPTION_HELP TOLMERIC_CODE_PAGE_OPTION_HELP TOLMERIC_GRAMMAR_OPTION_HELP,
 };
 const CommandHelp kAddHelp = {
     "add", "add scripts to a project", "tolmeric-cli add PROJECT.lxp RC...\n",
@@ -77,13 +77,15 @@ const CommandHelp kBuildHelp = {
     "build",
     "rescan a project and write its project and language files",
     "tolmeric-cli build PROJECT.lxp [--log LOG] [--strict] [--force]\n"
-    "                          [--code-page N]\n",
+    "                          [--code-page N] [--grammar classic|compiler]\n"
+    "                          [--diagnostics-format msvc|gcc|json]\n",
     "    Opens the project, rescans its scripts, saves the project file and then\n"
     "    the language file (with the test language file first when the project\n"
     "    asks for one), and prints the summary and the language file's name.\n"
-    "    The problem log goes to standard error, or to LOG. A language file or\n"
-    "    log that is one of the project's scripts or the project itself is\n"
-    "    refused before anything is written.\n",
+    "    The problem log goes to standard error, or to LOG; the diagnostics go\n"
+    "    to standard error after it. A language file or log that is one of the\n"
+    "    project's scripts or the project itself is refused before anything is\n"
+    "    written.\n",
     "    --log LOG\n"
     "        Write the problem log there (UTF-8; - for standard output). An\n"
     "        existing file is replaced only when it is a problem log.\n"
@@ -92,7 +94,11 @@ const CommandHelp kBuildHelp = {
     "    --force\n"
     "        Replace existing language files and logs whatever they hold.\n"
     TOLMERIC_CODE_PAGE_OPTION_HELP
-    "        The project keeps it for later builds.\n",
+    "        The project keeps it for later builds.\n"
+    TOLMERIC_GRAMMAR_OPTION_HELP
+    "        The project keeps it for later builds; a project that never chose\n"
+    "        one is read in the classic grammar.\n"
+    TOLMERIC_DIAGNOSTICS_OPTION_HELP,
 };
 
 // The full path of a file named on the command line, as the tool's file
@@ -150,6 +156,7 @@ int RunNew(const Arguments& args) {
   parser.AddFlag("force");
   parser.AddOption("flag");
   parser.AddOption("code-page");
+  parser.AddOption("grammar");
   if (int status = ParseCommand(parser, args, kNewHelp, 1, 1); status >= 0) return status;
   CLanguageOptions options;
   if (int status = ReadLanguageOptions(parser, kNewHelp, options); status >= 0) return status;
@@ -179,6 +186,7 @@ int RunNew(const Arguments& args) {
   if (parser.Has("end")) project.endText = ArgText(parser.Value("end"));
   if (options.flag != nullptr) project.languageData->flagImage = DrawFlag(*options.flag);
   project.defaultCodePage = options.codePage;
+  project.grammar = options.grammar.value_or(RcGrammar::kCompiler);
   AddScripts(project, ArgPath(target), parser.Values("script"));
   SaveProjectFile(project, ArgPath(target));
   PrintWrote(parser, ArgPath(target));
@@ -273,6 +281,8 @@ int RunBuild(const Arguments& args) {
   parser.AddFlag("strict");
   parser.AddFlag("force");
   parser.AddOption("code-page");
+  parser.AddOption("grammar");
+  parser.AddOption("diagnostics-format");
   if (int status = ParseCommand(parser, args, kBuildHelp, 1, 1); status >= 0) return status;
   CLanguageOptions options;
   if (int status = ReadLanguageOptions(parser, kBuildHelp, options); status >= 0) return status;
@@ -294,13 +304,15 @@ int RunBuild(const Arguments& args) {
   }
   const std::unique_ptr<CLanguageData> header = project->languageData->Copy();
   if (options.codePage != 0) project->defaultCodePage = options.codePage;
+  if (options.grammar) project->grammar = *options.grammar;
 
   // The tool's rescan reads the scripts relative to the project's folder.
   CFolderGuard folderGuard;
   fs::current_path(projectFile.parent_path());
   CProgressBar progress(stderr);
   int32_t problems = 0;
-  const std::u16string log = project->BuildLanguageData(&progress, &problems);
+  std::vector<CRcDiagnostic> diagnostics;
+  const std::u16string log = project->BuildLanguageData(&progress, &problems, nullptr, &diagnostics);
   progress.Finish();
   CLanguageData& data = *project->languageData;
   data.programName = header->programName;
@@ -315,6 +327,7 @@ int RunBuild(const Arguments& args) {
   } else {
     SaveTextFile(logFile, ToUtf8(log));
   }
+  PrintDiagnostics(diagnostics, options.diagnosticsFormat);
   SaveProjectFile(*project, projectFile);
   if (!project->SaveLanguageFiles(projectFile.parent_path())) return kExitFailure;
 

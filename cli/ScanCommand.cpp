@@ -27,13 +27,15 @@ const CommandHelp kHelp = {
     "tolmeric-cli scan --output OUT.tra [--log LOG] [--auto-install] [--strict]\n"
     "                         [--force] [--program NAME] [--version VER]\n"
     "                         [--language NAME] [--flag CODE] [--code-page N]\n"
-    "                         SCRIPT.rc...\n",
+    "                         [--grammar classic|compiler]\n"
+    "                         [--diagnostics-format msvc|gcc|json] SCRIPT.rc...\n",
     "    Reads the resource scripts, in the order given, and writes their dialogs,\n"
     "    menus and string tables as one language file. Statements the scan cannot\n"
     "    read are problems: they go to the log, and their number to the summary\n"
-    "    line on standard output. An empty script, and scripts without any\n"
-    "    dialog, menu or string table, give a warning. A script holding NUL bytes\n"
-    "    (other than a UTF-16 script with its byte order mark) is refused.\n"
+    "    line on standard output; each statement that could not be read gives\n"
+    "    one diagnostic on standard error. An empty script, and scripts without\n"
+    "    any dialog, menu or string table, give a warning. A script holding NUL\n"
+    "    bytes (other than a UTF-16 script with its byte order mark) is refused.\n"
     "\n"
     "    The language file and the log are written as one: when either cannot be\n"
     "    written, neither is touched. An output that is one of the scripts, or\n"
@@ -59,7 +61,8 @@ const CommandHelp kHelp = {
     "        tool's own.\n"
     "    --language NAME\n"
     "        Language name (default: the tool's language).\n"
-    TOLMERIC_FLAG_OPTION_HELP TOLMERIC_CODE_PAGE_OPTION_HELP,
+    TOLMERIC_FLAG_OPTION_HELP TOLMERIC_CODE_PAGE_OPTION_HELP TOLMERIC_GRAMMAR_OPTION_HELP
+        TOLMERIC_DIAGNOSTICS_OPTION_HELP,
 };
 
 // The first script's file name without folder and without its last
@@ -83,6 +86,8 @@ int RunScan(const Arguments& args) {
   parser.AddOption("language");
   parser.AddOption("flag");
   parser.AddOption("code-page");
+  parser.AddOption("grammar");
+  parser.AddOption("diagnostics-format");
   parser.AddFlag("auto-install");
   parser.AddFlag("force");
   parser.AddFlag("strict");
@@ -112,10 +117,13 @@ int RunScan(const Arguments& args) {
   scan.scriptPaths = scripts;
   scan.autoInstall = autoInstall;
   scan.defaultCodePage = options.codePage;
+  scan.grammar = options.grammar.value_or(RcGrammar::kCompiler);
   CProgressBar progress(stderr);
   int32_t problems = 0;
-  const std::u16string log = scan.BuildLanguageData(&progress, &problems);
+  std::vector<CRcDiagnostic> diagnostics;
+  const std::u16string log = scan.BuildLanguageData(&progress, &problems, nullptr, &diagnostics);
   progress.Finish();
+  PrintDiagnostics(diagnostics, options.diagnosticsFormat);
 
   CLanguageData& data = *scan.languageData;
   data.SetAutoSwitch(autoInstall);

@@ -1,5 +1,6 @@
 #include "framework/Dialog.h"
 
+#include "framework/ThreadState.h"
 #include "framework/WinApp.h"
 
 namespace tolmeric {
@@ -72,11 +73,23 @@ BOOL CDialog::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* resu
   return CWnd::OnWndMsg(message, wParam, lParam, result);
 }
 
+LRESULT CDialog::DefWindowProc(UINT, WPARAM, LPARAM) {
+  defaultWanted_ = true;
+  return 0;
+}
+
 INT_PTR CALLBACK CDialog::AfxDlgProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  CWnd* object = ObjectForMessage(window);
+  auto* object = dynamic_cast<CDialog*>(ObjectForMessage(window));
   if (!object) return FALSE;
   LRESULT result = 0;
-  BOOL handled = object->OnWndMsg(message, wParam, lParam, &result);
+  BOOL handled = FALSE;
+  {
+    CCurrentMessage current(window, message, wParam, lParam);
+    const bool outerDefault = object->defaultWanted_;
+    object->defaultWanted_ = false;
+    handled = object->OnWndMsg(message, wParam, lParam, &result) && !object->defaultWanted_;
+    object->defaultWanted_ = outerDefault;
+  }
   if (message == WM_NCDESTROY) {
     object->AfterLastMessage();
     return FALSE;

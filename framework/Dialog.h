@@ -43,6 +43,9 @@ class CDialog : public CWnd {
 
  protected:
   BOOL OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) override;
+  // The dialog manager does a dialog's default processing after the dialog
+  // procedure: a handler that asks for it marks the message as not handled.
+  LRESULT DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 
  private:
   HWND ParentHandle() const { return parent_ ? parent_->m_hWnd : nullptr; }
@@ -50,6 +53,7 @@ class CDialog : public CWnd {
   LPCTSTR templateName_ = nullptr;
   LPCDLGTEMPLATE templateInMemory_ = nullptr;
   CWnd* parent_ = nullptr;
+  bool defaultWanted_ = false;
 };
 
 }  // namespace tolmeric

@@ -2,8 +2,12 @@
 
 namespace tolmeric {
 
-const CRuntimeClass CObject::classCObject = {"CObject", static_cast<int>(sizeof(CObject)),
-                                             nullptr};
+const CRuntimeClass CObject::classCObject = {"CObject", static_cast<int>(sizeof(CObject)), 0xFFFF,
+                                             nullptr, nullptr};
+
+CObject* CRuntimeClass::CreateObject() const {
+  return m_pfnCreateObject ? m_pfnCreateObject() : nullptr;
+}
 
 bool CRuntimeClass::IsDerivedFrom(const CRuntimeClass* baseClass) const {
   for (const CRuntimeClass* record = this; record; record = record->m_pBaseClass) {

@@ -1,5 +1,7 @@
 #include "framework/String.h"
 
+#include <string_view>
+
 #include "framework/WinApp.h"
 
 namespace tolmeric {
@@ -59,6 +61,23 @@ CString& CString::operator+=(const CString& text) {
 CString& CString::operator+=(TCHAR ch) {
   text_ += ch;
   return *this;
+}
+
+BOOL AfxExtractSubString(CString& result, LPCTSTR fullString, int index, TCHAR separator) {
+  result.Empty();
+  if (!fullString || index < 0) return FALSE;
+  const std::wstring_view text(fullString);
+  size_t start = 0;
+  for (int part = 0; part < index; ++part) {
+    start = text.find(separator, start);
+    if (start == std::wstring_view::npos) return FALSE;
+    ++start;
+  }
+  const size_t end = text.find(separator, start);
+  const std::wstring_view found =
+      text.substr(start, end == std::wstring_view::npos ? std::wstring_view::npos : end - start);
+  result = CString(found.data(), static_cast<int>(found.size()));
+  return TRUE;
 }
 
 }  // namespace tolmeric

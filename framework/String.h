@@ -46,4 +46,8 @@ class CString {
   std::wstring text_;
 };
 
+// Part index of fullString, parts separated by separator, into result.
+// FALSE (and result empty) when there are fewer parts.
+BOOL AfxExtractSubString(CString& result, LPCTSTR fullString, int index, TCHAR separator = L'\n');
+
 }  // namespace tolmeric

@@ -1,6 +1,12 @@
 #include "framework/WinApp.h"
 
+#include <shellapi.h>
+
+#include <memory>
 #include <vector>
+
+#include "framework/FrameWnd.h"
+#include "framework/Menu.h"
 
 namespace tolmeric {
 
@@ -31,6 +37,12 @@ std::wstring ExecutableTitle() {
 }
 
 }  // namespace
+
+IMPLEMENT_DYNAMIC(CWinApp, CCmdTarget)
+
+void CCommandLineInfo::ParseParam(LPCTSTR param, BOOL flag, BOOL) {
+  if (!flag && m_strFileName.IsEmpty()) m_strFileName = param;
+}
 
 CWinApp::CWinApp(LPCTSTR appName) {
   CurrentApp() = this;
@@ -65,6 +77,88 @@ CString CWinApp::GetProfileString(LPCTSTR section, LPCTSTR entry, LPCTSTR defaul
 
 BOOL CWinApp::WriteProfileString(LPCTSTR section, LPCTSTR entry, LPCTSTR value) {
   return ::WritePrivateProfileStringW(section, entry, value, m_pszProfileName);
+}
+
+BOOL CWinApp::InitInstance() { return TRUE; }
+
+int CWinApp::ExitInstance() { return static_cast<int>(m_msgCur.wParam); }
+
+BOOL CWinApp::PreTranslateMessage(MSG* msg) {
+  HWND main = m_pMainWnd ? m_pMainWnd->m_hWnd : nullptr;
+  if (CWnd::WalkPreTranslateTree(main, msg)) return TRUE;
+  // A message of a window outside the main window (a modeless dialog, a
+  // tool window) still gets the main frame's accelerators.
+  return m_pMainWnd && !(msg->hwnd && ::IsChild(main, msg->hwnd)) && msg->hwnd != main &&
+         m_pMainWnd->PreTranslateMessage(msg);
+}
+
+BOOL CWinApp::OnIdle(LONG count) {
+  if (count == 0) {
+    if (auto* frame = dynamic_cast<CFrameWnd*>(m_pMainWnd)) frame->OnIdleUpdateCmdUI();
+    return TRUE;
+  }
+  // Objects made for windows and menus the framework does not own are
+  // needed only while a message is handled.
+  CWnd::DeleteTempMap();
+  CMenu::DeleteTempMap();
+  return FALSE;
+}
+
+int CWinApp::Run() {
+  for (;;) {
+    LONG idleCount = 0;
+    while (!::PeekMessageW(&m_msgCur, nullptr, 0, 0, PM_NOREMOVE) && OnIdle(idleCount++)) {
+    }
+    const BOOL got = ::GetMessageW(&m_msgCur, nullptr, 0, 0);
+    if (got == 0 || got == -1) break;
+    if (!PreTranslateMessage(&m_msgCur)) {
+      ::TranslateMessage(&m_msgCur);
+      ::DispatchMessageW(&m_msgCur);
+    }
+  }
+  return ExitInstance();
+}
+
+void CWinApp::ParseCommandLine(CCommandLineInfo& info) {
+  AfxParseCommandLine(::GetCommandLineW(), info);
+}
+
+void AfxParseCommandLine(LPCTSTR commandLine, CCommandLineInfo& info) {
+  int count = 0;
+  std::unique_ptr<LPWSTR, decltype(&::LocalFree)> arguments(
+      ::CommandLineToArgvW(commandLine, &count), &::LocalFree);
+  if (!arguments) return;
+  for (int i = 1; i < count; ++i) {
+    LPCTSTR param = arguments.get()[i];
+    const BOOL flag = param[0] == L'-' || param[0] == L'/';
+    info.ParseParam(flag ? param + 1 : param, flag, i + 1 == count);
+  }
+}
+
+LPTSTR AfxCommandLineTail(LPTSTR commandLine) {
+  LPTSTR at = commandLine;
+  if (*at == L'"') {
+    ++at;
+    while (*at && *at != L'"') ++at;
+    if (*at == L'"') ++at;
+  } else {
+    while (*at && *at != L' ' && *at != L'\t') ++at;
+  }
+  while (*at == L' ' || *at == L'\t') ++at;
+  return at;
+}
+
+int AfxWinMain(HINSTANCE instance, HINSTANCE, LPTSTR commandLine, int showCommand) {
+  CWinApp* app = AfxGetApp();
+  if (!app) return -1;
+  app->m_hInstance = instance;
+  app->m_lpCmdLine = commandLine;
+  app->m_nCmdShow = showCommand;
+  if (!app->InitInstance()) {
+    if (app->m_pMainWnd) app->m_pMainWnd->DestroyWindow();
+    return app->ExitInstance();
+  }
+  return app->Run();
 }
 
 CWinApp* AfxGetApp() { return CurrentApp(); }

@@ -1,6 +1,8 @@
 #include "framework/Wnd.h"
 
+#include "framework/FrameWnd.h"
 #include "framework/HandleMap.h"
+#include "framework/ThreadState.h"
 #include "framework/WinApp.h"
 
 namespace tolmeric {
@@ -21,7 +23,7 @@ CWnd*& ObjectBeingCreated() {
 
 }  // namespace
 
-IMPLEMENT_DYNAMIC(CWnd, CObject)
+IMPLEMENT_DYNAMIC(CWnd, CCmdTarget)
 
 CWnd::~CWnd() {
   if (m_hWnd && FromHandlePermanent(m_hWnd) == this) DestroyWindow();
@@ -35,7 +37,20 @@ void CWnd::DeleteTempMap() { WindowMap().DeleteTemporary(); }
 
 BOOL CWnd::Attach(HWND window) { return WindowMap().Attach(*this, window); }
 
-HWND CWnd::Detach() { return WindowMap().Detach(*this); }
+HWND CWnd::Detach() {
+  if (m_pfnSuper) {
+    ::SetWindowLongPtrW(m_hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(m_pfnSuper));
+    m_pfnSuper = nullptr;
+  }
+  return WindowMap().Detach(*this);
+}
+
+BOOL CWnd::SubclassWindow(HWND window) {
+  if (!Attach(window)) return FALSE;
+  m_pfnSuper = reinterpret_cast<WNDPROC>(::SetWindowLongPtrW(
+      window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&CWnd::AfxWndProc)));
+  return TRUE;
+}
 
 void CWnd::GetWindowText(CString& text) const {
   std::wstring buffer(static_cast<size_t>(::GetWindowTextLengthW(m_hWnd)) + 1, L'\0');
@@ -50,6 +65,35 @@ BOOL CWnd::CreateEx(DWORD exStyle, LPCTSTR className, LPCTSTR windowName, DWORD 
                                   parent, menu, AfxGetInstanceHandle(), param);
   BeginCreate(nullptr);
   return window != nullptr && m_hWnd == window;
+}
+
+BOOL CWnd::Create(LPCTSTR className, LPCTSTR windowName, DWORD style, const RECT& rect,
+                  CWnd* parent, UINT id, CCreateContext* context) {
+  return CreateEx(0, className ? className : AfxFrameWindowClass(), windowName, style | WS_CHILD,
+                  rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top,
+                  parent ? parent->m_hWnd : nullptr,
+                  reinterpret_cast<HMENU>(static_cast<UINT_PTR>(id)), context);
+}
+
+BOOL CWnd::PreTranslateMessage(MSG*) { return FALSE; }
+
+BOOL CWnd::WalkPreTranslateTree(HWND stop, MSG* msg) {
+  for (HWND window = msg->hwnd; window; window = ::GetParent(window)) {
+    CWnd* object = FromHandlePermanent(window);
+    if (object && object->PreTranslateMessage(msg)) return TRUE;
+    if (window == stop) break;
+  }
+  return FALSE;
+}
+
+CFrameWnd* CWnd::GetParentFrame() const {
+  for (HWND window = ::GetParent(m_hWnd); window; window = ::GetParent(window)) {
+    CWnd* object = FromHandlePermanent(window);
+    if (object && object->IsKindOf(RUNTIME_CLASS(CFrameWnd))) {
+      return static_cast<CFrameWnd*>(object);
+    }
+  }
+  return nullptr;
 }
 
 BOOL CWnd::DestroyWindow() {
@@ -69,11 +113,91 @@ LRESULT CWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
   return DefWindowProc(message, wParam, lParam);
 }
 
-BOOL CWnd::OnWndMsg(UINT, WPARAM, LPARAM, LRESULT*) { return FALSE; }
+BOOL CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) {
+  *result = 0;
+  if (message == WM_COMMAND) return OnCommand(wParam, lParam);
+  if (message == WM_NOTIFY) return OnNotify(wParam, lParam, result);
+  const AFX_MSGMAP_ENTRY* entry = AfxFindMessageEntry(GetMessageMap(), message, 0, 0);
+  if (!entry) return FALSE;
+  *result = DispatchWindowMessage(*entry, wParam, lParam);
+  return TRUE;
+}
+
+LRESULT CWnd::DispatchWindowMessage(const AFX_MSGMAP_ENTRY& entry, WPARAM wParam,
+                                    LPARAM lParam) {
+  const AFX_PMSG pfn = entry.pfn;
+  switch (entry.nSig) {
+    case AfxSig_vv:
+      (this->*AfxMsgHandler<void (CWnd::*)()>(pfn))();
+      return 0;
+    case AfxSig_is:
+      return (this->*AfxMsgHandler<int (CWnd::*)(LPCREATESTRUCT)>(pfn))(
+          reinterpret_cast<LPCREATESTRUCT>(lParam));
+    case AfxSig_vwii:
+      (this->*AfxMsgHandler<void (CWnd::*)(UINT, int, int)>(pfn))(
+          static_cast<UINT>(wParam), LOWORD(lParam), HIWORD(lParam));
+      return 0;
+    case AfxSig_vW:
+      (this->*AfxMsgHandler<void (CWnd::*)(CWnd*)>(pfn))(
+          FromHandle(reinterpret_cast<HWND>(wParam)));
+      return 0;
+    case AfxSig_vWp:
+      (this->*AfxMsgHandler<void (CWnd::*)(CWnd*, CPoint)>(pfn))(
+          FromHandle(reinterpret_cast<HWND>(wParam)),
+          CPoint(static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))));
+      return 0;
+    case AfxSig_vwwh:
+      (this->*AfxMsgHandler<void (CWnd::*)(UINT, UINT, HMENU)>(pfn))(
+          LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HMENU>(lParam));
+      return 0;
+    case AfxSig_vMwb:
+      (this->*AfxMsgHandler<void (CWnd::*)(CMenu*, UINT, BOOL)>(pfn))(
+          CMenu::FromHandle(reinterpret_cast<HMENU>(wParam)), LOWORD(lParam), HIWORD(lParam));
+      return 0;
+    case AfxSig_vb:
+      (this->*AfxMsgHandler<void (CWnd::*)(BOOL)>(pfn))(static_cast<BOOL>(wParam));
+      return 0;
+    case AfxSig_lwl:
+      return (this->*AfxMsgHandler<LRESULT (CWnd::*)(WPARAM, LPARAM)>(pfn))(wParam, lParam);
+  }
+  return Default();
+}
+
+BOOL CWnd::OnCommand(WPARAM wParam, LPARAM lParam) {
+  const UINT id = LOWORD(wParam);
+  // A menu item (code 0) and an accelerator (code 1) are commands; a
+  // control's code is its notification.
+  const int code = lParam ? HIWORD(wParam) : CN_COMMAND;
+  return OnCmdMsg(id, code, nullptr, nullptr);
+}
+
+BOOL CWnd::OnNotify(WPARAM, LPARAM lParam, LRESULT* result) {
+  auto* header = reinterpret_cast<NMHDR*>(lParam);
+  const UINT id = LOWORD(header->hwndFrom ? ::GetDlgCtrlID(header->hwndFrom) : 0);
+  AFX_NOTIFY notify{result, header};
+  return OnCmdMsg(id, static_cast<int>(MAKELONG(header->code, WM_NOTIFY)), &notify, nullptr);
+}
 
 LRESULT CWnd::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+  if (m_pfnSuper) return ::CallWindowProcW(m_pfnSuper, m_hWnd, message, wParam, lParam);
   return ::DefWindowProcW(m_hWnd, message, wParam, lParam);
 }
+
+LRESULT CWnd::Default() {
+  const MSG& current = AfxGetThreadState()->m_lastSentMsg;
+  return DefWindowProc(current.message, current.wParam, current.lParam);
+}
+
+int CWnd::OnCreate(LPCREATESTRUCT) { return static_cast<int>(Default()); }
+void CWnd::OnSize(UINT, int, int) { Default(); }
+void CWnd::OnClose() { Default(); }
+void CWnd::OnDestroy() { Default(); }
+void CWnd::OnPaint() { Default(); }
+void CWnd::OnSetFocus(CWnd*) { Default(); }
+void CWnd::OnContextMenu(CWnd*, CPoint) { Default(); }
+void CWnd::OnMenuSelect(UINT, UINT, HMENU) { Default(); }
+void CWnd::OnInitMenuPopup(CMenu*, UINT, BOOL) { Default(); }
+void CWnd::OnExitMenuLoop(BOOL) { Default(); }
 
 void CWnd::BeginCreate(CWnd* object) { ObjectBeingCreated() = object; }
 
@@ -89,13 +213,23 @@ CWnd* CWnd::ObjectForMessage(HWND window) {
 
 void CWnd::AfterLastMessage() {
   Detach();
+  // The application ends with its main window.
+  CWinApp* app = AfxGetApp();
+  if (app && app->m_pMainWnd == this) {
+    app->m_pMainWnd = nullptr;
+    ::PostQuitMessage(0);
+  }
   PostNcDestroy();
 }
 
 LRESULT CALLBACK CWnd::AfxWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   CWnd* object = ObjectForMessage(window);
   if (!object) return ::DefWindowProcW(window, message, wParam, lParam);
-  const LRESULT result = object->WindowProc(message, wParam, lParam);
+  LRESULT result = 0;
+  {
+    CCurrentMessage current(window, message, wParam, lParam);
+    result = object->WindowProc(message, wParam, lParam);
+  }
   if (message == WM_NCDESTROY) object->AfterLastMessage();
   return result;
 }

@@ -20,9 +20,14 @@ class CFixedStrings : public tolmeric::IStringSource {
 
 }  // namespace
 
+// The first byte chooses the grammar, the rest is the script.
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-  const std::string bytes(reinterpret_cast<const char*>(data), size);
-  const tolmeric::CRcTokenList tokens = tolmeric::CRcTokenList::FromBytes(u"fuzz.rc", bytes);
+  if (size == 0) return 0;
+  const tolmeric::RcGrammar grammar =
+      data[0] & 1 ? tolmeric::RcGrammar::kCompiler : tolmeric::RcGrammar::kClassic;
+  const std::string bytes(reinterpret_cast<const char*>(data) + 1, size - 1);
+  const tolmeric::CRcTokenList tokens =
+      tolmeric::CRcTokenList::FromBytes(u"fuzz.rc", bytes, 0, grammar);
   const CFixedStrings strings;
   tolmeric::CProblemLog log(strings);
   log.Begin();

@@ -63,6 +63,15 @@ std::u16string FormatProblemLine(const CRcTokenList& tokens, int32_t index) {
   return LinePlace(tokens, index) + TokensText(tokens, first, last);
 }
 
+void CProblemLog::Diagnose(uint32_t id, const CRcTokenList& tokens, int32_t start,
+                           const CRcExpectation& expectation) {
+  RcDiagnosticCode code = kDiagSection;
+  if (id == kMsgControlFailed) code = kDiagControl;
+  if (id == kMsgMenuItemFailed || id == kMsgMenuFailed) code = kDiagMenuEntry;
+  if (id == kMsgStringEntryFailed) code = kDiagStringEntry;
+  diagnostics.push_back(MakeDiagnostic(code, tokens, start, expectation));
+}
+
 void CProblemLog::Begin() { text = strings_.LoadString(kMsgScanStart) + text; }
 
 bool CProblemLog::Full() const {

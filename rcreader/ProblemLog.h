@@ -5,6 +5,9 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <vector>
+
+#include "rcreader/RcDiagnostic.h"
 
 namespace tolmeric {
 
@@ -49,6 +52,10 @@ class CProblemLog {
   // Once the log is full the message is only counted, and the log's last
   // line (string 150, CR LF) says how many were left out.
   void ReportProblem(uint32_t id, const CRcTokenList& tokens, int32_t index);
+  // Adds the diagnostic of a statement or section that began at start and
+  // was reported with message id (which gives its code).
+  void Diagnose(uint32_t id, const CRcTokenList& tokens, int32_t start,
+                const CRcExpectation& expectation);
   int32_t problemCount() const { return problems_; }
   int32_t omittedCount() const { return omitted_; }
   // Where the messages come from; also the source of other tool strings a
@@ -56,6 +63,8 @@ class CProblemLog {
   const IStringSource& strings() const { return strings_; }
 
   std::u16string text;
+  // One per failed statement or section, in the order found.
+  std::vector<CRcDiagnostic> diagnostics;
 
  private:
   bool Full() const;

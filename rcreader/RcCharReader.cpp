@@ -3,8 +3,9 @@
 namespace tolmeric {
 
 CRcCharReader::CRcCharReader(std::shared_ptr<const std::u16string> fileName, std::string bytes,
-                             int defaultCodePage)
-    : fileName_(std::move(fileName)), file_(std::move(bytes), defaultCodePage) {
+                             int defaultCodePage, RcGrammar grammar)
+    : fileName_(std::move(fileName)),
+      file_(std::move(bytes), defaultCodePage, grammar == RcGrammar::kCompiler) {
   FetchLine();
 }
 

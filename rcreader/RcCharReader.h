@@ -6,6 +6,7 @@
 #include <memory>
 #include <string>
 
+#include "rcreader/RcGrammar.h"
 #include "rcreader/ScriptDecoder.h"
 
 namespace tolmeric {
@@ -13,9 +14,10 @@ namespace tolmeric {
 class CRcCharReader {
  public:
   // Fetches the first line; the tokenizer then takes the first character.
-  // defaultCodePage as for CScriptDecoder.
+  // defaultCodePage as for CScriptDecoder; the compiler's grammar also ends
+  // a line at a lone carriage return.
   CRcCharReader(std::shared_ptr<const std::u16string> fileName, std::string bytes,
-                int defaultCodePage = 0);
+                int defaultCodePage = 0, RcGrammar grammar = RcGrammar::kClassic);
 
   // The next character, comments not regarded. Every line end reads as one
   // blank, delivered after lineNumber has moved on; at the end of input 0.

@@ -30,7 +30,13 @@ bool Contains(const std::array<std::u16string_view, N>& set, std::u16string_view
 
 bool HasNoTextOperand(const std::u16string& keyword) {
   return keyword == u"LISTBOX" || keyword == u"COMBOBOX" || keyword == u"EDITTEXT" ||
-         keyword == u"SCROLLBAR" || keyword == u"ICON";
+         keyword == u"SCROLLBAR" || keyword == u"ICON" || keyword == u"BEDIT" ||
+         keyword == u"HEDIT" || keyword == u"IEDIT";
+}
+
+// Buttons that show their text as a push button does.
+bool IsPushButton(const std::u16string& keyword) {
+  return keyword == u"PUSHBUTTON" || keyword == u"DEFPUSHBUTTON" || keyword == u"PUSHBOX";
 }
 
 }  // namespace
@@ -39,8 +45,10 @@ CRcControl::CRcControl(const IStringSource& strings, uint32_t textId, std::u16st
                        int32_t cx, int32_t cy)
     : keyword(std::move(keyword)), text(strings.LoadString(textId)), cx(cx), cy(cy) {}
 
-bool CRcControl::IsControlKeyword(const CRcToken& token) {
-  return token.type == kTokenIdentifier && Contains(kControlKeywords, token.text);
+bool CRcControl::IsControlKeyword(const CRcToken& token, RcGrammar grammar) {
+  if (token.type != kTokenIdentifier) return false;
+  return grammar == RcGrammar::kCompiler ? IsCompilerControlKeyword(token.text)
+                                         : Contains(kControlKeywords, token.text);
 }
 
 // control := keyword [ text "," ] [ icon-name "," ] name "," rest
@@ -48,15 +56,21 @@ bool CRcControl::IsControlKeyword(const CRcToken& token) {
 //                      [ "," ex-style [ "," help-id ] ]
 //           | others:  x "," y "," cx "," cy
 //                      [ "," style [ "," ex-style [ "," help-id ] ] ]
+// In the compiler's grammar a comma may follow the keyword, the class may
+// be a name, an ICON may leave out its size, and the help identifier may be
+// a number or an expression.
 int32_t CRcControl::Parse(const CRcTokenList& list, int32_t start, CProblemLog&) {
   tokens = &list;
   position = start;
-  if (Current().type != kTokenIdentifier) return kParseFailed;
+  if (!Expect(Current().type == kTokenIdentifier, "a control statement")) return kParseFailed;
   keyword = Current().text;
   ++position;
+  if (Compiler()) ReadComma();
   if (!HasNoTextOperand(keyword) && !ReadTextOperand()) return kParseFailed;
   if (keyword == u"ICON" && !ReadIconOperand()) return kParseFailed;
-  if (!ReadName(name) || !ReadComma()) return kParseFailed;
+  if (!Expect(ReadName(name), "the control identifier") ||
+      !Expect(ReadComma(), "a comma after the control identifier"))
+    return kParseFailed;
   bool present = false;
   if (keyword == u"CONTROL") {
     if (!ReadControlClassAndStyle() || !ReadRectangle()) return kParseFailed;
@@ -76,41 +90,61 @@ int32_t CRcControl::Parse(const CRcTokenList& list, int32_t start, CProblemLog&)
 // bitmap name or number gives an empty text.
 bool CRcControl::ReadTextOperand() {
   const CRcToken& token = Current();
-  if (token.type == kTokenNone) return false;
+  if (!Expect(token.type != kTokenNone, "the control text")) return false;
   if (token.type == kTokenQuoted) {
     text = token.text;
     textPosition = position;
   }
   ++position;
-  return ReadComma();
+  return Expect(ReadComma(), "a comma after the control text");
 }
 
-bool CRcControl::ReadIconOperand() { return ReadAnyToken(iconName) && ReadComma(); }
+bool CRcControl::ReadIconOperand() {
+  return Expect(ReadAnyToken(iconName), "the icon") &&
+         Expect(ReadComma(), "a comma after the icon");
+}
 
 // rectangle := x "," y "," cx "," cy
+// An ICON of the compiler's grammar may end after y.
 bool CRcControl::ReadRectangle() {
-  return ReadNumber(x) && ReadComma() && ReadNumber(y) && ReadComma() && ReadNumber(cx) &&
-         ReadComma() && ReadNumber(cy);
+  if (!Expect(ReadNumber(x), "the x position") ||
+      !Expect(ReadComma(), "a comma after the x position") ||
+      !Expect(ReadNumber(y), "the y position"))
+    return false;
+  if (Compiler() && keyword == u"ICON" && !CurrentIs(u",")) return true;
+  return Expect(ReadComma(), "a comma after the y position") &&
+         Expect(ReadNumber(cx), "the width") &&
+         Expect(ReadComma(), "a comma after the width") && Expect(ReadNumber(cy), "the height");
 }
 
-// class-and-style := quoted-class "," style ","
+// class-and-style := class "," style ","
+// class := quoted-text | name (the name in the compiler's grammar only)
 bool CRcControl::ReadControlClassAndStyle() {
-  return ReadQuoted(className) && ReadComma() && ReadExpression(style) && ReadComma();
+  const bool classRead = ReadQuoted(className) || (Compiler() && ReadIdentifier(className));
+  return Expect(classRead, "the window class") &&
+         Expect(ReadComma(), "a comma after the window class") &&
+         Expect(ReadExpression(style), "the style") &&
+         Expect(ReadComma(), "a comma after the style");
 }
 
-// A comma commits to the optional expression after it.
+// A comma commits to the optional expression after it. In the compiler's
+// grammar, as with the resource compiler, a comma at the end of the
+// statement leaves it out.
 bool CRcControl::ReadOptionalExpression(std::u16string& into, bool& present) {
-  present = ReadComma();
-  return !present || ReadExpression(into);
+  present = ReadComma() && !(Compiler() && AtStatementEnd());
+  return !present || Expect(ReadExpression(into), "a style after the comma");
 }
 
 // help-id := "," identifier   (optional; after its comma it must be there)
+// The compiler's grammar takes a number or an expression as well.
 bool CRcControl::ReadOptionalHelpId() {
-  return !ReadComma() || ReadIdentifier(helpId);
+  if (!ReadComma() || (Compiler() && AtStatementEnd())) return true;
+  const bool read = Compiler() ? ReadExpression(helpId) : ReadIdentifier(helpId);
+  return Expect(read, "a help identifier after the comma");
 }
 
 int32_t CRcControl::NodeKind(const std::u16string& keyword, const std::u16string& className) {
-  if (keyword == u"PUSHBUTTON" || keyword == u"DEFPUSHBUTTON") return kKindPushButton;
+  if (IsPushButton(keyword)) return kKindPushButton;
   if (keyword == u"CONTROL" && className == u"Button") return kKindPushButton;
   if (keyword == u"LTEXT" || keyword == u"CTEXT" || keyword == u"RTEXT") return kKindStaticText;
   if (keyword == u"GROUPBOX") return kKindGroupBox;

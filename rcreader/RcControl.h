@@ -15,9 +15,10 @@ class CRcControl : public CRcElement {
   CRcControl(const IStringSource& strings, uint32_t textId, std::u16string keyword, int32_t cx,
              int32_t cy);
 
-  // True when the token is one of the fourteen control keywords that a
-  // dialog body recognises.
-  static bool IsControlKeyword(const CRcToken& token);
+  // True when the token is one of the control keywords that a dialog body
+  // recognises: fourteen in the classic grammar, all of the resource
+  // compiler's in its own.
+  static bool IsControlKeyword(const CRcToken& token, RcGrammar grammar);
 
   int32_t Parse(const CRcTokenList& list, int32_t start, CProblemLog& log) override;
   int32_t Kind() const override { return kKindControl; }

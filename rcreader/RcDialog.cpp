@@ -17,7 +17,7 @@ int32_t CRcDialog::Parse(const CRcTokenList& list, int32_t start, CProblemLog& l
 // header := name ( "DIALOG" | "DIALOGEX" ) memory-options
 //           x "," y "," cx "," cy [ "," help-id ] { statement } "BEGIN"
 bool CRcDialog::ParseHeader() {
-  if (!ReadName(name)) return false;
+  if (!Expect(ReadName(name), "the dialog's name")) return false;
   if (CurrentIs(u"DIALOGEX"))
     isEx = true;
   else if (CurrentIs(u"DIALOG"))
@@ -26,13 +26,18 @@ bool CRcDialog::ParseHeader() {
     return false;
   ++position;
   memoryOptions = ReadMemoryOptions();
-  if (!ReadNumber(x) || !ReadComma() || !ReadNumber(y) || !ReadComma() || !ReadNumber(cx) ||
-      !ReadComma() || !ReadNumber(cy))
+  if (!Expect(ReadNumber(x), "the dialog's x position") ||
+      !Expect(ReadComma(), "a comma after the x position") ||
+      !Expect(ReadNumber(y), "the dialog's y position") ||
+      !Expect(ReadComma(), "a comma after the y position") ||
+      !Expect(ReadNumber(cx), "the dialog's width") ||
+      !Expect(ReadComma(), "a comma after the width") ||
+      !Expect(ReadNumber(cy), "the dialog's height"))
     return false;
-  if (ReadComma() && !ReadName(helpId)) return false;
+  if (ReadComma() && !Expect(ReadName(helpId), "a help identifier after the comma")) return false;
   while (ReadOptionalStatement()) {
   }
-  return CurrentIs(u"BEGIN");
+  return Expect(CurrentIsBegin(), "BEGIN after the dialog's header");
 }
 
 // One pass over the optional statements: the first that applies ends the
@@ -51,7 +56,7 @@ bool CRcDialog::ReadCaption() {
   if (!CurrentIs(u"CAPTION")) return false;
   ++position;
   captionPosition = position;
-  return ReadQuoted(caption);
+  return Expect(ReadQuoted(caption), "a quoted text after CAPTION");
 }
 
 // menu := "MENU" token
@@ -62,16 +67,24 @@ bool CRcDialog::ReadMenu() {
 }
 
 // font := "FONT" size "," quoted-face [ "," weight "," italic "," "0" identifier ]
+// compiler-font := "FONT" size "," quoted-face [ "," weight [ "," italic [ "," charset ] ] ]
 bool CRcDialog::ReadFont() {
   if (!CurrentIs(u"FONT")) return false;
   ++position;
   int32_t size = 0;
   std::u16string face;
-  if (!ReadNumber(size) || !ReadComma() || !ReadQuoted(face)) return false;
+  if (!Expect(ReadNumber(size), "the font size") ||
+      !Expect(ReadComma(), "a comma after the font size") ||
+      !Expect(ReadQuoted(face), "the font's face name"))
+    return false;
   int32_t weight = 0;
   int32_t italic = 0;
   std::u16string charset;
-  if (ReadComma()) {
+  if (Compiler()) {
+    if (ReadComma() && !Expect(ReadFontValue(weight), "the font weight")) return false;
+    if (ReadComma() && !Expect(ReadFontValue(italic), "the italic flag")) return false;
+    if (ReadComma() && !Expect(ReadExpression(charset), "the character set")) return false;
+  } else if (ReadComma()) {
     if (!ReadNumber(weight) || !ReadComma() || !ReadNumber(italic) || !ReadComma()) return false;
     if (!CurrentIs(u"0")) return false;
     ++position;
@@ -85,6 +98,18 @@ bool CRcDialog::ReadFont() {
   fontItalic = italic;
   fontCharset = std::move(charset);
   return true;
+}
+
+// font-value := value | style
+// A weight or italic flag written as a name (FW_BOLD, TRUE) is read over
+// and counts as 0: the value of a name is not known to the reader.
+bool CRcDialog::ReadFontValue(int32_t& value) {
+  const int32_t start = position;
+  if (ReadNumber(value)) return true;
+  position = start;
+  value = 0;
+  std::u16string name;
+  return ReadExpression(name);
 }
 
 // class := "CLASS" ( quoted-text | name )
@@ -103,13 +128,18 @@ bool CRcDialog::ReadClass() {
 // on one token further. Running out of tokens fails the whole dialog.
 int32_t CRcDialog::ParseBody(CProblemLog& log) {
   return ParseStatementBlock(*tokens, position + 1, log, kMsgControlFailed, endReached_,
-                             [&](int32_t at) {
-                               if (!CRcControl::IsControlKeyword(tokens->TokenAt(at))) {
+                             [&](int32_t at, CRcExpectation& expectation) {
+                               if (!CRcControl::IsControlKeyword(tokens->TokenAt(at),
+                                                                 tokens->grammar())) {
+                                 expectation = {at, "a control statement"};
                                  return kParseFailed;
                                }
                                auto control = std::make_unique<CRcControl>();
                                const int32_t next = control->Parse(*tokens, at, log);
-                               if (next != kParseFailed) controls.push_back(std::move(control));
+                               if (next != kParseFailed)
+                                 controls.push_back(std::move(control));
+                               else
+                                 expectation = control->failure();
                                return next;
                              });
 }

@@ -62,6 +62,7 @@ class CRcDialog : public CRcResource {
   bool ReadCaption();
   bool ReadMenu();
   bool ReadFont();
+  bool ReadFontValue(int32_t& value);
   bool ReadClass();
   int32_t ParseBody(CProblemLog& log);
 

@@ -7,6 +7,7 @@
 #include <memory>
 #include <string>
 
+#include "rcreader/RcDiagnostic.h"
 #include "rcreader/RcTokenList.h"
 #include "translation/SourcePlaces.h"
 #include "translation/TextNode.h"
@@ -17,6 +18,15 @@ class CProblemLog;
 
 // What Parse returns when the element could not be read.
 inline constexpr int32_t kParseFailed = -99;
+
+// BEGIN, and in the compiler's grammar also "{"; END, and also "}".
+bool IsBlockBegin(const CRcToken& token, RcGrammar grammar);
+bool IsBlockEnd(const CRcToken& token, RcGrammar grammar);
+// The words that start a statement of a dialog, menu or string table in
+// the compiler's grammar; none of them is a term of a style.
+bool IsStatementKeyword(std::u16string_view text);
+// The control statements of the compiler's grammar.
+bool IsCompilerControlKeyword(std::u16string_view text);
 
 class CRcElement {
  public:
@@ -30,7 +40,21 @@ class CRcElement {
   virtual std::unique_ptr<CTextNode> BuildNode(CTextNode* parent,
                                                SourcePlaces* places = nullptr) const = 0;
 
+  // After a failed Parse: where it failed and what it wanted there.
+  const CRcExpectation& failure() const { return failure_; }
+
  protected:
+  bool Compiler() const { return tokens->grammar() == RcGrammar::kCompiler; }
+  bool CurrentIsBegin() const { return IsBlockBegin(Current(), tokens->grammar()); }
+  bool CurrentIsEnd() const { return IsBlockEnd(Current(), tokens->grammar()); }
+  // The current token starts the next statement or ends the block (or the
+  // list): an operand left empty at the end of a statement.
+  bool AtStatementEnd() const;
+  // Returns ok; when it is false and nothing was noted yet, notes that
+  // expected was wanted at the current position. The first note, the one
+  // made deepest inside the statement, is the one reported.
+  bool Expect(bool ok, const char* expected);
+
   CRcToken Current() const { return tokens->TokenAt(position); }
   // Notes in places (when given) the script and line of the token at index
   // as those of node's text; nothing for an index below 0.
@@ -51,22 +75,31 @@ class CRcElement {
 
   const CRcTokenList* tokens = nullptr;
   int32_t position = 0;
+  CRcExpectation failure_;
 
  private:
   bool ReadMinus(bool& negative);
+  bool ReadValue(uint32_t& value, int32_t depth);
+  bool ReadValueTerm(uint32_t& value, int32_t depth);
+  bool ReadStyle(std::u16string& expression, int32_t depth);
+  bool ReadStyleTerm(std::u16string& expression, int32_t depth);
+  void TakeToken(std::u16string& into);
   bool ReadTokenOfType(int32_t type, std::u16string& text);
 };
 
 // body := { statement } "END"     (the BEGIN is already read)
 // Reads the statements of a dialog, menu, popup or string table from
 // position and returns the position after the END. A statement that fails
-// (readStatement gives kParseFailed) is reported with messageId at its first
-// token, and reading goes on one token further. A body that reaches the end
-// of the list fails and sets endReached; so does a statement that set it
-// itself, so every enclosing body fails at once, without messages of its own.
+// (readStatement gives kParseFailed and notes in its expectation what it
+// wanted) is reported with messageId at its first token, and reading goes on
+// one token further. The tokens tried after a failure that start no
+// statement add to the log but not to the diagnostics: a statement gets one
+// diagnostic. A body that reaches the end of the list fails and sets
+// endReached; so does a statement that set it itself, so every enclosing
+// body fails at once, without messages of its own.
 int32_t ParseStatementBlock(const CRcTokenList& list, int32_t position, CProblemLog& log,
                             uint32_t messageId, bool& endReached,
-                            const std::function<int32_t(int32_t)>& readStatement);
+                            const std::function<int32_t(int32_t, CRcExpectation&)>& readStatement);
 
 // Base of the three section classes: dialogs, menus and string tables.
 class CRcResource : public CRcElement {

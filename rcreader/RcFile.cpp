@@ -17,6 +17,9 @@ struct SectionResult {
   int32_t next = kParseFailed;
   // The list ended inside the section: nothing after it can be read.
   bool endReached = false;
+
+// What failed in a section, for its diagnostic.
+  CRcExpectation failure;
 };
 
 template <typename Element>
@@ -25,6 +28,8 @@ SectionResult ReadSection(std::unique_ptr<Element> element, const CRcTokenList& 
   SectionResult result;
   result.next = element->Parse(list, from, log);
   result.endReached = element->EndReached();
+  result.failure = element->failure();
+  if (result.endReached) result.failure = {list.count(), "END"};
   if (result.next != kParseFailed) category.Add(std::move(element));
   return result;
 }
@@ -50,6 +55,15 @@ std::unique_ptr<CTextNode> RootNode(File& file, CTextNode* parent, SourcePlaces*
   return root;
 }
 
+// Blocks of other resources that the compiler's grammar passes over whole,
+// so that nothing inside them is taken for a section keyword.
+bool IsSkippedBlockKeyword(const CRcToken& token, RcGrammar grammar) {
+  if (token.Is(u"TOOLBAR") || token.Is(u"DESIGNINFO")) return true;
+  return grammar == RcGrammar::kCompiler &&
+         (token.Is(u"ACCELERATORS") || token.Is(u"VERSIONINFO") || token.Is(u"TEXTINCLUDE") ||
+          token.Is(u"DLGINIT"));
+}
+
 }  // namespace
 
 CRcFile::CRcFile()
@@ -61,7 +75,10 @@ CRcFile::CRcFile()
 // Dialogs, menus and skipped sections are read from the token before their
 // keyword (their name); a string table from its keyword, and a failed one
 // is reported at the token after it. After a failure the search goes on one
-// token further, unless the list ended inside the section.
+// token further, unless the list ended inside the section. In the
+// compiler's grammar only an identifier is a section keyword, and the blocks
+// of accelerators, version information, text includes and dialog data are
+// passed over whole.
 int32_t CRcFile::Parse(const CRcTokenList& list, int32_t start, CProblemLog& log) {
   tokens = &list;
   position = start;
@@ -70,6 +87,10 @@ int32_t CRcFile::Parse(const CRcTokenList& list, int32_t start, CProblemLog& log
   while (position < list.count()) {
     const CRcToken& token = Current();
     SectionResult result;
+    if (Compiler() && token.type != kTokenIdentifier) {
+      ++position;
+      continue;
+    }
     if (token.Is(u"DIALOG") || token.Is(u"DIALOGEX")) {
       result = ReadSection(std::make_unique<CRcDialog>(), list, position - 1, log, dialogs);
     } else if (token.Is(u"MENU") || token.Is(u"MENUEX")) {
@@ -78,15 +99,17 @@ int32_t CRcFile::Parse(const CRcTokenList& list, int32_t start, CProblemLog& log
       ++position;
       result = ReadSection(std::make_unique<CRcStringTable>(++stringTableNumber), list,
                            position - 1, log, stringTables);
-    } else if (token.Is(u"TOOLBAR") || token.Is(u"DESIGNINFO")) {
+    } else if (IsSkippedBlockKeyword(token, list.grammar())) {
       CRcSkippedSection skipped(&blocks);
       result.next = skipped.Parse(list, position - 1, log);
+      result.failure = {position, "a block of BEGIN and END"};
     } else {
       ++position;
       continue;
     }
     if (result.next == kParseFailed) {
       log.ReportProblem(kMsgSectionFailed, list, position);
+      log.Diagnose(kMsgSectionFailed, list, position, result.failure);
       if (result.endReached) break;
       ++position;
     } else {

@@ -10,13 +10,14 @@ int32_t CRcMenu::Parse(const CRcTokenList& list, int32_t start, CProblemLog& log
   block.endReached = false;
   if (!ParseHeader()) return kParseFailed;
   ++position;
+  block.isEx = isEx;
   position = block.Parse(list, position, log, kMsgMenuFailed, 0);
   return position;
 }
 
 // header := name ( "MENU" | "MENUEX" ) memory-options { statement } "BEGIN"
 bool CRcMenu::ParseHeader() {
-  if (!ReadName(name)) return false;
+  if (!Expect(ReadName(name), "the menu's name")) return false;
   if (CurrentIs(u"MENUEX"))
     isEx = true;
   else if (CurrentIs(u"MENU"))
@@ -27,7 +28,7 @@ bool CRcMenu::ParseHeader() {
   memoryOptions = ReadMemoryOptions();
   while (ReadOptionalStatement()) {
   }
-  return CurrentIs(u"BEGIN");
+  return Expect(CurrentIsBegin(), "BEGIN after the menu's header");
 }
 
 // One pass: the first statement that applies ends it.

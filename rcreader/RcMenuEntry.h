@@ -16,10 +16,21 @@ class CRcMenuEntry : public CRcElement {
   std::u16string stateFlags;
   // The token of the text, or -1.
   int32_t textPosition = -1;
+  // The entry stands in a MENUEX; set before Parse.
+  bool isEx = false;
 
  protected:
   // operands := quoted-text [ "," name [ "," type [ "," state ] ] ]
-  bool ReadItemOperands();
+  // The compiler's grammar reads them as the resource compiler does; a
+  // popup's operands have no identifier in a MENU and a help identifier at
+  // the end in a MENUEX.
+  bool ReadItemOperands(bool popup);
+
+ private:
+  bool ReadMenuOptions();
+  bool ReadExFields(bool popup);
+  bool ReadExField(std::u16string& into, const char* expected);
+  bool FieldIsEmpty() const;
 };
 
 // Popups deeper than this fail like a popup with bad operands, so that a
@@ -28,6 +39,8 @@ inline constexpr int32_t kMaxMenuDepth = 200;
 
 struct CRcMenuBlock {
   std::vector<std::unique_ptr<CRcElement>> entries;
+  // The block belongs to a MENUEX; its entries are read as such.
+  bool isEx = false;
   // Set when the block failed because the token list ended inside it.
   bool endReached = false;
 
@@ -41,7 +54,8 @@ struct CRcMenuBlock {
   void BuildNodes(CTextNode& node, SourcePlaces* places) const;
 
  private:
-  int32_t ParseEntry(const CRcTokenList& list, int32_t position, CProblemLog& log, int32_t depth);
+  int32_t ParseEntry(const CRcTokenList& list, int32_t position, CProblemLog& log, int32_t depth,
+                     CRcExpectation& expectation);
 };
 
 }  // namespace tolmeric

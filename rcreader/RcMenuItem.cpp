@@ -13,7 +13,7 @@ int32_t CRcMenuItem::Parse(const CRcTokenList& list, int32_t start, CProblemLog&
     return ++position;
   }
   isSeparator = false;
-  if (!ReadItemOperands()) return kParseFailed;
+  if (!ReadItemOperands(false)) return kParseFailed;
   return position;
 }
 

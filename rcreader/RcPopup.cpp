@@ -10,7 +10,8 @@ int32_t CRcPopup::Parse(const CRcTokenList& list, int32_t start, CProblemLog& lo
   position = start;
   if (!CurrentIs(u"POPUP")) return kParseFailed;
   ++position;
-  if (!ReadItemOperands() || !CurrentIs(u"BEGIN")) return kParseFailed;
+  if (!ReadItemOperands(true) || !Expect(CurrentIsBegin(), "BEGIN after the popup's text"))
+    return kParseFailed;
   ++position;
   position = block.Parse(list, position, log, kMsgMenuItemFailed, depth_);
   return position;

@@ -8,12 +8,12 @@
 namespace tolmeric {
 
 CRcReader::CRcReader(const std::vector<std::u16string>& scriptNames, IProgress* progress,
-                     int32_t start, int32_t end, int defaultCodePage) {
+                     int32_t start, int32_t end, int defaultCodePage, RcGrammar grammar) {
   const auto n = static_cast<int32_t>(scriptNames.size());
   for (int32_t k = 0; k < n; ++k) {
     const std::u16string& name = scriptNames[static_cast<size_t>(k)];
     if (k > 0 && progress) progress->SetPosition(start + k * ((end - start) / n));
-    if (!tokenList_) tokenList_ = std::make_unique<CRcTokenList>();
+    if (!tokenList_) tokenList_ = std::make_unique<CRcTokenList>(grammar);
     tokenList_->ReadScriptFile(name, std::filesystem::path(name), defaultCodePage);
   }
 }

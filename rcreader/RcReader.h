@@ -20,9 +20,10 @@ class CRcReader {
   // towards end as each further script begins. The names are what the
   // tokens and the log carry; each is opened as a path. A script that
   // cannot be opened throws CFileError (kCannotOpen) naming it. Scripts
-  // without byte-order mark are read in defaultCodePage (see CScriptDecoder).
+  // without byte-order mark are read in defaultCodePage (see CScriptDecoder),
+  // all of them in grammar.
   CRcReader(const std::vector<std::u16string>& scriptNames, IProgress* progress, int32_t start,
-            int32_t end, int defaultCodePage = 0);
+            int32_t end, int defaultCodePage = 0, RcGrammar grammar = RcGrammar::kClassic);
 
   // Parses all sections; with withStandardSwitch the language switch
   // dialog follows the dialogs of the scripts, its texts taken from

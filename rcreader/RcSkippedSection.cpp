@@ -8,15 +8,15 @@ CRcBlockIndex::CRcBlockIndex(const CRcTokenList& list)
   std::vector<int32_t> open;
   for (int32_t i = 0; i < list.count(); ++i) {
     const CRcToken& token = list.TokenAt(i);
-    if (token.Is(u"BEGIN")) {
+    if (IsBlockBegin(token, list.grammar())) {
       open.push_back(i);
-    } else if (token.Is(u"END") && !open.empty()) {
+    } else if (IsBlockEnd(token, list.grammar()) && !open.empty()) {
       matchingEnd_[open.back()] = i;
       open.pop_back();
     }
   }
   for (int32_t i = list.count() - 1; i >= 0; --i)
-    nextBegin_[i] = list.TokenAt(i).Is(u"BEGIN") ? i : nextBegin_[i + 1];
+    nextBegin_[i] = IsBlockBegin(list.TokenAt(i), list.grammar()) ? i : nextBegin_[i + 1];
 }
 
 int32_t CRcBlockIndex::NextBegin(int32_t from) const {
@@ -39,7 +39,7 @@ int32_t CRcSkippedSection::Parse(const CRcTokenList& list, int32_t start, CProbl
 
 // skipped-section := { token } "BEGIN" { "BEGIN" ... "END" | token } "END"
 int32_t CRcSkippedSection::ParseByWalking() {
-  while (!CurrentIs(u"BEGIN")) {
+  while (!CurrentIsBegin()) {
     if (position >= tokens->count()) return kParseFailed;
     ++position;
   }
@@ -47,9 +47,9 @@ int32_t CRcSkippedSection::ParseByWalking() {
   ++position;
   while (depth > 0) {
     if (position >= tokens->count()) return kParseFailed;
-    if (CurrentIs(u"BEGIN"))
+    if (CurrentIsBegin())
       ++depth;
-    else if (CurrentIs(u"END"))
+    else if (CurrentIsEnd())
       --depth;
     ++position;
   }

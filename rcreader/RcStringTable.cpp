@@ -6,33 +6,51 @@
 
 namespace tolmeric {
 
-// string-table := "STRINGTABLE" { identifier } "BEGIN" { entry } "END"
+// string-table := "STRINGTABLE" { header-statement } "BEGIN" { entry } "END"
 int32_t CRcStringTable::Parse(const CRcTokenList& list, int32_t start, CProblemLog& log) {
   tokens = &list;
   position = start;
   endReached_ = false;
   if (!CurrentIs(u"STRINGTABLE")) return kParseFailed;
   ++position;
-  while (Current().type == kTokenIdentifier && !CurrentIs(u"BEGIN")) {
-    options += Current().text;
-    options += u' ';
-    ++position;
+  while (ReadHeaderStatement()) {
   }
-  if (!CurrentIs(u"BEGIN")) return kParseFailed;
+  if (!Expect(CurrentIsBegin(), "BEGIN after STRINGTABLE")) return kParseFailed;
   return ParseStatementBlock(*tokens, position + 1, log, kMsgStringEntryFailed, endReached_,
-                             [&](int32_t at) {
+                             [&](int32_t at, CRcExpectation& expectation) {
                                position = at;
-                               return ReadEntry() ? position : kParseFailed;
+                               failure_ = {};
+                               const bool read = ReadEntry();
+                               expectation = failure_;
+                               return read ? position : kParseFailed;
                              });
 }
 
+// header-statement := identifier other than BEGIN
+// compiler-header-statement := "LANGUAGE" name "," name | "CHARACTERISTICS" style
+//                            | "VERSION" style | memory-option
+bool CRcStringTable::ReadHeaderStatement() {
+  if (Compiler() && (ReadLanguageStatement(language, subLanguage) ||
+                     ReadExpressionStatement(u"CHARACTERISTICS", characteristics) ||
+                     ReadExpressionStatement(u"VERSION", version))) {
+    return true;
+  }
+  if (Current().type != kTokenIdentifier || CurrentIs(u"BEGIN")) return false;
+  options += Current().text;
+  options += u' ';
+  ++position;
+  return true;
+}
+
 // entry := name quoted-text      (no comma between them)
+// compiler-entry := name [ "," ] quoted-text
 bool CRcStringTable::ReadEntry() {
   std::u16string name;
   std::u16string text;
-  if (!ReadName(name)) return false;
+  if (!Expect(ReadName(name), "a string identifier")) return false;
+  if (Compiler()) ReadComma();
   const int32_t textPosition = position;
-  if (!ReadQuoted(text)) return false;
+  if (!Expect(ReadQuoted(text), "the quoted text after the string identifier")) return false;
   textPositions.push_back(textPosition);
   names.push_back(std::move(name));
   texts.push_back(std::move(text));

@@ -27,9 +27,15 @@ class CRcStringTable : public CRcResource {
   // The token of each text.
   std::vector<int32_t> textPositions;
   std::u16string options;
+  // The header statements of the compiler's grammar, or empty.
+  std::u16string language;
+  std::u16string subLanguage;
+  std::u16string characteristics;
+  std::u16string version;
   int32_t number;
 
  private:
+  bool ReadHeaderStatement();
   bool ReadEntry();
 
   bool endReached_ = false;

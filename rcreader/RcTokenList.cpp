@@ -42,7 +42,8 @@ const std::u16string& CRcToken::FileName() const {
 }
 
 CRcTokenList::CRcTokenList(const std::u16string& fileName, const std::filesystem::path& path,
-                           int defaultCodePage) {
+                           int defaultCodePage, RcGrammar grammar)
+    : grammar_(grammar) {
   ReadScriptFile(fileName, path, defaultCodePage);
 }
 
@@ -52,8 +53,8 @@ void CRcTokenList::ReadScriptFile(const std::u16string& fileName,
 }
 
 CRcTokenList CRcTokenList::FromBytes(const std::u16string& fileName, std::string bytes,
-                                     int defaultCodePage) {
-  CRcTokenList list;
+                                     int defaultCodePage, RcGrammar grammar) {
+  CRcTokenList list(grammar);
   list.ReadScript(fileName, std::move(bytes), defaultCodePage);
   return list;
 }
@@ -64,7 +65,7 @@ CRcTokenList CRcTokenList::FromBytes(const std::u16string& fileName, std::string
 void CRcTokenList::ReadScript(const std::u16string& fileName, std::string bytes,
                               int defaultCodePage) {
   CRcTokenizer tokenizer(std::make_shared<const std::u16string>(fileName), std::move(bytes),
-                         defaultCodePage);
+                         defaultCodePage, grammar_);
   CRcTokenDraft token;
   while (!tokenizer.AtEnd()) {
     tokenizer.NextToken(token);

@@ -8,6 +8,7 @@
 #include <string_view>
 #include <vector>
 
+#include "rcreader/RcGrammar.h"
 #include "rcreader/RcTextArena.h"
 #include "rcreader/RcToken.h"
 
@@ -15,20 +16,23 @@ namespace tolmeric {
 
 class CRcTokenList {
  public:
-  CRcTokenList() = default;
+  explicit CRcTokenList(RcGrammar grammar = RcGrammar::kClassic) : grammar_(grammar) {}
   // Reads the whole script into a new list; fileName is what tokens carry,
   // path is where the bytes are read from (CFileError kCannotOpen).
-  // defaultCodePage as for CScriptDecoder.
+  // defaultCodePage as for CScriptDecoder; grammar is the one the tokens are
+  // read in, and the one the section parsers apply to them.
   CRcTokenList(const std::u16string& fileName, const std::filesystem::path& path,
-               int defaultCodePage = 0);
+               int defaultCodePage = 0, RcGrammar grammar = RcGrammar::kClassic);
   // Reads a script whose bytes are already in memory.
   static CRcTokenList FromBytes(const std::u16string& fileName, std::string bytes,
-                                int defaultCodePage = 0);
-  // Reads a further script to the end of this list, from its bytes or from
-  // the file at path.
+                                int defaultCodePage = 0, RcGrammar grammar = RcGrammar::kClassic);
+  // Reads a further script to the end of this list, in the list's grammar,
+  // from its bytes or from the file at path.
   void ReadScript(const std::u16string& fileName, std::string bytes, int defaultCodePage = 0);
   void ReadScriptFile(const std::u16string& fileName, const std::filesystem::path& path,
                       int defaultCodePage = 0);
+
+  RcGrammar grammar() const { return grammar_; }
 
   // Appends a token of the script named file (null: no script). The text
   // is copied into the list.
@@ -72,6 +76,7 @@ class CRcTokenList {
   int32_t count_ = 0;
   CRcTextArena texts_;
   std::vector<Script> scripts_;
+  RcGrammar grammar_ = RcGrammar::kClassic;
 };
 
 }  // namespace tolmeric

@@ -10,13 +10,17 @@ bool IsWhiteSpace(char16_t c) {
 bool IsLetter(char16_t c) { return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z'); }
 bool IsDigit(char16_t c) { return c >= u'0' && c <= u'9'; }
 bool IsOctalDigit(char16_t c) { return c >= u'0' && c <= u'7'; }
+bool IsHexDigit(char16_t c) {
+  return IsDigit(c) || (c >= u'a' && c <= u'f') || (c >= u'A' && c <= u'F');
+}
 
 }  // namespace
 
 CRcTokenizer::CRcTokenizer(std::shared_ptr<const std::u16string> fileName, std::string bytes,
-                           int defaultCodePage)
+                           int defaultCodePage, RcGrammar grammar)
     : reader_(std::make_unique<CRcCharReader>(std::move(fileName), std::move(bytes),
-                                              defaultCodePage)) {
+                                              defaultCodePage, grammar)),
+      grammar_(grammar) {
   current_ = reader_->NextCharWithoutComments();
 }
 
@@ -29,7 +33,10 @@ void CRcTokenizer::NextToken(CRcTokenDraft& token) {
   if (IsLetter(current_) || current_ == u'_') {
     ReadIdentifier(token);
   } else if (IsDigit(current_)) {
-    ReadNumber(token);
+    if (grammar_ == RcGrammar::kCompiler)
+      ReadCompilerNumber(token);
+    else
+      ReadNumber(token);
   } else if (current_ == u'"') {
     ReadQuotedText(token);
   } else {
@@ -40,11 +47,17 @@ void CRcTokenizer::NextToken(CRcTokenDraft& token) {
 }
 
 // identifier: (letter | "_") (letter | "_" | digit)*
+// The compiler's grammar reads an L right before a quote as the mark of a
+// wide text: L"..." is the quoted text.
 void CRcTokenizer::ReadIdentifier(CRcTokenDraft& token) {
   token.type = kTokenIdentifier;
   while (IsLetter(current_) || current_ == u'_' || IsDigit(current_)) {
     token.text += current_;
     current_ = reader_->NextCharWithoutComments();
+  }
+  if (grammar_ == RcGrammar::kCompiler && token.text == u"L" && current_ == u'"') {
+    token.text.clear();
+    ReadQuotedText(token);
   }
 }
 
@@ -55,6 +68,24 @@ void CRcTokenizer::ReadNumber(CRcTokenDraft& token) {
     token.text += current_;
     current_ = reader_->NextCharWithoutComments();
   }
+}
+
+// compiler-number: ( "0" ("x" | "X") hex-digit* | digit+ ) ("L" | "l" | "U" | "u")*
+// The text keeps the number as written, suffixes included.
+void CRcTokenizer::ReadCompilerNumber(CRcTokenDraft& token) {
+  token.type = kTokenNumber;
+  auto take = [&] {
+    token.text += current_;
+    current_ = reader_->NextCharWithoutComments();
+  };
+  take();
+  if (token.text == u"0" && (current_ == u'x' || current_ == u'X')) {
+    take();
+    while (IsHexDigit(current_)) take();
+  } else {
+    while (IsDigit(current_)) take();
+  }
+  while (current_ == u'L' || current_ == u'l' || current_ == u'U' || current_ == u'u') take();
 }
 
 // quoted-text: '"' (any character but '"' | '""')* '"'

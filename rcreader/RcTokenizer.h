@@ -23,7 +23,7 @@ class CRcTokenizer {
   // Opens the script's bytes, fetches the first line and takes the first
   // character. defaultCodePage as for CScriptDecoder.
   CRcTokenizer(std::shared_ptr<const std::u16string> fileName, std::string bytes,
-               int defaultCodePage = 0);
+               int defaultCodePage = 0, RcGrammar grammar = RcGrammar::kClassic);
 
   // Reads the next token into token. At the end of input that is a
   // single-character token holding the character 0.
@@ -33,12 +33,14 @@ class CRcTokenizer {
  private:
   void ReadIdentifier(CRcTokenDraft& token);
   void ReadNumber(CRcTokenDraft& token);
+  void ReadCompilerNumber(CRcTokenDraft& token);
   void ReadQuotedText(CRcTokenDraft& token);
   static void DecodeQuoted(std::u16string_view raw, std::u16string& text);
 
   std::unique_ptr<CRcCharReader> reader_;
   // The character that ended the previous token; at the end of input 0.
   char16_t current_ = 0;
+  RcGrammar grammar_ = RcGrammar::kClassic;
   std::u16string raw_;  // a quoted text as written, storage reused
 };
 

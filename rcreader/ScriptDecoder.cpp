@@ -29,9 +29,10 @@ bool CScriptDecoder::IsBinary(const std::string& bytes) {
   return !StartsWithUtf16Mark(bytes) && bytes.find('\0') != std::string::npos;
 }
 
-CScriptDecoder::CScriptDecoder(std::string bytes, int defaultCodePage)
+CScriptDecoder::CScriptDecoder(std::string bytes, int defaultCodePage, bool loneCrEndsLine)
     : bytes_(std::move(bytes)),
-      defaultCodePage_(CCodePageDecoder::IsSupported(defaultCodePage) ? defaultCodePage : 0) {
+      defaultCodePage_(CCodePageDecoder::IsSupported(defaultCodePage) ? defaultCodePage : 0),
+      loneCrEndsLine_(loneCrEndsLine) {
   if (StartsWithUtf16Mark(bytes_)) {
     encoding_ = bytes_[0] == '\xFF' ? Encoding::kUtf16 : Encoding::kUtf16BigEndian;
     next_ = 2;
@@ -54,10 +55,12 @@ bool CScriptDecoder::NextLine(std::u16string& line) {
 
 bool CScriptDecoder::NextByteLine(std::u16string& line) {
   if (next_ >= bytes_.size()) return false;
-  size_t end = bytes_.find('\n', next_);
+  size_t end = bytes_.find_first_of(loneCrEndsLine_ ? "\n\r" : "\n", next_);
   size_t after = end == std::string::npos ? bytes_.size() : end + 1;
   if (end == std::string::npos) {
     end = bytes_.size();
+  } else if (bytes_[end] == '\r') {
+    if (after < bytes_.size() && bytes_[after] == '\n') ++after;
   } else if (end > next_ && bytes_[end - 1] == '\r') {
     --end;
   }
@@ -93,8 +96,11 @@ bool CScriptDecoder::NextUtf16Line(std::u16string& line) {
   };
   line.clear();
   size_t u = unit;
-  while (u < units && at(u) != u'\n') line += at(u++);
-  if (u < units) {
+  while (u < units && at(u) != u'\n' && !(loneCrEndsLine_ && at(u) == u'\r')) line += at(u++);
+  if (u < units && at(u) == u'\r') {
+    ++u;  // a carriage return, with the line feed after it
+    if (u < units && at(u) == u'\n') ++u;
+  } else if (u < units) {
     ++u;  // the line feed
     if (!line.empty() && line.back() == u'\r') line.pop_back();
   }

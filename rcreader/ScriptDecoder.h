@@ -23,7 +23,9 @@ class CScriptDecoder {
  public:
   // defaultCodePage: a supported code page, or 0 for one byte per character
   // (an unsupported one counts as 0).
-  explicit CScriptDecoder(std::string bytes, int defaultCodePage = 0);
+  // With loneCrEndsLine, a carriage return not followed by a line feed ends
+  // a line as well (scripts saved with old Macintosh line ends).
+  explicit CScriptDecoder(std::string bytes, int defaultCodePage = 0, bool loneCrEndsLine = false);
   ~CScriptDecoder();
 
   // True for bytes that cannot be a script: a NUL byte outside a UTF-16
@@ -57,6 +59,7 @@ class CScriptDecoder {
   size_t next_ = 0;  // offset of the next line's first byte
   Encoding encoding_ = Encoding::kBytes;
   int defaultCodePage_ = 0;
+  bool loneCrEndsLine_ = false;
   std::unique_ptr<CCodePageDecoder> decoder_;  // null: one byte per character
 };
 

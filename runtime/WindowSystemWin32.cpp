@@ -11,6 +11,7 @@
 #include "framework/MenuHandle.h"
 #include "framework/MenuWrapper.h"
 #include "framework/Wnd.h"
+#include "runtime/BaseClassesWin32.h"
 #include "runtime/WideTextWin32.h"
 
 namespace tolmeric {
@@ -93,7 +94,7 @@ MenuId CWin32WindowSystem::Menu(WindowId window) const {
 
 MenuId CWin32WindowSystem::FrameDefaultMenu(WindowId window) const {
   const CWnd* object = CWnd::FromHandlePermanent(Hwnd(window));
-  if (!object || !object->IsKindOf(RUNTIME_CLASS(CFrameWnd))) return 0;
+  if (!IsTranslatedKindOf(object, RUNTIME_CLASS(CFrameWnd))) return 0;
   return Id(static_cast<const CFrameWnd*>(object)->m_hMenuDefault);
 }
 

@@ -133,7 +133,8 @@ void CProject::SetFlagFromBitmap(HDC dc, HBITMAP bitmap, int32_t x, int32_t y) {
 // new language data that keeps the flag. The header strings are not carried
 // over; whoever shows them sets them again.
 std::u16string CProject::BuildLanguageData(IProgress* progress, int32_t* problemCount,
-                                           SourcePlaces* places) {
+                                           SourcePlaces* places,
+                                           std::vector<CRcDiagnostic>* diagnostics) {
   if (problemCount != nullptr) *problemCount = 0;
   if (scriptPaths.empty()) {
     languageData = EmptyDataWithFlagOf(*languageData);
@@ -141,7 +142,7 @@ std::u16string CProject::BuildLanguageData(IProgress* progress, int32_t* problem
   }
   SetProgress(progress, 0);
   CTranslatedStringSource strings;
-  CRcReader reader(scriptPaths, progress, 0, kProgressRead, defaultCodePage);
+  CRcReader reader(scriptPaths, progress, 0, kProgressRead, defaultCodePage, grammar);
   SetProgress(progress, kProgressRead);
 
   CProblemLog log(strings);
@@ -155,20 +156,23 @@ std::u16string CProject::BuildLanguageData(IProgress* progress, int32_t* problem
   languageData->root->ResetStates();
   SetProgress(progress, kProgressDone);
   if (problemCount != nullptr) *problemCount = log.problemCount();
+  if (diagnostics != nullptr) *diagnostics = std::move(log.diagnostics);
   return log.text;
 }
 
 // Project file: projectPath, languageFileName, testVersion, autoInstall,
 // replaceBegin, beginText, replaceEnd, endText, the whole language file,
 // the script count and the scripts; then, only when one is set, the default
-// code page. Files without it stay as they were, and readers that stop after
-// the scripts still read everything they know.
+// code page (0 when only the grammar follows), and after it, only for the
+// compiler's grammar, the grammar. Files without them stay as they were, and
+// readers that stop earlier still read everything they know.
 void CProject::Serialize(CArchive& archive) {
   if (archive.IsLoading()) {
     // Never without language data, even when the load fails half-way.
     languageData = std::make_unique<CLanguageData>();
     scriptPaths.clear();
     defaultCodePage = 0;
+    grammar = RcGrammar::kClassic;
   }
   SerializeString(archive, projectPath);
   SerializeString(archive, languageFileName);
@@ -193,7 +197,9 @@ void CProject::Serialize(CArchive& archive) {
   if (archive.IsStoring()) {
     archive.WriteU32(static_cast<uint32_t>(scriptPaths.size()));
     for (const std::u16string& path : scriptPaths) archive.WriteString(path);
-    if (defaultCodePage != 0) archive.WriteI32(defaultCodePage);
+    const bool withGrammar = grammar != RcGrammar::kClassic;
+    if (defaultCodePage != 0 || withGrammar) archive.WriteI32(defaultCodePage);
+    if (withGrammar) archive.WriteI32(static_cast<int32_t>(grammar));
     return;
   }
   const uint32_t count = archive.ReadU32();
@@ -203,9 +209,16 @@ void CProject::Serialize(CArchive& archive) {
   for (uint32_t i = 0; i < count; ++i) scriptPaths.push_back(archive.ReadString());
   if (archive.Remaining() > 0) {
     defaultCodePage = archive.ReadI32();
-    if (!CCodePageDecoder::IsSupported(defaultCodePage)) {
+    if (defaultCodePage != 0 && !CCodePageDecoder::IsSupported(defaultCodePage)) {
       archive.ThrowBadData("unknown default code page " + std::to_string(defaultCodePage));
     }
+  }
+  if (archive.Remaining() > 0) {
+    const int32_t stored = archive.ReadI32();
+    if (stored != static_cast<int32_t>(RcGrammar::kCompiler)) {
+      archive.ThrowBadData("unknown grammar " + std::to_string(stored));
+    }
+    grammar = RcGrammar::kCompiler;
   }
 }
 

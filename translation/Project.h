@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+#include "rcreader/RcDiagnostic.h"
+#include "rcreader/RcGrammar.h"
 #include "translation/LanguageData.h"
 #include "translation/PseudoLocalizer.h"
 #include "translation/SourcePlaces.h"
@@ -61,8 +63,10 @@ class CProject {
   // through 0, 60, 90 and 100 and returns the scan's problem log; the
   // number of problems goes to problemCount when given.
   // With places, notes where each text stands in its script.
+  // The scan's diagnostics go to diagnostics when given.
   std::u16string BuildLanguageData(IProgress* progress, int32_t* problemCount = nullptr,
-                                   SourcePlaces* places = nullptr);
+                                   SourcePlaces* places = nullptr,
+                                   std::vector<CRcDiagnostic>* diagnostics = nullptr);
 
   // Stores or loads the project file.
   void Serialize(CArchive& archive);
@@ -88,6 +92,10 @@ class CProject {
   // `#pragma code_page`, as the resource compiler's /c option gives it;
   // 0 reads them one byte per character.
   int32_t defaultCodePage = 0;
+  // The grammar the scripts are read in. A project file without it, as
+  // every file made before it could be chosen, reads as classic; the tool's
+  // new projects choose the compiler's grammar.
+  RcGrammar grammar = RcGrammar::kClassic;
 };
 
 // A copy of data as a test language file holds it: the beginning and the

@@ -66,6 +66,40 @@ TEST(WinAppTest, ProfileRoundTripsThroughTheInitialisationFile) {
   std::filesystem::remove(path);
 }
 
+// Records what the command line said, parameter by parameter.
+class CRecordingCommandLine : public CCommandLineInfo {
+ public:
+  void ParseParam(LPCTSTR param, BOOL flag, BOOL last) override {
+    CCommandLineInfo::ParseParam(param, flag, last);
+    seen += std::wstring(flag ? L"flag " : L"") + param + (last ? L" (last)" : L"") + L";";
+  }
+  std::wstring seen;
+};
+
+TEST(WinAppTest, CommandLineAfterTheProgramName) {
+  const struct {
+    const wchar_t* commandLine;
+    const wchar_t* tail;
+    const wchar_t* params;
+    const wchar_t* fileName;
+  } cases[] = {
+      {L"demo.exe", L"", L"", L""},
+      {L"demo.exe   file.txt", L"file.txt", L"file.txt (last);", L"file.txt"},
+      {L"\"C:\\Program Files\\demo.exe\" -lang \"de de.tra\" /x",
+       L"-lang \"de de.tra\" /x", L"flag lang;de de.tra;flag x (last);", L"de de.tra"},
+      {L"\"C:\\unterminated quote", L"", L"", L""},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.commandLine);
+    std::wstring line = c.commandLine;
+    EXPECT_STREQ(AfxCommandLineTail(line.data()), c.tail);
+    CRecordingCommandLine info;
+    AfxParseCommandLine(c.commandLine, info);
+    EXPECT_EQ(info.seen, c.params);
+    EXPECT_EQ(info.m_strFileName, c.fileName);
+  }
+}
+
 TEST(MessageBoxTest, HandlerAnswersWithTextTypeAndHelpContext) {
   std::wstring seenText;
   UINT seenType = 0;

@@ -140,14 +140,32 @@ class CClosingDialog : public CDialog {
       CWnd::FromHandle(child)->GetWindowText(text);
       children.push_back(text.str());
     }
-    if (closeWith) PostMessage(WM_COMMAND, closeWith);
+    if (closeWith == kCloseBox) {
+      PostMessage(WM_CLOSE);
+    } else if (closeWith) {
+      PostMessage(WM_COMMAND, closeWith);
+    }
     return TRUE;
   }
+  // The close box: the dialog's default processing of WM_CLOSE cancels.
+  static constexpr UINT kCloseBox = 0xC105E;
+  bool closeBoxSeen = false;
   bool permanentAtInit = false;
   CString caption;
   std::vector<std::wstring> children;
   UINT closeWith = 0;
+
+ protected:
+  void OnClose() {
+    closeBoxSeen = true;
+    CDialog::OnClose();
+  }
+  DECLARE_MESSAGE_MAP()
 };
+
+BEGIN_MESSAGE_MAP(CClosingDialog, CDialog)
+  ON_WM_CLOSE()
+END_MESSAGE_MAP()
 
 TEST(DialogTest, ModalAndModelessFromResourceAndMemory) {
   const CInMemoryTemplate replace =
@@ -160,15 +178,19 @@ TEST(DialogTest, ModalAndModelessFromResourceAndMemory) {
     bool modal;
     bool inMemory;
     UINT closeWith;
+    INT_PTR expectedResult;
     const wchar_t* caption;
     std::vector<std::wstring> children;
   };
   const Case cases[] = {
-      {"modal resource, OK", true, false, IDOK, L"Find", {L"Find what:", L"OK", L"Cancel"}},
-      {"modal resource, Cancel", true, false, IDCANCEL, L"Find", {L"Find what:", L"OK", L"Cancel"}},
-      {"modal in memory", true, true, IDOK, L"Replace", {L"Replace with:", L"OK"}},
-      {"modeless resource", false, false, 0, L"Find", {L"Find what:", L"OK", L"Cancel"}},
-      {"modeless in memory", false, true, 0, L"Replace", {L"Replace with:", L"OK"}},
+      {"modal resource, OK", true, false, IDOK, IDOK, L"Find", {L"Find what:", L"OK", L"Cancel"}},
+      {"modal resource, Cancel", true, false, IDCANCEL, IDCANCEL, L"Find",
+       {L"Find what:", L"OK", L"Cancel"}},
+      {"modal resource, close box", true, false, CClosingDialog::kCloseBox, IDCANCEL, L"Find",
+       {L"Find what:", L"OK", L"Cancel"}},
+      {"modal in memory", true, true, IDOK, IDOK, L"Replace", {L"Replace with:", L"OK"}},
+      {"modeless resource", false, false, 0, 0, L"Find", {L"Find what:", L"OK", L"Cancel"}},
+      {"modeless in memory", false, true, 0, 0, L"Replace", {L"Replace with:", L"OK"}},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
@@ -178,7 +200,8 @@ TEST(DialogTest, ModalAndModelessFromResourceAndMemory) {
       if (c.inMemory) {
         ASSERT_TRUE(dialog.InitModalIndirect(replace.Get()));
       }
-      EXPECT_EQ(dialog.DoModal(), static_cast<INT_PTR>(c.closeWith));
+      EXPECT_EQ(dialog.DoModal(), c.expectedResult);
+      EXPECT_EQ(dialog.closeBoxSeen, c.closeWith == CClosingDialog::kCloseBox);
       EXPECT_EQ(dialog.m_hWnd, nullptr);
     } else {
       ASSERT_TRUE(c.inMemory ? dialog.CreateIndirect(replace.Get()) : dialog.Create(kFindDialogId));

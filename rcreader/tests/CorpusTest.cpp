@@ -1,7 +1,8 @@
 // Resource scripts of public applications, read as a project scan reads
-// them: each must scan to its end, every problem must point into the
-// script, and the elements found must all reach the tree. A few have their
-// tree and log checked in full under data/corpus-golden.
+// them, in both grammars: each must scan to its end, every problem must
+// point into the script, the elements found must all reach the tree, and
+// the compiler's grammar must find every text the classic one finds. A few
+// have their tree and log checked in full under data/corpus-golden.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -51,10 +52,10 @@ struct Scan {
 
 // Reads the script through the reader as the scan of a project does, named
 // by its path inside the corpus.
-Scan ScanCorpusScript(const std::string& relative) {
+Scan ScanCorpusScript(const std::string& relative, RcGrammar grammar) {
   static const testing::CReaderStrings strings;
   const fs::path path = kCorpusFolder / relative;
-  CRcReader reader({path.u16string()}, nullptr, 0, 60);
+  CRcReader reader({path.u16string()}, nullptr, 0, 60, 0, grammar);
   CProblemLog log(strings);
   log.Begin();
   Scan scan;
@@ -65,10 +66,33 @@ Scan ScanCorpusScript(const std::string& relative) {
   return scan;
 }
 
+// The texts that reach the tree: dialogs, controls, popups, items and
+// string table entries.
+int32_t CountTexts(const CTextNode& node) {
+  int32_t count = 0;
+  for (int32_t i = 0; i < node.childCount; ++i) {
+    const CTextNode& child = *node.ChildAt(i);
+    const int32_t kind = child.kind;
+    if (kind != kKindMenu && kind != kKindStringTable && kind != kKindDialogCategory &&
+        kind != kKindMenuCategory && kind != kKindStringTableCategory)
+      ++count;
+    count += CountTexts(child);
+  }
+  return count;
+}
+
 class CorpusScript : public ::testing::TestWithParam<std::string> {};
 
+TEST_P(CorpusScript, CompilerGrammarFindsEveryTextOfTheClassicOne) {
+  const int32_t classic = CountTexts(*ScanCorpusScript(GetParam(), RcGrammar::kClassic).root);
+  const int32_t compiler = CountTexts(*ScanCorpusScript(GetParam(), RcGrammar::kCompiler).root);
+  EXPECT_GE(compiler, classic);
+}
+
 TEST_P(CorpusScript, ScansToTheEndAndReportsInsideTheScript) {
-  const Scan scan = ScanCorpusScript(GetParam());
+  for (RcGrammar grammar : {RcGrammar::kClassic, RcGrammar::kCompiler}) {
+  SCOPED_TRACE(GrammarName(grammar));
+  const Scan scan = ScanCorpusScript(GetParam(), grammar);
   ASSERT_EQ(scan.root->childCount, 3);
   EXPECT_EQ(scan.root->ChildAt(0)->childCount, scan.file->MenuCount());
   EXPECT_EQ(scan.root->ChildAt(1)->childCount, scan.file->DialogCount());
@@ -94,6 +118,7 @@ TEST_P(CorpusScript, ScansToTheEndAndReportsInsideTheScript) {
     ++located;
   }
   EXPECT_EQ(located, scan.problems);
+  }
 }
 
 INSTANTIATE_TEST_SUITE_P(Corpus, CorpusScript, ::testing::ValuesIn(CorpusScripts()),
@@ -106,18 +131,21 @@ INSTANTIATE_TEST_SUITE_P(Corpus, CorpusScript, ::testing::ValuesIn(CorpusScripts
 TEST(Corpus, HoldsAllEighteenScripts) { EXPECT_EQ(CorpusScripts().size(), 18u); }
 
 // corpus-golden/<folder>/<script>.tree and .log: the full result of scanning
-// corpus/<folder>/<script>, named by that relative path.
+// corpus/<folder>/<script>, named by that relative path, in the classic
+// grammar; <script>.compiler.tree and .log in the compiler's.
 TEST(Corpus, ChosenScriptsGiveTheirTreeAndLog) {
   const fs::path goldenFolder = fs::path(TOLMERIC_TEST_DATA) / "corpus-golden";
   const char* update = std::getenv("TOLMERIC_UPDATE_GOLDEN");
   int checked = 0;
   for (const std::string& script : CorpusScripts()) {
-    const fs::path treePath = goldenFolder / (script + ".tree");
-    const fs::path logPath = goldenFolder / (script + ".log");
-    if (!fs::exists(treePath)) continue;
-    SCOPED_TRACE(script);
-    const testing::ScanResult scan =
-        testing::ScanScripts({{FromUtf8(script), ReadBytes(kCorpusFolder / script)}});
+    if (!fs::exists(goldenFolder / (script + ".tree"))) continue;
+    for (RcGrammar grammar : {RcGrammar::kClassic, RcGrammar::kCompiler}) {
+    const std::string stem = grammar == RcGrammar::kClassic ? script : script + ".compiler";
+    const fs::path treePath = goldenFolder / (stem + ".tree");
+    const fs::path logPath = goldenFolder / (stem + ".log");
+    SCOPED_TRACE(stem);
+    const testing::ScanResult scan = testing::ScanScripts(
+        {{FromUtf8(script), ReadBytes(kCorpusFolder / script)}}, false, grammar);
     if (update && std::string(update) == "1") {
       std::ofstream(treePath, std::ios::binary) << scan.Tree();
       std::ofstream(logPath, std::ios::binary) << scan.LogUtf8();
@@ -125,8 +153,9 @@ TEST(Corpus, ChosenScriptsGiveTheirTreeAndLog) {
     EXPECT_TRUE(ReadBytes(treePath) == scan.Tree()) << scan.Tree();
     EXPECT_TRUE(ReadBytes(logPath) == scan.LogUtf8()) << scan.LogUtf8();
     ++checked;
+    }
   }
-  EXPECT_EQ(checked, 3);
+  EXPECT_EQ(checked, 6);
 }
 
 }  // namespace

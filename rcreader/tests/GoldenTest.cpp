@@ -2,6 +2,8 @@
 // compared with NAME.tree and NAME.log, byte for byte. A script NAME.2.rc
 // beside NAME.rc is read as the second script of the same scan; a name
 // starting with "switch_" scans with the language switch dialog.
+// Every script under data/grammar is scanned in both grammars; its tree
+// dump and diagnostics go to NAME.GRAMMAR.tree and NAME.GRAMMAR.diag.
 // TOLMERIC_UPDATE_GOLDEN=1 rewrites the expectations (check them by hand).
 #include <gtest/gtest.h>
 
@@ -20,6 +22,7 @@ namespace {
 namespace fs = std::filesystem;
 
 const fs::path kGoldenFolder = fs::path(TOLMERIC_TEST_DATA) / "golden";
+const fs::path kGrammarFolder = fs::path(TOLMERIC_TEST_DATA) / "grammar";
 
 std::string ReadBytes(const fs::path& path) {
   std::ifstream in(path, std::ios::binary);
@@ -55,9 +58,9 @@ std::string FirstDifference(const std::string& expected, const std::string& actu
   }
 }
 
-std::vector<std::string> GoldenCases() {
+std::vector<std::string> GoldenCases(const fs::path& folder) {
   std::vector<std::string> names;
-  for (const auto& entry : fs::directory_iterator(kGoldenFolder)) {
+  for (const auto& entry : fs::directory_iterator(folder)) {
     const std::string file = entry.path().filename().string();
     if (entry.path().extension() == ".rc" && file.find(".2.rc") == std::string::npos)
       names.push_back(entry.path().stem().string());
@@ -78,7 +81,7 @@ void CheckGolden(const fs::path& expectedPath, const std::string& actual) {
 }
 
 TEST(Golden, EveryScriptGivesItsTreeAndLog) {
-  const std::vector<std::string> names = GoldenCases();
+  const std::vector<std::string> names = GoldenCases(kGoldenFolder);
   ASSERT_GE(names.size(), 20u);
   for (const std::string& name : names) {
     SCOPED_TRACE(name);
@@ -90,6 +93,21 @@ TEST(Golden, EveryScriptGivesItsTreeAndLog) {
     const testing::ScanResult scan = testing::ScanScripts(scripts, withSwitch);
     CheckGolden(kGoldenFolder / (name + ".tree"), scan.Tree());
     CheckGolden(kGoldenFolder / (name + ".log"), scan.LogUtf8());
+  }
+}
+
+TEST(Golden, GrammarScriptsGiveTheirTreeAndDiagnosticsInBothGrammars) {
+  const std::vector<std::string> names = GoldenCases(kGrammarFolder);
+  ASSERT_GE(names.size(), 4u);
+  for (const std::string& name : names) {
+    for (RcGrammar grammar : {RcGrammar::kClassic, RcGrammar::kCompiler}) {
+      const std::string stem = name + "." + GrammarName(grammar);
+      SCOPED_TRACE(stem);
+      const testing::ScanResult scan = testing::ScanScripts(
+          {{FromUtf8(name + ".rc"), ReadBytes(kGrammarFolder / (name + ".rc"))}}, false, grammar);
+      CheckGolden(kGrammarFolder / (stem + ".tree"), scan.Tree());
+      CheckGolden(kGrammarFolder / (stem + ".diag"), scan.Diagnostics());
+    }
   }
 }
 

@@ -39,11 +39,16 @@ std::string ScanResult::Tree() const { return DumpTextTree(*root); }
 
 std::string ScanResult::LogUtf8() const { return ToUtf8(log); }
 
+std::string ScanResult::Diagnostics() const {
+  return FormatDiagnostics(diagnostics, DiagnosticFormat::kMsvc);
+}
+
 ScanResult ScanScripts(const std::vector<std::pair<std::u16string, std::string>>& scripts,
-                       bool withStandardSwitch) {
+                       bool withStandardSwitch, RcGrammar grammar) {
   static const CReaderStrings strings;
-  CRcTokenList list;
-  for (const auto& [name, bytes] : scripts) list.AppendList(CRcTokenList::FromBytes(name, bytes));
+  CRcTokenList list(grammar);
+  for (const auto& [name, bytes] : scripts)
+    list.AppendList(CRcTokenList::FromBytes(name, bytes, 0, grammar));
   CProblemLog log(strings);
   log.Begin();
   ScanResult result;
@@ -52,6 +57,7 @@ ScanResult ScanScripts(const std::vector<std::pair<std::u16string, std::string>>
   if (withStandardSwitch) result.file->AddStandardSwitchDialog(strings);
   result.root = result.file->BuildNode(nullptr);
   result.log = log.text;
+  result.diagnostics = log.diagnostics;
   return result;
 }
 

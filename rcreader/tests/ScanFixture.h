@@ -9,6 +9,7 @@
 #include <utility>
 #include <vector>
 
+#include "rcreader/RcDiagnostic.h"
 #include "rcreader/RcFile.h"
 #include "rcreader/RcTokenList.h"
 #include "translation/StringSource.h"
@@ -29,14 +30,16 @@ struct ScanResult {
   std::unique_ptr<CRcFile> file;
   std::unique_ptr<CTextNode> root;
   std::u16string log;
-  std::string Tree() const;       // the dump of root
-  std::string LogUtf8() const;    // the log in UTF-8
+  std::vector<CRcDiagnostic> diagnostics;
+  std::string Tree() const;         // the dump of root
+  std::string LogUtf8() const;      // the log in UTF-8
+  std::string Diagnostics() const;  // the diagnostics, one msvc line each
 };
 
 // Scans scripts given as (name, bytes) pairs, in order, the way a project
 // scan does: the log begins with string 133.
 ScanResult ScanScripts(const std::vector<std::pair<std::u16string, std::string>>& scripts,
-                       bool withStandardSwitch = false);
+                       bool withStandardSwitch = false, RcGrammar grammar = RcGrammar::kClassic);
 // One script named "test.rc".
 ScanResult ScanText(const std::string& script, bool withStandardSwitch = false);
 

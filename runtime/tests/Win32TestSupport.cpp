@@ -51,6 +51,7 @@ struct Words {
   std::u16string file, open, recent, first, exit, edit, copy, close, window, tile;
   std::u16string context, cut, paste, longItem;
   std::u16string language, settings, advanced;
+  std::u16string openCommand, longCommand;
 };
 
 const Words kGerman = {
@@ -59,7 +60,8 @@ const Words kGerman = {
     u"&Datei", u"Ö&ffnen", u"&Zuletzt", u"Erste", u"&Beenden", u"&Bearbeiten", u"&Kopieren",
     u"&Schließen", u"&Fenster", u"&Nebeneinander",
     u"Kontext", u"&Ausschneiden", u"&Einfügen", std::u16string(300, u'D'),
-    u"Deutsch", u"Einstellungen", u"Erweitert"};
+    u"Deutsch", u"Einstellungen", u"Erweitert",
+    u"Dokument öffnen\nÖffnen", u"Langer Tipp\n" + std::u16string(100, u'ß')};
 
 const Words kFrench = {
     u"Rechercher", u"Rechercher :", u"Respecter la casse", u"Annuler", u"Imprimer",
@@ -67,7 +69,8 @@ const Words kFrench = {
     u"&Fichier", u"&Ouvrir", u"&Récents", u"Premier", u"&Quitter", u"&Edition", u"&Copier",
     u"&Fermer", u"Fe&nêtre", u"&Mosaïque",
     u"Contexte", u"Co&uper", u"C&oller", std::u16string(300, u'F'),
-    u"Français", u"Paramètres", u"Avancé"};
+    u"Français", u"Paramètres", u"Avancé",
+    u"Ouvrir un document\nOuvrir", u"Astuce longue\n" + std::u16string(100, u'é')};
 
 std::unique_ptr<CLanguageData> TestLanguage(const Words& w) {
   LanguageRecipe recipe;
@@ -75,7 +78,9 @@ std::unique_ptr<CLanguageData> TestLanguage(const Words& w) {
   recipe.languagePrompt = u"Sprache";
   recipe.stringTables = {{{u"Settings", w.settings},
                           {u"Advanced", w.advanced},
-                          {std::u16string(1500, u'E'), std::u16string(1500, u'e')}}};
+                          {std::u16string(1500, u'E'), std::u16string(1500, u'e')},
+                          {u"Open a document\nOpen", w.openCommand},
+                          {u"Long tip\n" + std::u16string(100, u'T'), w.longCommand}}};
   const std::vector<TextRecipe> dialogs = {
       {u"Find", w.find, {{u"Find what:", w.findWhat}, {u"Match case", w.matchCase},
                          {u"OK", u"OK"}, {u"Cancel", w.cancel}}},

@@ -31,6 +31,9 @@ inline constexpr UINT kFrame = 300;           // title string and menu
 inline constexpr UINT kDocumentMenu = 310;
 inline constexpr UINT kContextMenu = 320;
 inline constexpr UINT kLongItem = 323;        // added by the test, not in the resources
+inline constexpr UINT kOpenCommand = 400;     // command strings: prompt, line feed, tip
+inline constexpr UINT kPrintCommand = 401;    // not in the language files
+inline constexpr UINT kLongTipCommand = 402;  // a tip of 100 characters
 
 // A node of a language file's tree: the application's text, the translation
 // and the nodes below.
@@ -53,8 +56,8 @@ std::unique_ptr<CLanguageData> MakeLanguage(const LanguageRecipe& recipe,
 // The test application's texts in German and in French: its dialogs
 // ("Find", "Print", "Replace", the page "General"), its menus
 // (IDR_MAINFRAME, IDR_DOCUMENT, IDR_CONTEXT) and a few strings ("Settings",
-// "Advanced", 1500 times "E"), with the standard switch dialog (the language item's text is
-// "Steuerelement 9").
+// "Advanced", 1500 times "E", the command strings 400 and 402), with the
+// standard switch dialog (the language item's text is "Steuerelement 9").
 std::unique_ptr<CLanguageData> GermanLanguage();
 std::unique_ptr<CLanguageData> FrenchLanguage();
 

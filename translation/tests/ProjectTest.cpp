@@ -294,6 +294,46 @@ TEST_F(ProjectTest, DefaultCodePageIsATrailingItemThatTheScanUses) {
   }
 }
 
+// The grammar follows the code page, only for the compiler's grammar; the
+// code page is then written as 0 when none is set. A project without it
+// reads, and rescans, as classic.
+TEST_F(ProjectTest, GrammarIsATrailingItemAfterTheCodePage) {
+  WriteText("app.rc", "IDD_A DIALOG 0, 0, 100, 50\nCAPTION \"A\"\n{\n AUTOCHECKBOX \"B\", 1, 0, 0, 9, 9\n}\n");
+  CProject project;
+  project.AddScript(u"app.rc");
+  const std::vector<uint8_t> plain = Store(project);
+  struct Case {
+    int32_t codePage;
+    RcGrammar grammar;
+    std::vector<uint8_t> trailer;
+    int32_t dialogs;
+  };
+  const Case cases[] = {
+      {0, RcGrammar::kClassic, {}, 0},
+      {0, RcGrammar::kCompiler, {0, 0, 0, 0, 1, 0, 0, 0}, 1},
+      {1252, RcGrammar::kCompiler, {0xE4, 0x04, 0, 0, 1, 0, 0, 0}, 1},
+  };
+  const std::u16string dialogs = u"Dialoge";
+  for (const Case& c : cases) {
+    project.defaultCodePage = c.codePage;
+    project.grammar = c.grammar;
+    std::vector<uint8_t> expected = plain;
+    expected.insert(expected.end(), c.trailer.begin(), c.trailer.end());
+    EXPECT_EQ(Store(project), expected);
+    std::unique_ptr<CProject> loaded = Load(expected);
+    EXPECT_EQ(loaded->grammar, c.grammar);
+    EXPECT_EQ(loaded->defaultCodePage, c.codePage);
+    loaded->BuildLanguageData(nullptr);
+    const CTextNode* category = loaded->languageData->root->FindPath(&dialogs, 1);
+    ASSERT_NE(category, nullptr);
+    EXPECT_EQ(category->childCount, c.dialogs);
+  }
+  // An unknown grammar is damage.
+  std::vector<uint8_t> unknown = plain;
+  for (uint8_t b : {0, 0, 0, 0, 7, 0, 0, 0}) unknown.push_back(b);
+  EXPECT_THROW(Load(unknown), CFileError);
+}
+
 TEST_F(ProjectTest, EmptyProjectScanKeepsFlagAndGivesNoLog) {
   CProject project;
   project.languageData->flagImage[0] = 42;

@@ -1,0 +1,178 @@
+#include "runtime/BaseClassesWin32.h"
+
+#include <commctrl.h>
+
+#include <string>
+
+#include "framework/ThreadState.h"
+#include "runtime/ApplicationInterfaceWin32.h"
+#include "runtime/FrameTexts.h"
+
+namespace tolmeric {
+
+namespace {
+
+// The notification record of a tip request that command routing carries;
+// null for anything else.
+const AFX_NOTIFY* ToolTipRequest(UINT id, int code, void* extra) {
+  if (!extra || !IsToolTipRequest(id, code)) return nullptr;
+  return static_cast<const AFX_NOTIFY*>(extra);
+}
+
+std::u16string LoadTranslated(uint32_t id) {
+  CString text;
+  LoadTranslatedString(text, id);
+  return FromWide(text);
+}
+
+int32_t ControlIdOf(uintptr_t window) {
+  return ::GetDlgCtrlID(reinterpret_cast<HWND>(window));
+}
+
+size_t MultiByteLength(std::u16string_view text) {
+  const int length = ::WideCharToMultiByte(CP_ACP, 0, reinterpret_cast<LPCWCH>(text.data()),
+                                           static_cast<int>(text.size()), nullptr, 0, nullptr,
+                                           nullptr);
+  return length > 0 ? static_cast<size_t>(length) : 0;
+}
+
+// Copies the tip into the record's own buffer, cut to fit with its
+// terminator; converted to multi-byte characters for the multi-byte form.
+void CopyTip(NMHDR& header, const std::u16string& tip) {
+  if (header.code == TTN_NEEDTEXTA) {
+    auto& record = reinterpret_cast<TOOLTIPTEXTA&>(header);
+    const size_t length = FittingLength(tip, std::size(record.szText), MultiByteLength);
+    const int written = ::WideCharToMultiByte(CP_ACP, 0, reinterpret_cast<LPCWCH>(tip.data()),
+                                              static_cast<int>(length), record.szText,
+                                              static_cast<int>(std::size(record.szText)) - 1,
+                                              nullptr, nullptr);
+    record.szText[written > 0 ? written : 0] = '\0';
+  } else {
+    auto& record = reinterpret_cast<TOOLTIPTEXTW&>(header);
+    const size_t length = FittingLength(tip, std::size(record.szText),
+                                        [](std::u16string_view text) { return text.size(); });
+    tip.copy(reinterpret_cast<char16_t*>(record.szText), length);
+    record.szText[length] = L'\0';
+  }
+}
+
+// Answers a tip request for the frame; declines while command routing has a
+// routing frame, which answers instead.
+BOOL AnswerToolTip(NMHDR* header, LRESULT* result) {
+  if (AfxGetThreadState()->m_pRoutingFrame != nullptr) return FALSE;
+  const bool wide = header->code == TTN_NEEDTEXTW;
+  const UINT flags = wide ? reinterpret_cast<const TOOLTIPTEXTW*>(header)->uFlags
+                          : reinterpret_cast<const TOOLTIPTEXTA*>(header)->uFlags;
+  const uint32_t id = ToolIdentifier(header->idFrom, (flags & TTF_IDISHWND) != 0, ControlIdOf);
+  CopyTip(*header, ToolTipText(id, LoadTranslated));
+  *result = 0;
+  // The tip shows above every other window, without moving, sizing or
+  // activating it and without changing its owner's place.
+  ::SetWindowPos(header->hwndFrom, HWND_TOP, 0, 0, 0, 0,
+                 SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE | SWP_NOOWNERZORDER);
+  return TRUE;
+}
+
+// The status-bar prompt: the prompt part of the translated command string,
+// also when no translation is found, so the tip part never shows there.
+void TranslatedMessageString(UINT id, CString& message) {
+  CString copy = message;
+  LoadTranslatedString(copy, id);
+  message = ToCString(PromptPart(FromWide(copy)));
+}
+
+}  // namespace
+
+// Each frame's map: a tip request from any tool, in both forms.
+#define TRANSLATED_FRAME_MESSAGE_MAP(theClass, baseClass)                 \
+  BEGIN_MESSAGE_MAP(theClass, baseClass)                                  \
+  ON_NOTIFY_EX_RANGE(TTN_NEEDTEXTW, 0, 0xFFFF, OnToolTipText)             \
+  ON_NOTIFY_EX_RANGE(TTN_NEEDTEXTA, 0, 0xFFFF, OnToolTipText)             \
+  END_MESSAGE_MAP()
+
+IMPLEMENT_DYNCREATE(__X_CWinApp, CWinApp)
+
+int __X_CWinApp::ExitInstance() {
+  ExitTranslation();
+  return CWinApp::ExitInstance();
+}
+
+template <typename Frame>
+BOOL CTranslatingFrame<Frame>::OnCmdMsg(UINT nID, int nCode, void* pExtra,
+                                        AFX_CMDHANDLERINFO* pHandlerInfo) {
+  if (const AFX_NOTIFY* notify = ToolTipRequest(nID, nCode, pExtra)) {
+    return OnToolTipText(0, notify->pNMHDR, notify->pResult);
+  }
+  return Frame::OnCmdMsg(nID, nCode, pExtra, pHandlerInfo);
+}
+
+template <typename Frame>
+void CTranslatingFrame<Frame>::GetMessageString(UINT nID, CString& rMessage) const {
+  TranslatedMessageString(nID, rMessage);
+}
+
+template <typename Frame>
+BOOL CTranslatingFrame<Frame>::OnToolTipText(UINT, NMHDR* pNMHDR, LRESULT* pResult) {
+  return AnswerToolTip(pNMHDR, pResult);
+}
+
+template class CTranslatingFrame<CFrameWnd>;
+template class CTranslatingFrame<CMDIFrameWnd>;
+template class CTranslatingFrame<CMDIChildWnd>;
+template class CTranslatingFrame<COleIPFrameWnd>;
+
+IMPLEMENT_DYNCREATE(__X_CFrameWnd, CFrameWnd)
+TRANSLATED_FRAME_MESSAGE_MAP(__X_CFrameWnd, CFrameWnd)
+
+BOOL __X_CFrameWnd::LoadFrame(UINT nIDResource, DWORD dwDefaultStyle, CWnd* pParentWnd,
+                              CCreateContext* pContext) {
+  if (!CFrameWnd::LoadFrame(nIDResource, dwDefaultStyle, pParentWnd, pContext)) return FALSE;
+  TranslateWindowMenus(this);
+  return TRUE;
+}
+
+IMPLEMENT_DYNCREATE(__X_CMDIFrameWnd, CMDIFrameWnd)
+TRANSLATED_FRAME_MESSAGE_MAP(__X_CMDIFrameWnd, CMDIFrameWnd)
+
+BOOL __X_CMDIFrameWnd::LoadFrame(UINT nIDResource, DWORD dwDefaultStyle, CWnd* pParentWnd,
+                                 CCreateContext* pContext) {
+  if (!CMDIFrameWnd::LoadFrame(nIDResource, dwDefaultStyle, pParentWnd, pContext)) return FALSE;
+  TranslateWindowMenus(this);
+  return TRUE;
+}
+
+IMPLEMENT_DYNCREATE(__X_CMDIChildWnd, CMDIChildWnd)
+TRANSLATED_FRAME_MESSAGE_MAP(__X_CMDIChildWnd, CMDIChildWnd)
+
+void __X_CMDIChildWnd::OnUpdateFrameMenu(BOOL bActive, CWnd* pActivateWnd, HMENU hMenuAlt) {
+  CMDIChildWnd::OnUpdateFrameMenu(bActive, pActivateWnd, hMenuAlt);
+  CMDIFrameWnd* frame = GetMDIFrame();
+  if (bActive || (!pActivateWnd && frame)) TranslateWindowMenus(frame);
+}
+
+IMPLEMENT_DYNCREATE(__X_COleIPFrameWnd, COleIPFrameWnd)
+TRANSLATED_FRAME_MESSAGE_MAP(__X_COleIPFrameWnd, COleIPFrameWnd)
+
+BOOL __X_COleIPFrameWnd::OnCreateControlBars(CWnd* pWndFrame, CWnd* pWndDoc) {
+  const BOOL created = COleIPFrameWnd::OnCreateControlBars(pWndFrame, pWndDoc);
+  TranslateWindowMenus(pWndFrame);
+  return created;
+}
+
+const CRuntimeClass* TranslatedRuntimeClass(const CRuntimeClass* record) {
+  return record == RUNTIME_CLASS(CMDIChildWnd) ? RUNTIME_CLASS(__X_CMDIChildWnd) : record;
+}
+
+bool IsTranslatedKindOf(const CObject* object, const CRuntimeClass* record) {
+  if (!object) return false;
+  const CRuntimeClass* wanted = TranslatedRuntimeClass(record);
+  for (const CRuntimeClass* at = TranslatedRuntimeClass(object->GetRuntimeClass()); at;) {
+    if (at == wanted) return true;
+    // The translating child frame's own base link is the framework's class.
+    at = at == RUNTIME_CLASS(__X_CMDIChildWnd) ? at->m_pBaseClass
+                                               : TranslatedRuntimeClass(at->m_pBaseClass);
+  }
+  return false;
+}
+
+}  // namespace tolmeric
