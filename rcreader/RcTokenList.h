@@ -30,10 +30,14 @@ class CRcTokenList {
                                 int defaultCodePage = 0, RcGrammar grammar = RcGrammar::kClassic);
   // Reads a further script to the end of this list, in the list's grammar
   // (which also decides whether its preprocessor lines are evaluated, with
-  // options; path locates its includes, warnings may be null).
+  // options; path locates its includes, warnings may be null), from its
+  // bytes or from the file at path.
   void ReadScript(const std::u16string& fileName, std::string bytes, int defaultCodePage = 0,
                   const std::filesystem::path& path = {},
                   const CPreprocessorOptions& options = {}, CRcWarnings* warnings = nullptr);
+  void ReadScriptFile(const std::u16string& fileName, const std::filesystem::path& path,
+                      int defaultCodePage = 0, const CPreprocessorOptions& options = {},
+                      CRcWarnings* warnings = nullptr);
 
   RcGrammar grammar() const { return grammar_; }
 
