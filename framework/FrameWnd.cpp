@@ -82,7 +82,7 @@ BOOL CFrameWnd::LoadFrame(UINT resourceId, DWORD defaultStyle, CWnd* parent,
     SendMessage(WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
     SendMessage(WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
   }
-  SetMessageText(AFX_IDS_IDLEMESSAGE);
+  if (::GetDlgItem(m_hWnd, AFX_IDW_STATUS_BAR)) SetMessageText(AFX_IDS_IDLEMESSAGE);
   return TRUE;
 }
 
