@@ -1,7 +1,10 @@
 // The worst shapes a language file can have for loading and for the merge of
 // a language switch: one node with hundreds of thousands of children, and
 // many children with the same base text. Both must stay linear (or n log n)
-// in the number of nodes. The program runs under an address space limit, so
+// in the number of nodes. And the worst scripts for a scan: one long line of
+// tokens that all fail, and a UTF-16 script shifted by one stray byte, which
+// leaves no line end; the scan's time and memory must stay linear in the
+// script's size. The program runs under an address space limit, so
 // a regression that allocates without bound fails instead of taking the
 // machine down.
 #include <benchmark/benchmark.h>
@@ -12,7 +15,12 @@
 #include <string>
 #include <vector>
 
+#include "bench/CountingAllocator.h"
+#include "rcreader/ProblemLog.h"
+#include "rcreader/RcFile.h"
+#include "rcreader/RcTokenList.h"
 #include "translation/Archive.h"
+#include "translation/StringSource.h"
 #include "translation/LanguageData.h"
 #include "translation/Utf.h"
 
@@ -92,6 +100,66 @@ void BM_MergeRepeatedChildren(benchmark::State& state) {
   MergeWideNodes(state, [](int64_t i) { return Numbered("Text ", i % 300); });
 }
 BENCHMARK(BM_MergeRepeatedChildren)->Arg(20000)->Unit(benchmark::kMillisecond);
+
+class CBenchStrings : public IStringSource {
+ public:
+  std::u16string LoadString(uint32_t) const override { return u"message %i"; }
+};
+
+// Scans script, reporting the peak heap of a scan as a multiple of the
+// script's size and the number of problems found.
+void ScanScript(benchmark::State& state, const std::string& script) {
+  const CBenchStrings strings;
+  size_t peak = 0;
+  int32_t problems = 0;
+  for (auto _ : state) {
+    ResetHeapPeak();
+    const size_t before = HeapBytesInUse();
+    const CRcTokenList list = CRcTokenList::FromBytes(u"worst.rc", script);
+    CProblemLog log(strings);
+    log.Begin();
+    CRcFile file;
+    file.Parse(list, 0, log);
+    benchmark::DoNotOptimize(log.text.data());
+    problems = log.problemCount();
+    peak = HeapPeakBytes() - before;
+  }
+  state.SetBytesProcessed(static_cast<int64_t>(state.iterations()) *
+                          static_cast<int64_t>(script.size()));
+  state.counters["problems"] = problems;
+  state.counters["peak_ratio"] = static_cast<double>(peak) / static_cast<double>(script.size());
+}
+
+// A dialog whose body is one line of range(0) KB of tokens that are no
+// control: every token costs a message about the same line.
+void BM_ScanLongFailingLine(benchmark::State& state) {
+  std::string script = "IDD_WORST DIALOG 0, 0, 10, 10\nBEGIN\n";
+  const size_t bytes = static_cast<size_t>(state.range(0)) << 10;
+  while (script.size() < bytes) script += "IDC_NAME , 12 , ";
+  script += "\nEND\n";
+  ScanScript(state, script);
+}
+BENCHMARK(BM_ScanLongFailingLine)->Arg(64)->Arg(256)->Arg(5120)->Unit(benchmark::kMillisecond);
+
+// A UTF-16 script with one stray byte after the beginning of its first
+// dialog's body: every later code unit is made of two halves of others, so
+// no line end is left and the rest of the script is one line of strange
+// characters, each a token that fails.
+void BM_ScanShiftedUtf16(benchmark::State& state) {
+  const size_t bytes = static_cast<size_t>(state.range(0)) << 10;
+  std::string ascii = "IDD_FIRST DIALOG 0, 0, 10, 10\nBEGIN\n";
+  const std::string body = "  LTEXT \"Name\", IDC_NAME, 7, 7, 40, 8\n";
+  while (2 * ascii.size() < bytes) ascii += body;
+  ascii += "END\n";
+  std::string script = "\xFF\xFE";
+  for (char c : ascii) {
+    script += c;
+    script += '\0';
+  }
+  script.insert(2 + 2 * ascii.find("BEGIN\n") + 12, 1, 'x');
+  ScanScript(state, script);
+}
+BENCHMARK(BM_ScanShiftedUtf16)->Arg(64)->Arg(256)->Arg(5120)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace tolmeric

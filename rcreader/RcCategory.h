@@ -20,6 +20,10 @@ class CRcCategory : public CRcElement {
   // when the category is empty, with the nodes of its elements in order.
   std::unique_ptr<CTextNode> BuildNode(CTextNode* parent,
                                        SourcePlaces* places = nullptr) const override;
+  // The same node, letting go of each element once its node is made, so
+  // that the elements and the tree are not both held whole: the category
+  // is empty afterwards.
+  std::unique_ptr<CTextNode> TakeNode(CTextNode* parent, SourcePlaces* places = nullptr);
 
   void Add(std::unique_ptr<CRcElement> element);
   int32_t elementCount() const { return static_cast<int32_t>(elements_.size()); }

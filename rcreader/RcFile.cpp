@@ -1,5 +1,7 @@
 #include "rcreader/RcFile.h"
 
+#include <type_traits>
+
 #include "rcreader/ProblemLog.h"
 #include "rcreader/RcDialog.h"
 #include "rcreader/RcMenu.h"
@@ -30,6 +32,27 @@ SectionResult ReadSection(std::unique_ptr<Element> element, const CRcTokenList& 
   if (result.endReached) result.failure = {list.count(), "END"};
   if (result.next != kParseFailed) category.Add(std::move(element));
   return result;
+}
+
+template <typename Category>
+std::unique_ptr<CTextNode> CategoryNode(Category& category, CTextNode* parent,
+                                        SourcePlaces* places) {
+  if constexpr (std::is_const_v<Category>) {
+    return category.BuildNode(parent, places);
+  } else {
+    return category.TakeNode(parent, places);
+  }
+}
+
+// The root "RCFile" with "Menus", "Dialoge" and "Stringtables" below; of a
+// file given to change, the elements are let go as their nodes are made.
+template <typename File>
+std::unique_ptr<CTextNode> RootNode(File& file, CTextNode* parent, SourcePlaces* places) {
+  auto root = std::make_unique<CTextNode>(parent, u"RCFile", u"RCFileText", kKindRoot, -1, -1);
+  root->AddChild(CategoryNode(file.menus, root.get(), places));
+  root->AddChild(CategoryNode(file.dialogs, root.get(), places));
+  root->AddChild(CategoryNode(file.stringTables, root.get(), places));
+  return root;
 }
 
 // Blocks of other resources that the compiler's grammar passes over whole,
@@ -97,11 +120,11 @@ int32_t CRcFile::Parse(const CRcTokenList& list, int32_t start, CProblemLog& log
 }
 
 std::unique_ptr<CTextNode> CRcFile::BuildNode(CTextNode* parent, SourcePlaces* places) const {
-  auto root = std::make_unique<CTextNode>(parent, u"RCFile", u"RCFileText", kKindRoot, -1, -1);
-  root->AddChild(menus.BuildNode(root.get(), places));
-  root->AddChild(dialogs.BuildNode(root.get(), places));
-  root->AddChild(stringTables.BuildNode(root.get(), places));
-  return root;
+  return RootNode(*this, parent, places);
+}
+
+std::unique_ptr<CTextNode> CRcFile::TakeNode(CTextNode* parent, SourcePlaces* places) {
+  return RootNode(*this, parent, places);
 }
 
 void CRcFile::AddStandardSwitchDialog(const IStringSource& strings) {

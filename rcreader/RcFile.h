@@ -20,6 +20,10 @@ class CRcFile : public CRcElement {
   // The root "RCFile" with "Menus", "Dialoge" and "Stringtables" below.
   std::unique_ptr<CTextNode> BuildNode(CTextNode* parent,
                                        SourcePlaces* places = nullptr) const override;
+  // The same tree, letting go of each element once its node is made: the
+  // file is empty afterwards, and the scan never holds the elements and
+  // the tree whole at once.
+  std::unique_ptr<CTextNode> TakeNode(CTextNode* parent, SourcePlaces* places = nullptr);
 
   // Appends the run-time module's language switch dialog after all dialogs.
   void AddStandardSwitchDialog(const IStringSource& strings);

@@ -13,11 +13,8 @@ CRcReader::CRcReader(const std::vector<std::u16string>& scriptNames, IProgress* 
   for (int32_t k = 0; k < n; ++k) {
     const std::u16string& name = scriptNames[static_cast<size_t>(k)];
     if (k > 0 && progress) progress->SetPosition(start + k * ((end - start) / n));
-    CRcTokenList script(name, std::filesystem::path(name), defaultCodePage, grammar);
-    if (!tokenList_)
-      tokenList_ = std::make_unique<CRcTokenList>(std::move(script));
-    else
-      tokenList_->AppendList(script);
+    if (!tokenList_) tokenList_ = std::make_unique<CRcTokenList>(grammar);
+    tokenList_->ReadScriptFile(name, std::filesystem::path(name), defaultCodePage);
   }
 }
 

@@ -10,7 +10,7 @@ void CRcTextArena::StartStorage(size_t n) {
   if (blocks_.size() + blocks > (size_t{1} << (32 - kBlockBits))) {
     throw std::length_error("the token texts of one scan pass 4 G characters");
   }
-  storage_.push_back(std::make_unique<char16_t[]>(blocks * kBlockSize));
+  storage_.push_back(std::make_unique_for_overwrite<char16_t[]>(blocks * kBlockSize));
   char16_t* base = storage_.back().get();
   used_ = static_cast<uint32_t>(blocks_.size() << kBlockBits);
   for (size_t i = 0; i < blocks; ++i) blocks_.push_back(base + i * kBlockSize);

@@ -14,8 +14,7 @@ namespace tolmeric {
 namespace {
 
 std::string BytesOf(const std::filesystem::path& path) {
-  const std::vector<uint8_t> bytes = ReadWholeFile(path, kMaxScriptBytes);
-  std::string text(bytes.begin(), bytes.end());
+  std::string text = ReadWholeTextFile(path, kMaxScriptBytes);
   if (CScriptDecoder::IsBinary(text)) {
     throw CFileError(FileErrorKind::kBadData, path,
                      "NUL bytes: a binary file, not a resource script; a UTF-16 script needs "
@@ -28,7 +27,7 @@ std::string BytesOf(const std::filesystem::path& path) {
 // view of its place here.
 const char16_t* AllCharacters() {
   static const auto kAll = [] {
-    auto all = std::make_unique<std::array<char16_t, 0x10000>>();
+    auto all = std::make_unique_for_overwrite<std::array<char16_t, 0x10000>>();
     for (size_t c = 0; c < all->size(); ++c) (*all)[c] = static_cast<char16_t>(c);
     return all;
   }();
@@ -45,6 +44,11 @@ const std::u16string& CRcToken::FileName() const {
 CRcTokenList::CRcTokenList(const std::u16string& fileName, const std::filesystem::path& path,
                            int defaultCodePage, RcGrammar grammar)
     : grammar_(grammar) {
+  ReadScriptFile(fileName, path, defaultCodePage);
+}
+
+void CRcTokenList::ReadScriptFile(const std::u16string& fileName,
+                                  const std::filesystem::path& path, int defaultCodePage) {
   ReadScript(fileName, BytesOf(path), defaultCodePage);
 }
 
@@ -83,7 +87,7 @@ void CRcTokenList::Append(int32_t type, std::u16string_view text, int32_t line,
                         (static_cast<uint32_t>(type) << kTypeShift);
   entry.line = line;
   if ((static_cast<uint32_t>(count_) & (kChunkSize - 1)) == 0) {
-    chunks_.push_back(std::make_unique<Entry[]>(kChunkSize));
+    chunks_.push_back(std::make_unique_for_overwrite<Entry[]>(kChunkSize));
   }
   chunks_.back()[static_cast<uint32_t>(count_) & (kChunkSize - 1)] = entry;
   ++count_;

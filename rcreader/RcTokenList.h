@@ -26,8 +26,11 @@ class CRcTokenList {
   // Reads a script whose bytes are already in memory.
   static CRcTokenList FromBytes(const std::u16string& fileName, std::string bytes,
                                 int defaultCodePage = 0, RcGrammar grammar = RcGrammar::kClassic);
-  // Reads a further script to the end of this list, in the list's grammar.
+  // Reads a further script to the end of this list, in the list's grammar,
+  // from its bytes or from the file at path.
   void ReadScript(const std::u16string& fileName, std::string bytes, int defaultCodePage = 0);
+  void ReadScriptFile(const std::u16string& fileName, const std::filesystem::path& path,
+                      int defaultCodePage = 0);
 
   RcGrammar grammar() const { return grammar_; }
 

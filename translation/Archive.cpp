@@ -96,14 +96,22 @@ void CheckInputFile(const std::filesystem::path& path, uint64_t maxBytes) {
   if (!error && size > maxBytes) ThrowTooLarge(path, maxBytes);
 }
 
-std::vector<uint8_t> ReadWholeFile(const std::filesystem::path& path, uint64_t maxBytes) {
+namespace {
+
+// Room for the size the file has now is made at once, so that the bytes are
+// not moved as they arrive.
+template <typename Bytes>
+Bytes ReadWhole(const std::filesystem::path& path, uint64_t maxBytes) {
   CheckInputFile(path, maxBytes);
+  Bytes bytes;
+  std::error_code error;
+  const uintmax_t size = std::filesystem::file_size(path, error);
+  if (!error && size <= maxBytes) bytes.reserve(static_cast<size_t>(size));
   errno = 0;
   std::ifstream in(path, std::ios::binary);
   if (!in) throw CFileError(FileErrorKind::kCannotOpen, path, LastSystemError());
   // Read in chunks rather than trusting the size found above: the file may
   // change meanwhile, and the bytes actually read are what counts.
-  std::vector<uint8_t> bytes;
   char chunk[65536];
   while (in) {
     in.read(chunk, sizeof chunk);
@@ -112,6 +120,16 @@ std::vector<uint8_t> ReadWholeFile(const std::filesystem::path& path, uint64_t m
   }
   if (in.bad()) throw CFileError(FileErrorKind::kCannotOpen, path, "read failed");
   return bytes;
+}
+
+}  // namespace
+
+std::vector<uint8_t> ReadWholeFile(const std::filesystem::path& path, uint64_t maxBytes) {
+  return ReadWhole<std::vector<uint8_t>>(path, maxBytes);
+}
+
+std::string ReadWholeTextFile(const std::filesystem::path& path, uint64_t maxBytes) {
+  return ReadWhole<std::string>(path, maxBytes);
 }
 
 CArchive CArchive::OpenForLoading(const std::filesystem::path& fileName, uint64_t maxBytes) {

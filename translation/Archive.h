@@ -32,6 +32,9 @@ void CheckInputFile(const std::filesystem::path& path, uint64_t maxBytes);
 // kCannotOpen, with the reason, when it is anything else or cannot be read).
 std::vector<uint8_t> ReadWholeFile(const std::filesystem::path& path,
                                    uint64_t maxBytes = kMaxLanguageFileBytes);
+// The same as text bytes.
+std::string ReadWholeTextFile(const std::filesystem::path& path,
+                              uint64_t maxBytes = kMaxLanguageFileBytes);
 
 class CArchive {
  public:

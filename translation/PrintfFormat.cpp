@@ -1,5 +1,7 @@
 #include "translation/PrintfFormat.h"
 
+#include <algorithm>
+
 namespace tolmeric {
 
 namespace {
@@ -31,15 +33,25 @@ size_t ReadLength(std::u16string_view text, size_t i, std::string& into) {
   return i;
 }
 
-}  // namespace
+// One "%" and what follows it: the conversion's length and letter, or
+// empty for "%%" and for a "%" that starts no conversion (wellFormed false).
+struct CPercent {
+  CPrintfSpan span;
+  std::string conversion;
+  bool wellFormed = true;
+};
 
-CPrintfConversions ReadPrintfConversions(std::u16string_view text) {
+std::vector<CPercent> ReadPercents(std::u16string_view text) {
   static const std::u16string_view kLetters = u"diouxXeEfFgGaAcsSpnCZ";
   static const std::u16string_view kFlags = u"-+ #0'";
-  CPrintfConversions result;
+  std::vector<CPercent> result;
   for (size_t i = 0; i < text.size(); ++i) {
     if (text[i] != u'%') continue;
+    CPercent percent;
+    percent.span.begin = i;
     if (i + 1 < text.size() && text[i + 1] == u'%') {
+      percent.span.end = i + 2;
+      result.push_back(percent);
       ++i;
       continue;
     }
@@ -52,17 +64,37 @@ CPrintfConversions ReadPrintfConversions(std::u16string_view text) {
     while (j < text.size() && kFlags.find(text[j]) != std::u16string_view::npos) ++j;
     j = SkipWidth(text, j);
     if (j < text.size() && text[j] == u'.') j = SkipWidth(text, j + 1);
-    std::string conversion;
-    j = ReadLength(text, j, conversion);
+    j = ReadLength(text, j, percent.conversion);
     if (j >= text.size() || kLetters.find(text[j]) == std::u16string_view::npos) {
-      result.wellFormed = false;
+      percent.wellFormed = false;
+      percent.conversion.clear();
+      percent.span.end = std::min(i + 2, text.size());
+      result.push_back(percent);
       continue;
     }
-    conversion += static_cast<char>(text[j]);
-    result.conversions.push_back(conversion);
+    percent.conversion += static_cast<char>(text[j]);
+    percent.span.end = j + 1;
+    result.push_back(percent);
     i = j;
   }
   return result;
+}
+
+}  // namespace
+
+CPrintfConversions ReadPrintfConversions(std::u16string_view text) {
+  CPrintfConversions result;
+  for (CPercent& percent : ReadPercents(text)) {
+    if (!percent.wellFormed) result.wellFormed = false;
+    if (!percent.conversion.empty()) result.conversions.push_back(std::move(percent.conversion));
+  }
+  return result;
+}
+
+std::vector<CPrintfSpan> ReadPrintfSpans(std::u16string_view text) {
+  std::vector<CPrintfSpan> spans;
+  for (const CPercent& percent : ReadPercents(text)) spans.push_back(percent.span);
+  return spans;
 }
 
 }  // namespace tolmeric

@@ -18,4 +18,12 @@ struct CPrintfConversions {
 // conversion := "%" [ position "$" ] flags* [ width ] [ "." precision ] [ length ] letter
 CPrintfConversions ReadPrintfConversions(std::u16string_view text);
 
+// Where a "%" acts in a text: a conversion from its "%" to its letter, a
+// "%%", or a "%" that starts no conversion with the character after it.
+struct CPrintfSpan {
+  size_t begin = 0;
+  size_t end = 0;  // after the last character
+};
+std::vector<CPrintfSpan> ReadPrintfSpans(std::u16string_view text);
+
 }  // namespace tolmeric

@@ -150,7 +150,7 @@ std::u16string CProject::BuildLanguageData(IProgress* progress, int32_t* problem
   std::unique_ptr<CRcFile> file = reader.Parse(log, autoInstall, strings);
   SetProgress(progress, kProgressParsed);
 
-  auto data = std::make_unique<CLanguageData>(file->BuildNode(nullptr, places));
+  auto data = std::make_unique<CLanguageData>(file->TakeNode(nullptr, places));
   data->CopyFlag(*languageData);
   languageData = std::move(data);
   languageData->root->ResetStates();

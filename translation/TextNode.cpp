@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "translation/BestMatchIndex.h"
+#include "translation/TestMarks.h"
 
 namespace tolmeric {
 
@@ -247,16 +248,7 @@ void CTextNode::TransformTexts(
 void CTextNode::ApplyTestMarks(bool replaceBegin, std::u16string beginText, bool replaceEnd,
                                std::u16string endText) {
   VisitSubtree(*this, [&](CTextNode& node) {
-    std::u16string& text = node.text;
-    const size_t n = text.size();
-    if (replaceBegin) {
-      size_t m = std::min(n, beginText.size());
-      text.replace(0, m, beginText, 0, m);
-    }
-    if (replaceEnd) {
-      size_t m = std::min(n, endText.size());
-      text.replace(n - m, m, endText, endText.size() - m, m);
-    }
+    ApplyTestMarksToText(node.text, replaceBegin, beginText, replaceEnd, endText);
   });
 }
 

@@ -76,7 +76,8 @@ class CTextNode {
   // Makes this tree's base texts the texts of other, below depth 1.
   void CopyTextsAsBase(const CTextNode& other, int32_t depth);
   // Overwrites the beginning and the end of every text with markers,
-  // keeping each text's length.
+  // keeping each text's length and leaving alone what the application reads
+  // in it (see ApplyTestMarksToText).
   void ApplyTestMarks(bool replaceBegin, std::u16string beginText, bool replaceEnd,
                       std::u16string endText);
   // Replaces the text of every node of the subtree by transform(text).

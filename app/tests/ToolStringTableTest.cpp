@@ -66,6 +66,7 @@ TEST(ToolStringTable, HoldsEveryNumberTheToolUses) {
   for (uint32_t id = 61204; id <= 61216; ++id) {
     if (id != 61213) wanted.push_back(id);
   }
+  wanted.push_back(150);
   wanted.push_back(200);
   for (uint32_t id : wanted) EXPECT_FALSE(strings.LoadString(id).empty()) << id;
   EXPECT_EQ(strings.Ids().size(), wanted.size());

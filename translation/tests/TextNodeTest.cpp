@@ -214,13 +214,25 @@ TEST(TextNodeTestMarks, MarkersOverwriteAndKeepLength) {
   const Case cases[] = {
       {u"AB", true, u"XYZ", false, u"Y", u"XY"},
       {u"A", true, u"X", true, u"Y", u"Y"},
-      {u"&Datei", true, u"X", true, u"Y", u"XDateY"},
+      {u"&Datei", true, u"X", true, u"Y", u"&DXteY"},
       {u"&Datei", true, u"", true, u"", u"&Datei"},
       {u"&Datei", false, u"X", false, u"Y", u"&Datei"},
       {u"", true, u"X", true, u"Y", u""},
       {u"Datei", false, u"X", true, u"<<>>", u"D<<>>"},
       {u"Datei", false, u"X", true, u"123456", u"23456"},
       {u"Zeile\nzwei", true, u"[", true, u"]", u"[eile\nzwe]"},
+      // What the application reads stays: conversions, hotkeys, accelerators.
+      {u"Verbunden mit %s", true, u"X", true, u"Y", u"Xerbunden mitY%s"},
+      {u"%d von %5.2f%%", true, u"<<", true, u">>", u"%d<<o>>%5.2f%%"},
+      {u"%-08ld", true, u"X", true, u"Y", u"%-08ld"},
+      {u"100% sicher", true, u"X", true, u"Y", u"X00% sicheY"},
+      {u"E&xit", true, u"X", true, u"Y", u"X&xiY"},
+      {u"A && B&", true, u"X", true, u"Y", u"X && Y&"},
+      {u"&Open...\tCtrl+O", true, u"X", true, u"Y", u"&OXen..Y\tCtrl+O"},
+      {u"\t%s&", true, u"[", true, u"]", u"\t%s&"},
+      {u"&a%s", true, u"XYZ", true, u"", u"&a%s"},
+      {u"ab%s", true, u"XYZ", false, u"", u"XY%s"},
+      {u"%sab", false, u"", true, u"XYZ", u"%sYZ"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(ToUtf8(c.text));

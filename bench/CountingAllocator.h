@@ -1,0 +1,17 @@
+// Counts the bytes a benchmark program holds on the heap, so that a
+// benchmark can report the peak of one run as a counter. Linking
+// CountingAllocator.cpp replaces the global operator new and delete.
+#pragma once
+
+#include <cstddef>
+
+namespace tolmeric {
+
+// Bytes held now.
+size_t HeapBytesInUse();
+// The most held since the last ResetHeapPeak (or the start).
+size_t HeapPeakBytes();
+// Starts a new peak from what is held now.
+void ResetHeapPeak();
+
+}  // namespace tolmeric
