@@ -75,12 +75,14 @@ BOOL CFrameWnd::LoadFrame(UINT resourceId, DWORD defaultStyle, CWnd* parent,
     if (menu) ::DestroyMenu(menu);
     return FALSE;
   }
+  m_nIDHelp = resourceId;
   m_hMenuDefault = ::GetMenu(m_hWnd);
   m_hAccelTable = ::LoadAcceleratorsW(resources, MAKEINTRESOURCEW(resourceId));
   if (HICON icon = ::LoadIconW(resources, MAKEINTRESOURCEW(resourceId))) {
     SendMessage(WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
     SendMessage(WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
   }
+  if (::GetDlgItem(m_hWnd, AFX_IDW_STATUS_BAR)) SetMessageText(AFX_IDS_IDLEMESSAGE);
   return TRUE;
 }
 

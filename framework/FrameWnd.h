@@ -30,7 +30,8 @@ class CFrameWnd : public CWnd {
 
   // Creates the window with the menu, accelerators and icon of resourceId,
   // and the string resource resourceId (up to its first line feed) as its
-  // title; a context's view class gives the view.
+  // title; a context's view class gives the view. The status bar then shows
+  // the idle prompt (AFX_IDS_IDLEMESSAGE).
   virtual BOOL LoadFrame(UINT resourceId,
                          DWORD defaultStyle = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN,
                          CWnd* parent = nullptr, CCreateContext* context = nullptr);
@@ -57,6 +58,9 @@ class CFrameWnd : public CWnd {
   void SetMessageText(UINT id);
 
   HMENU m_hMenuDefault = nullptr;
+  // The resource identifier LoadFrame was given; 0 for a frame made
+  // otherwise.
+  UINT m_nIDHelp = 0;
   HACCEL m_hAccelTable = nullptr;
   // Menu items without a command handler are disabled when their popup
   // opens.

@@ -56,6 +56,7 @@ BOOL CMDIChildWnd::LoadFrame(UINT resourceId, DWORD defaultStyle, CWnd* parent,
     m_hMenuShared = nullptr;
     return FALSE;
   }
+  m_nIDHelp = resourceId;
   return TRUE;
 }
 

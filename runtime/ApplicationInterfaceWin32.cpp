@@ -57,4 +57,10 @@ void TranslateWindowMenus(CWnd* window) {
   if (window) CRuntimeModule::Active().TranslateWindowMenus(reinterpret_cast<WindowId>(window->m_hWnd));
 }
 
+UINT LanguageChangedMessage() {
+  static const UINT message =
+      ::RegisterWindowMessageW(reinterpret_cast<LPCWSTR>(kLanguageChangedMessageName));
+  return message;
+}
+
 }  // namespace tolmeric

@@ -55,4 +55,11 @@ void TranslatePopupMenu(CMenu* menu);
 // registers the window, so a language switch translates them again.
 void TranslateWindowMenus(CWnd* window);
 
+// The window message a language switch sends to each window whose menus were
+// translated (the frames, and dialogs), after it has translated them again
+// (wParam and lParam 0). The module's frames answer it by taking their title and idle prompt in the new
+// language; an application's frame can answer it too, for texts it made
+// itself (with ON_MESSAGE(LanguageChangedMessage(), handler)).
+UINT LanguageChangedMessage();
+
 }  // namespace tolmeric

@@ -3,6 +3,8 @@
 #include <commctrl.h>
 
 #include <string>
+#include <type_traits>
+#include <vector>
 
 #include "framework/ThreadState.h"
 #include "runtime/ApplicationInterfaceWin32.h"
@@ -88,6 +90,7 @@ void TranslatedMessageString(UINT id, CString& message) {
   BEGIN_MESSAGE_MAP(theClass, baseClass)                                  \
   ON_NOTIFY_EX_RANGE(TTN_NEEDTEXTW, 0, 0xFFFF, OnToolTipText)             \
   ON_NOTIFY_EX_RANGE(TTN_NEEDTEXTA, 0, 0xFFFF, OnToolTipText)             \
+  ON_MESSAGE(LanguageChangedMessage(), OnLanguageChanged)                 \
   END_MESSAGE_MAP()
 
 IMPLEMENT_DYNCREATE(__X_CWinApp, CWinApp)
@@ -116,6 +119,32 @@ BOOL CTranslatingFrame<Frame>::OnToolTipText(UINT, NMHDR* pNMHDR, LRESULT* pResu
   return AnswerToolTip(pNMHDR, pResult);
 }
 
+template <typename Frame>
+void CTranslatingFrame<Frame>::ShowTranslatedTexts() {
+  if (this->m_nIDHelp != 0) {
+    const std::u16string title = PromptPart(LoadTranslated(this->m_nIDHelp));
+    if (!title.empty()) this->SetWindowText(ToCString(title));
+  }
+  this->SetMessageText(AFX_IDS_IDLEMESSAGE);
+}
+
+template <typename Frame>
+LRESULT CTranslatingFrame<Frame>::OnLanguageChanged(WPARAM wParam, LPARAM lParam) {
+  ShowTranslatedTexts();
+  if constexpr (std::is_base_of_v<CMDIFrameWnd, Frame>) {
+    // Listed first: an answer may change the order of the windows.
+    std::vector<HWND> documents;
+    for (HWND child = ::GetWindow(this->m_hWndMDIClient, GW_CHILD); child;
+         child = ::GetWindow(child, GW_HWNDNEXT)) {
+      documents.push_back(child);
+    }
+    for (HWND document : documents) {
+      ::SendMessageW(document, LanguageChangedMessage(), wParam, lParam);
+    }
+  }
+  return 0;
+}
+
 template class CTranslatingFrame<CFrameWnd>;
 template class CTranslatingFrame<CMDIFrameWnd>;
 template class CTranslatingFrame<CMDIChildWnd>;
@@ -128,6 +157,7 @@ BOOL __X_CFrameWnd::LoadFrame(UINT nIDResource, DWORD dwDefaultStyle, CWnd* pPar
                               CCreateContext* pContext) {
   if (!CFrameWnd::LoadFrame(nIDResource, dwDefaultStyle, pParentWnd, pContext)) return FALSE;
   TranslateWindowMenus(this);
+  ShowTranslatedTexts();
   return TRUE;
 }
 
@@ -138,6 +168,7 @@ BOOL __X_CMDIFrameWnd::LoadFrame(UINT nIDResource, DWORD dwDefaultStyle, CWnd* p
                                  CCreateContext* pContext) {
   if (!CMDIFrameWnd::LoadFrame(nIDResource, dwDefaultStyle, pParentWnd, pContext)) return FALSE;
   TranslateWindowMenus(this);
+  ShowTranslatedTexts();
   return TRUE;
 }
 

@@ -32,8 +32,9 @@ class __X_CWinApp : public CWinApp {
 // tool-tip request before any view or other command target sees it (a
 // tool-tip window has control identifier 0) with the translated tip part of
 // the tool's command string, and show the translated prompt part as the
-// status-bar prompt. Adds no data; each frame's run-time class record links
-// to its framework class.
+// status-bar prompt. After a language switch (LanguageChangedMessage) they
+// take their title and idle prompt in the new language. Adds no data; each
+// frame's run-time class record links to its framework class.
 template <typename Frame>
 class CTranslatingFrame : public Frame {
  public:
@@ -43,6 +44,13 @@ class CTranslatingFrame : public Frame {
  protected:
   // Declines while command routing has a routing frame, which answers.
   BOOL OnToolTipText(UINT nID, NMHDR* pNMHDR, LRESULT* pResult);
+  // The title from the translated string LoadFrame's identifier names (up
+  // to its first line feed; kept when the frame was made otherwise), and
+  // the translated idle prompt in the status bar.
+  void ShowTranslatedTexts();
+  // The answer to LanguageChangedMessage: the texts above; a frame for
+  // several documents passes the message on to each document frame.
+  LRESULT OnLanguageChanged(WPARAM wParam, LPARAM lParam);
 };
 
 class __X_CFrameWnd : public CTranslatingFrame<CFrameWnd> {
@@ -51,7 +59,8 @@ class __X_CFrameWnd : public CTranslatingFrame<CFrameWnd> {
  public:
   __X_CFrameWnd() = default;
   ~__X_CFrameWnd() override = default;
-  // The base's LoadFrame; when it succeeds, the frame's menus are translated.
+  // The base's LoadFrame; when it succeeds, the frame's menus, title and
+  // idle prompt are translated.
   BOOL LoadFrame(UINT nIDResource, DWORD dwDefaultStyle = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN,
                  CWnd* pParentWnd = nullptr, CCreateContext* pContext = nullptr) override;
 

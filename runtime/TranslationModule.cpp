@@ -198,6 +198,10 @@ bool CRuntimeModule::SwitchTranslationFile(const std::u16string& path) {
   IndexSwitchData();
   if (state_.dialogRegistry) state_.dialogRegistry->Retranslate();
   if (state_.menuRegistry) state_.menuRegistry->Retranslate();
+  // Then every window registered for its menus (the frames, and dialogs)
+  // may take what the registries do not hold, such as a frame's title and
+  // idle prompt; a window that does not know the message ignores it.
+  if (state_.menuRegistry) state_.menuRegistry->NotifyLanguageChanged();
   return true;
 }
 

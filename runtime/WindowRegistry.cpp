@@ -87,6 +87,21 @@ void CWindowRegistry::Retranslate() {
   }
 }
 
+void CWindowRegistry::NotifyLanguageChanged() {
+  IWindowSystem* windows = module_.Windows();
+  if (!windows) return;
+  // A copy: a window's answer may touch the registry.
+  std::vector<WindowId> told;
+  for (const Entry& entry : entries_) {
+    if (entry.window != 0 && std::find(told.begin(), told.end(), entry.window) == told.end()) {
+      told.push_back(entry.window);
+    }
+  }
+  for (WindowId window : told) {
+    if (windows->IsWindow(window)) windows->NotifyLanguageChanged(window);
+  }
+}
+
 void CWindowRegistry::Translate(WindowId window, uint32_t mode) {
   if (kind_ == Kind::kDialogs) {
     module_.RetranslateDialog(window, mode);

@@ -46,6 +46,10 @@ class CWindowRegistry {
   // Translates every live entry again from the switch data, then its menu.
   void Retranslate();
 
+  // Tells every live registered window, once each, that the language
+  // changed.
+  void NotifyLanguageChanged();
+
   // One window again: a dialog from the switch data, or a window's menus.
   void Translate(WindowId window, uint32_t mode);
   // The framework object made for a window without one while it is

@@ -20,6 +20,11 @@ using MenuId = uintptr_t;
 // itself cannot make a walk loop.
 inline constexpr int32_t kMaxMenuDepth = 64;
 
+// The name of the window message that tells a frame its language changed
+// (registered with the window manager, so its number is the same in every
+// module of the process).
+inline constexpr char16_t kLanguageChangedMessageName[] = u"TolmericLanguageChanged";
+
 // The framework object that a registry creates for a window that has none
 // while it translates it again (see CWindowRegistry::CreateWrapper).
 enum class WindowObjectKind { kDialog, kPlainWindow };
@@ -62,6 +67,8 @@ class IWindowSystem {
   virtual MenuId FrameDefaultMenu(WindowId window) const = 0;
   // The redraw of a window's menu bar.
   virtual void DrawMenuBar(WindowId window) = 0;
+  // Sends the window the language-changed message and waits for its answer.
+  virtual void NotifyLanguageChanged(WindowId window) = 0;
   // The window's answer to the property sheet's tab-control query; 0 when it
   // is no property sheet.
   virtual WindowId SheetTabControl(WindowId window) const = 0;

@@ -11,6 +11,7 @@
 #include "framework/MenuHandle.h"
 #include "framework/MenuWrapper.h"
 #include "framework/Wnd.h"
+#include "runtime/ApplicationInterfaceWin32.h"
 #include "runtime/BaseClassesWin32.h"
 #include "runtime/WideTextWin32.h"
 
@@ -99,6 +100,10 @@ MenuId CWin32WindowSystem::FrameDefaultMenu(WindowId window) const {
 }
 
 void CWin32WindowSystem::DrawMenuBar(WindowId window) { ::DrawMenuBar(Hwnd(window)); }
+
+void CWin32WindowSystem::NotifyLanguageChanged(WindowId window) {
+  ::SendMessageW(Hwnd(window), LanguageChangedMessage(), 0, 0);
+}
 
 WindowId CWin32WindowSystem::SheetTabControl(WindowId window) const {
   return static_cast<WindowId>(::SendMessageW(Hwnd(window), PSM_GETTABCONTROL, 0, 0));

@@ -20,6 +20,7 @@ class CWin32WindowSystem : public IWindowSystem {
   MenuId Menu(WindowId window) const override;
   MenuId FrameDefaultMenu(WindowId window) const override;
   void DrawMenuBar(WindowId window) override;
+  void NotifyLanguageChanged(WindowId window) override;
   WindowId SheetTabControl(WindowId window) const override;
   uint32_t PageDescriptionFlags(intptr_t initDialogParam) const override;
   std::unique_ptr<CWindowObjectLease> LeaseWindowObject(WindowId window,

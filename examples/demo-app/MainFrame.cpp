@@ -56,11 +56,7 @@ void CMainFrame::OpenDocument(LPCTSTR text) {
                         &context)) {
     return;  // the failed frame has deleted itself with its window
   }
-  CString untitled;
-  LoadTranslatedString(untitled, IDS_UNTITLED);
-  CString title;
-  FormatText(title, L"%s %i", static_cast<LPCTSTR>(untitled), ++documentCount_);
-  child->SetWindowText(title);
+  child->SetDocumentNumber(++documentCount_);
   if (auto* view = static_cast<CDemoView*>(child->GetActiveView())) view->SetText(text);
   child->MDIActivate();
 }

@@ -89,6 +89,11 @@ std::vector<std::string> CFakeWindowSystem::Texts(WindowId dialog) const {
   return texts;
 }
 
+void CFakeWindowSystem::NotifyLanguageChanged(WindowId window) {
+  const MenuId menu = Menu(window);
+  languageNotices.emplace_back(window, menu != 0 ? DumpMenu(menu) : std::string());
+}
+
 std::string CFakeWindowSystem::DumpMenu(MenuId menu) const {
   std::string out;
   DumpMenuLines(menu, 0, out);

@@ -13,6 +13,7 @@
 #include <map>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "runtime/WindowSystem.h"
@@ -68,6 +69,9 @@ class CFakeWindowSystem : public IWindowSystem {
   std::vector<MenuId> leasedMenus;
   int32_t leasesOut = 0;
   int32_t menuBarRedraws = 0;
+  // The windows told that the language changed, each with its menu bar as
+  // it was at that moment.
+  std::vector<std::pair<WindowId, std::string>> languageNotices;
 
   bool IsWindow(WindowId window) const override;
   std::u16string WindowText(WindowId window) const override;
@@ -79,6 +83,7 @@ class CFakeWindowSystem : public IWindowSystem {
   MenuId Menu(WindowId window) const override;
   MenuId FrameDefaultMenu(WindowId window) const override;
   void DrawMenuBar(WindowId) override { ++menuBarRedraws; }
+  void NotifyLanguageChanged(WindowId window) override;
   WindowId SheetTabControl(WindowId window) const override;
   uint32_t PageDescriptionFlags(intptr_t initDialogParam) const override;
   std::unique_ptr<CWindowObjectLease> LeaseWindowObject(WindowId window,

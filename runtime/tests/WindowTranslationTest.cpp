@@ -255,6 +255,10 @@ TEST_F(WindowTranslationTest, SwitchTranslatesEveryOpenWindowAndMenuAgain) {
   EXPECT_EQ(windows_.DumpMenu(bar), french);
   EXPECT_EQ(windows_.DumpMenu(defaultMenu), french);
   EXPECT_EQ(windows_.MenuItemText(context, 0), u"&Copier");
+  // Each open window of the registry, not the closed one, is told of the
+  // new language once, when its menus are translated already.
+  EXPECT_EQ(windows_.languageNotices, (std::vector<std::pair<WindowId, std::string>>{
+                                          {about, ""}, {find, ""}, {frame, french}}));
   // Windows without a framework object get one for the time of their
   // translation: dialogs a dialog object, menu windows a plain one.
   EXPECT_EQ(windows_.leasesOut, 0);

@@ -1,5 +1,6 @@
 // The demo's windows in German, English and French, driven as a user drives
-// them: its main frame with a document, the find dialog, the About box and
+// them: its main frame with a document (their titles and the idle prompt),
+// the find dialog, the About box and
 // the options sheet opened and read, the view's context menu, a toolbar tip
 // and a menu item's status-bar prompt, the language item of the menu bar,
 // the switch dialog with its flags and lists, the warning for an older
@@ -40,6 +41,7 @@ constexpr int kOlderVersionList = 1223;
 
 // What the demo shows in one language.
 struct LanguageView {
+  Texts frame;  // the main frame's title, the document's, the idle prompt
   Texts find;
   Texts about;
   Texts fileMenu;  // the first popup, with the language item at its end
@@ -50,6 +52,7 @@ struct LanguageView {
 };
 
 const LanguageView kGerman = {
+    {L"Demo-Notizblock", L"Unbenannt 1", L"Bereit"},
     {L"Suchen", L"&Suchen nach:", L"", L"&Groß-/Kleinschreibung", L"Richtung", L"Nach &oben",
      L"Nach &unten", L"&Weitersuchen", L"Abbrechen"},
     {L"Info über Demo", L"Demo-Notizblock, Version 1.0",
@@ -64,6 +67,7 @@ const LanguageView kGerman = {
     L"Schneidet die Markierung aus und legt sie in die Zwischenablage"};
 
 const LanguageView kEnglish = {
+    {L"Demo Notepad", L"Untitled 1", L"Ready"},
     {L"Find", L"Fi&nd what:", L"", L"Match &case", L"Direction", L"&Up", L"&Down",
      L"&Find Next", L"Cancel"},
     {L"About Demo", L"Demo Notepad, version 1.0",
@@ -77,6 +81,7 @@ const LanguageView kEnglish = {
     L"Cut the selection and put it on the Clipboard"};
 
 const LanguageView kFrench = {
+    {L"Bloc-notes Demo", L"Sans titre 1", L"Prêt"},
     {L"Rechercher", L"&Rechercher :", L"", L"Respecter la &casse", L"Direction",
      L"Vers le &haut", L"Vers le &bas", L"&Suivant", L"Annuler"},
     {L"À propos de Demo", L"Bloc-notes Demo, version 1.0",
@@ -294,6 +299,19 @@ class DemoEndToEndTest : public ::testing::Test {
     return request.szText;
   }
 
+  // The frame's and the active document's titles, and what the status bar
+  // shows while no menu item is selected.
+  Texts FrameTexts() {
+    Texts texts;
+    for (CWnd* window : {static_cast<CWnd*>(frame_), static_cast<CWnd*>(frame_->MDIGetActive())}) {
+      std::wstring text(static_cast<size_t>(::GetWindowTextLengthW(window->m_hWnd)), L'\0');
+      ::GetWindowTextW(window->m_hWnd, text.data(), static_cast<int>(text.size() + 1));
+      texts.push_back(text);
+    }
+    texts.push_back(static_cast<LPCTSTR>(frame_->m_wndStatusBar.GetPaneText(0)));
+    return texts;
+  }
+
   // The status bar's prompt while a menu item is selected.
   std::wstring PromptText(UINT command) {
     ::SendMessageW(frame_->m_hWnd, WM_MENUSELECT, MAKEWPARAM(command, MF_HILITE),
@@ -303,6 +321,7 @@ class DemoEndToEndTest : public ::testing::Test {
 
   void ExpectView(const LanguageView& view, const char* language) {
     SCOPED_TRACE(language);
+    EXPECT_TEXTS(FrameTexts(), view.frame);
     EXPECT_TEXTS(DialogTexts(find_), view.find);
     EXPECT_TEXTS(DialogTexts(about_.m_hWnd), view.about);
     EXPECT_TEXTS(MenuTexts(::GetSubMenu(::GetMenu(frame_->m_hWnd), 0)), view.fileMenu);
