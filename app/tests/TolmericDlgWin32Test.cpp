@@ -11,7 +11,6 @@
 #include <vector>
 
 #include "app/HostToolFiles.h"
-#include "app/TolmericApp.h"
 #include "app/TolmericDlg.h"
 #include "runtime/ApplicationInterfaceWin32.h"
 #include "runtime/tests/LanguageFiles.h"
@@ -307,74 +306,6 @@ TEST_F(TolmericDlgTest, WiderWindowMovesAndWidensAndCannotShrinkBelowItsStart) {
   ::GetWindowRect(dialog_, &window);
   EXPECT_EQ(window.right - window.left, width);
   EXPECT_EQ(window.bottom - window.top, height);
-}
-
-// Both language files of the tool's texts in the current folder, the
-// German one held.
-class TolmericLanguageTest : public TolmericDlgTest {
- protected:
-  void SetUp() override {
-    ::GetCurrentDirectoryW(MAX_PATH, previousFolder_);
-    WriteToolLanguage("Tolmeric.tra", u"Deutsch", false);
-    WriteToolLanguage("Tolmeric_English.tra", u"English", true);
-    ::SetCurrentDirectoryW(folder_.Path().wstring().c_str());
-    ASSERT_TRUE(LoadTranslationFile(Wide(folder_.File("Tolmeric.tra"))));
-    TolmericDlgTest::SetUp();
-  }
-  void TearDown() override {
-    TolmericDlgTest::TearDown();
-    ExitTranslation();
-    ::SetCurrentDirectoryW(previousFolder_);
-  }
-
-  void WriteToolLanguage(const char* name, const std::u16string& language, bool english) {
-    LanguageRecipe recipe;
-    recipe.programName = u"Lexivane Tolmeric";
-    recipe.programVersion = u"2.002";
-    recipe.languageName = language;
-    const std::u16string german[] = {u"Allgemein", u"Sprach-Resourcen", u"Meldungen / Probleme"};
-    const std::u16string translated[] = {u"General", u"Language resources",
-                                         u"Messages / problems"};
-    std::vector<StringPair> strings;
-    for (int i = 0; i < 3; ++i) strings.push_back({german[i], english ? translated[i] : german[i]});
-    recipe.stringTables = {strings};
-    auto data = MakeLanguage(recipe);
-    WriteLanguageFile(folder_.File(name), *data);
-  }
-
-  CTempFolder folder_;
-  wchar_t previousFolder_[MAX_PATH] = {};
-  CTolmericApp app_;
-};
-
-TEST_F(TolmericLanguageTest, LanguageCommandSwitchesTheTabCaptions) {
-  app_.m_pMainWnd = window_.get();
-  // The switch dialog, answered like a user: the English entry, then OK.
-  bool answered = false;
-  CModalDriver driver([&](HWND active) {
-    HWND list = ::GetDlgItem(active, kSwitchListId);
-    if (!list || ListView_GetItemCount(list) != 2) return false;
-    LVFINDINFOW find{LVFI_STRING, L"English"};
-    const int index = ListView_FindItem(list, -1, &find);
-    ListView_SetItemState(list, index, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
-    NMITEMACTIVATE click{};
-    click.hdr = {list, kSwitchListId, static_cast<UINT>(NM_CLICK)};
-    click.iItem = index;
-    ::SendMessageW(active, WM_NOTIFY, kSwitchListId, reinterpret_cast<LPARAM>(&click));
-    ::PostMessageW(active, WM_COMMAND, IDOK, 0);
-    answered = true;
-    return true;
-  });
-  ::PostMessageW(dialog_, WM_COMMAND, kLanguageCommandId, 0);
-  for (int i = 0; i < 500 && !driver.Done(); ++i) {
-    PumpMessages();
-    ::Sleep(10);
-  }
-  PumpMessages();
-  ASSERT_TRUE(answered) << "the switch dialog did not open";
-  EXPECT_EQ(TabCaptions(tabs_),
-            (std::vector<std::wstring>{L"General", L"Language resources", L"Messages / problems"}));
-  app_.m_pMainWnd = nullptr;
 }
 
 }  // namespace
