@@ -25,6 +25,9 @@ constexpr UINT kStrFirstTabTip = 105;
 // at this base.
 constexpr DWORD kHelpResourceBase = 0x20000;
 
+// The strip of every flag the flag dialog offers, side by side.
+constexpr UINT kFlagStripId = 159;
+
 // The side of the square, in pixels, in which a click chooses the flag.
 constexpr int kFlagSide = 32;
 
@@ -97,10 +100,11 @@ BOOL CTolmericDlg::OnInitDialog() {
   CDialog::OnInitDialog();
   TranslateWindowMenus(this);
   tabs_.Attach(::GetDlgItem(m_hWnd, kTabControlId));
+  // The captions first: the page area lies below the row of tabs.
+  SetTabCaptions();
   CreatePages();
   SetIcon(icon_, TRUE);
   SetIcon(icon_, FALSE);
-  SetTabCaptions();
   AttachControls();
   SetUpBitmapButtons();
   UpdateControls();
@@ -239,7 +243,17 @@ std::vector<std::u16string> CTolmericDlg::SelectedScripts() {
   return scripts;
 }
 
-void CTolmericDlg::TakeFlag(int32_t) {}
+// The flag is the cell at 32 * index pixels from the left of the flag strip.
+void CTolmericDlg::TakeFlag(int32_t index) {
+  CProject* project = session_.project();
+  if (!project || !project->languageData || index < 0) return;
+  HBITMAP strip = ::LoadBitmapW(AfxGetResourceHandle(), MAKEINTRESOURCEW(kFlagStripId));
+  if (!strip) return;
+  HDC dc = ::GetDC(m_hWnd);
+  project->languageData->SetFlagFromBitmap(dc, strip, kFlagSide * index, 0);
+  ::ReleaseDC(m_hWnd, dc);
+  ::DeleteObject(strip);
+}
 
 void CTolmericDlg::EndWithOk() { EndDialog(IDOK); }
 
@@ -291,11 +305,18 @@ void CTolmericDlg::OnSize(UINT type, int width, int height) {
   if (type == SIZE_MINIMIZED) return;
   const auto change = resize_.Resized(width, height);
   if (!change || !tabs_.m_hWnd) return;
-  for (const CControlRect& rect : LayOutControls(ControlRects(), change->dx, change->dy)) {
-    if (CWnd* control = GetDlgItem(rect.id)) {
-      control->MoveWindow(rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top);
+  // All at once, so that no control is moved from a place read before an
+  // earlier move.
+  const std::vector<CControlRect> moved = LayOutControls(ControlRects(), change->dx, change->dy);
+  HDWP positions = ::BeginDeferWindowPos(static_cast<int>(moved.size()));
+  for (const CControlRect& rect : moved) {
+    if (positions) {
+      positions = ::DeferWindowPos(positions, ::GetDlgItem(m_hWnd, rect.id), nullptr, rect.left,
+                                   rect.top, rect.right - rect.left, rect.bottom - rect.top,
+                                   SWP_NOZORDER | SWP_NOACTIVATE);
     }
   }
+  if (positions) ::EndDeferWindowPos(positions);
   Invalidate();
 }
 

@@ -205,7 +205,9 @@ TEST_F(TolmericDlgTest, EveryControlInPlaceAndOnlyTheAlwaysOnesEnabledWithoutPro
     ::IntersectRect(&inside, &placed[id], &placed[group]);
     EXPECT_TRUE(::EqualRect(&inside, &placed[id])) << id << " outside its group box";
     for (const auto& [other, unused] : groupOf) {
-      if (other > id) EXPECT_FALSE(Overlap(placed[id], placed[other])) << id << " and " << other;
+      if (other > id) {
+        EXPECT_FALSE(Overlap(placed[id], placed[other])) << id << " and " << other;
+      }
     }
   }
   EXPECT_FALSE(Overlap(placed[groups[0]], placed[groups[1]]));
@@ -279,6 +281,8 @@ TEST_F(TolmericDlgTest, WiderWindowMovesAndWidensAndCannotShrinkBelowItsStart) {
   const int height = window.bottom - window.top;
 
   ::SetWindowPos(dialog_, nullptr, 0, 0, width + 40, height + 30, SWP_NOMOVE | SWP_NOZORDER);
+  // The display tells the window its new size through the queue.
+  PumpMessages();
   // dx, dy of left, top, right, bottom for each kind of control.
   const std::map<int, std::vector<int>> changes = {
       {1000, {0, 0, 40, 30}}, {123, {0, 0, 40, 30}},  {234, {0, 0, 40, 30}},
@@ -303,6 +307,7 @@ TEST_F(TolmericDlgTest, WiderWindowMovesAndWidensAndCannotShrinkBelowItsStart) {
   }
 
   ::SetWindowPos(dialog_, nullptr, 0, 0, width - 100, height - 100, SWP_NOMOVE | SWP_NOZORDER);
+  PumpMessages();
   ::GetWindowRect(dialog_, &window);
   EXPECT_EQ(window.right - window.left, width);
   EXPECT_EQ(window.bottom - window.top, height);
