@@ -43,6 +43,7 @@ enum AfxSig : UINT {
   AfxSig_vMwb,      // void (CMenu*, UINT, BOOL)        WM_INITMENUPOPUP
   AfxSig_vb,        // void (BOOL)                      WM_EXITMENULOOP
   AfxSig_lwl,       // LRESULT (WPARAM, LPARAM)         any message
+  AfxSig_vwp,       // void (UINT, CPoint)              mouse messages
 };
 
 struct AFX_MSGMAP_ENTRY {
@@ -241,6 +242,12 @@ class CCmdUI {
   AFX_ON_WINDOW_MESSAGE(WM_INITMENUPOPUP, ::tolmeric::AfxSig_vMwb,              \
                         void (::tolmeric::CWnd::*)(::tolmeric::CMenu*, UINT, BOOL), \
                         OnInitMenuPopup)
+#define ON_WM_MOUSEMOVE()                                          \
+  AFX_ON_WINDOW_MESSAGE(WM_MOUSEMOVE, ::tolmeric::AfxSig_vwp,       \
+                        void (::tolmeric::CWnd::*)(UINT, ::tolmeric::CPoint), OnMouseMove)
+#define ON_WM_LBUTTONDOWN()                                        \
+  AFX_ON_WINDOW_MESSAGE(WM_LBUTTONDOWN, ::tolmeric::AfxSig_vwp,     \
+                        void (::tolmeric::CWnd::*)(UINT, ::tolmeric::CPoint), OnLButtonDown)
 #define ON_WM_EXITMENULOOP()                                   \
   AFX_ON_WINDOW_MESSAGE(WM_EXITMENULOOP, ::tolmeric::AfxSig_vb, \
                         void (::tolmeric::CWnd::*)(BOOL), OnExitMenuLoop)

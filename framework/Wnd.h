@@ -4,7 +4,8 @@
 // window is destroyed, then PostNcDestroy runs.
 //
 // Messages go through the object's message map: WM_COMMAND and WM_NOTIFY as
-// commands and notifications (OnCommand, OnNotify, then OnCmdMsg), every
+// commands and notifications (OnCommand, OnNotify, then OnCmdMsg),
+// WM_DRAWITEM first to the drawn control's object (OnChildNotify), every
 // other message to the handler its map names; what no entry takes goes to
 // DefWindowProc. The handlers below are the ones the map macros name; each
 // does the default processing of its message (Default), so a derived
@@ -57,6 +58,10 @@ class CWnd : public CCmdTarget {
   // passes its messages through the object's map first; what the map leaves
   // goes to the window's own procedure.
   BOOL SubclassWindow(HWND window);
+  // SubclassWindow of the parent's child window id.
+  BOOL SubclassDlgItem(UINT id, CWnd* parent) {
+    return SubclassWindow(::GetDlgItem(parent ? parent->m_hWnd : nullptr, static_cast<int>(id)));
+  }
   HWND GetSafeHwnd() const { return m_hWnd; }
   operator HWND() const { return m_hWnd; }
 
@@ -100,6 +105,11 @@ class CWnd : public CCmdTarget {
     ::MoveWindow(m_hWnd, x, y, width, height, repaint);
   }
   CWnd* SetFocus() { return FromHandle(::SetFocus(m_hWnd)); }
+  BOOL EnableWindow(BOOL enable = TRUE) { return ::EnableWindow(m_hWnd, enable); }
+  BOOL IsWindowEnabled() const { return ::IsWindowEnabled(m_hWnd); }
+  void Invalidate(BOOL erase = TRUE) { ::InvalidateRect(m_hWnd, nullptr, erase); }
+  CWnd* SetCapture() { return FromHandle(::SetCapture(m_hWnd)); }
+  static CWnd* GetCapture() { return FromHandle(::GetCapture()); }
   BOOL ShowWindow(int command) { return ::ShowWindow(m_hWnd, command); }
   LRESULT SendMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) {
     return ::SendMessageW(m_hWnd, message, wParam, lParam);
@@ -151,6 +161,9 @@ class CWnd : public CCmdTarget {
   virtual BOOL OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* result);
   // DefWindowProc of the message being handled.
   LRESULT Default();
+  // A message about this control that its parent passes on (an owner-drawn
+  // control's WM_DRAWITEM); TRUE with *result set when handled here.
+  virtual BOOL OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result);
 
   int OnCreate(LPCREATESTRUCT createStruct);
   void OnSize(UINT type, int width, int height);
@@ -162,6 +175,8 @@ class CWnd : public CCmdTarget {
   void OnMenuSelect(UINT itemId, UINT flags, HMENU menu);
   void OnInitMenuPopup(CMenu* popup, UINT index, BOOL systemMenu);
   void OnExitMenuLoop(BOOL trackPopup);
+  void OnMouseMove(UINT flags, CPoint point);
+  void OnLButtonDown(UINT flags, CPoint point);
   // After the window is gone and the object detached. Nothing here; a frame
   // deletes itself.
   virtual void PostNcDestroy() {}
