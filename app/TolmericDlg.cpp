@@ -111,6 +111,11 @@ BOOL CTolmericDlg::OnInitDialog() {
   RECT window;
   GetWindowRect(&window);
   minimumSize_.Record(window.right - window.left, window.bottom - window.top);
+  // The layout starts from this size, whether or not the window was told
+  // its size while it was made.
+  RECT client;
+  GetClientRect(&client);
+  resize_.Resized(client.right, client.bottom);
   session_.ProcessCommandLine(FromWide(commandLine));
   return TRUE;
 }
