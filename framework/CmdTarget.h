@@ -179,6 +179,12 @@ class CCmdUI {
 #define ON_COMMAND_RANGE(id, idLast, memberFxn)                                     \
   {WM_COMMAND, 0, static_cast<WORD>(id), static_cast<WORD>(idLast), ::tolmeric::AfxSig_vw, \
    AFX_MSG_CAST(void (::tolmeric::CCmdTarget::*)(UINT), memberFxn)},
+// A control's notification through WM_COMMAND (an edit's change, say).
+#define ON_CONTROL(notifyCode, id, memberFxn)                                   \
+  {WM_COMMAND, static_cast<WORD>(notifyCode), static_cast<WORD>(id), static_cast<WORD>(id), \
+   ::tolmeric::AfxSig_vv, AFX_MSG_CAST(void (::tolmeric::CCmdTarget::*)(), memberFxn)},
+#define ON_EN_CHANGE(id, memberFxn) ON_CONTROL(EN_CHANGE, id, memberFxn)
+#define ON_BN_CLICKED(id, memberFxn) ON_CONTROL(BN_CLICKED, id, memberFxn)
 #define ON_UPDATE_COMMAND_UI(id, memberFxn)                                                  \
   {WM_COMMAND, static_cast<UINT>(::tolmeric::CN_UPDATE_COMMAND_UI), static_cast<WORD>(id), \
    static_cast<WORD>(id), ::tolmeric::AfxSig_cmdui,                                         \

@@ -15,9 +15,10 @@ class CImageList {
   CImageList(const CImageList&) = delete;
   CImageList& operator=(const CImageList&) = delete;
 
-  // The images of a bitmap resource side by side, each width pixels wide;
-  // the list grows by grow images; pixels of colour mask are transparent.
-  // FALSE when the bitmap cannot be loaded or this holds a list already.
+  // The images of a bitmap resource side by side, each width pixels wide,
+  // in full colour; the list grows by grow images; pixels of colour mask
+  // are transparent. FALSE when the bitmap cannot be loaded or this holds a
+  // list already.
   BOOL Create(UINT bitmapId, int width, int grow, COLORREF mask);
   BOOL DeleteImageList();
   int GetImageCount() const { return ::ImageList_GetImageCount(m_hImageList); }

@@ -75,6 +75,11 @@ BOOL CWnd::Create(LPCTSTR className, LPCTSTR windowName, DWORD style, const RECT
                   reinterpret_cast<HMENU>(static_cast<UINT_PTR>(id)), context);
 }
 
+void CWnd::WinHelp(DWORD_PTR data, UINT command) {
+  CWinApp* app = AfxGetApp();
+  ::WinHelpW(m_hWnd, app ? app->m_pszHelpFilePath : nullptr, command, data);
+}
+
 BOOL CWnd::PreTranslateMessage(MSG*) { return FALSE; }
 
 BOOL CWnd::WalkPreTranslateTree(HWND stop, MSG* msg) {

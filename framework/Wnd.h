@@ -117,6 +117,23 @@ class CWnd : public CCmdTarget {
   BOOL PostMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) {
     return ::PostMessageW(m_hWnd, message, wParam, lParam);
   }
+  BOOL IsWindowVisible() const { return ::IsWindowVisible(m_hWnd); }
+  BOOL IsIconic() const { return ::IsIconic(m_hWnd); }
+  void GetWindowRect(LPRECT rect) const { ::GetWindowRect(m_hWnd, rect); }
+  void ScreenToClient(LPRECT rect) const {
+    ::MapWindowPoints(nullptr, m_hWnd, reinterpret_cast<LPPOINT>(rect), 2);
+  }
+  void SetFont(HFONT font, BOOL redraw = TRUE) {
+    ::SendMessageW(m_hWnd, WM_SETFONT, reinterpret_cast<WPARAM>(font), redraw);
+  }
+  HICON SetIcon(HICON icon, BOOL bigIcon) {
+    return reinterpret_cast<HICON>(::SendMessageW(m_hWnd, WM_SETICON, bigIcon ? ICON_BIG : ICON_SMALL,
+                                                  reinterpret_cast<LPARAM>(icon)));
+  }
+  void CheckDlgButton(int id, UINT check) { ::CheckDlgButton(m_hWnd, id, check); }
+  UINT IsDlgButtonChecked(int id) const { return ::IsDlgButtonChecked(m_hWnd, id); }
+  // The platform's help for this window, with the application's help file.
+  void WinHelp(DWORD_PTR data, UINT command = HELP_CONTEXT);
 
   // The window procedure of the framework's window classes.
   static LRESULT CALLBACK AfxWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
