@@ -5,7 +5,7 @@
 
 namespace tolmeric {
 
-class CToolFilesWin32 : public IToolFiles {
+class CWin32ToolFiles : public IToolFiles {
  public:
   std::u16string CurrentFolder() override;
   void SetCurrentFolder(const std::u16string& folder) override;

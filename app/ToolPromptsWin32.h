@@ -4,19 +4,13 @@
 // window and the file error report.
 #pragma once
 
-#include <functional>
-
 #include "app/ProjectSession.h"
 
 namespace tolmeric {
 
-class CWnd;
-
-class CToolPromptsWin32 : public IToolPrompts {
+// The dialogs belong to the application's main window.
+class CWin32ToolPrompts : public IToolPrompts {
  public:
-  // owner: the window the modal dialogs belong to (may be null).
-  // askFlag: runs the flag dialog; the chosen index or -1.
-  CToolPromptsWin32(CWnd* owner, std::function<int32_t()> askFlag);
 
   std::optional<std::u16string> AskNewProjectPath() override;
   std::optional<std::u16string> AskOpenProjectPath() override;
@@ -33,9 +27,6 @@ class CToolPromptsWin32 : public IToolPrompts {
 
  private:
   std::optional<std::u16string> AskProjectToOpen(uint32_t titleId);
-
-  CWnd* owner_;
-  std::function<int32_t()> askFlag_;
 };
 
 }  // namespace tolmeric
