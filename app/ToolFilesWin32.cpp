@@ -7,18 +7,18 @@
 namespace tolmeric {
 
 // A folder longer than the buffer counts as one that cannot be read.
-std::u16string CWin32ToolFiles::CurrentFolder() {
+std::u16string CToolFilesWin32::CurrentFolder() {
   wchar_t folder[MAX_PATH];
   const DWORD length = ::GetCurrentDirectoryW(MAX_PATH, folder);
   if (length == 0 || length >= MAX_PATH) return {};
   return FromWide(folder, length);
 }
 
-void CWin32ToolFiles::SetCurrentFolder(const std::u16string& folder) {
+void CToolFilesWin32::SetCurrentFolder(const std::u16string& folder) {
   ::SetCurrentDirectoryW(Wide(folder));
 }
 
-bool CWin32ToolFiles::FileExists(const std::u16string& name) {
+bool CToolFilesWin32::FileExists(const std::u16string& name) {
   WIN32_FIND_DATAW found;
   const HANDLE search = ::FindFirstFileW(Wide(name), &found);
   if (search == INVALID_HANDLE_VALUE) return false;

@@ -5,7 +5,7 @@
 
 namespace tolmeric {
 
-class CWin32ToolFiles : public IToolFiles {
+class CToolFilesWin32 : public IToolFiles {
  public:
   std::u16string CurrentFolder() override;
   void SetCurrentFolder(const std::u16string& folder) override;

@@ -2,11 +2,9 @@
 
 #include <windows.h>
 
-#include "app/FlagDialog.h"
 #include "app/ProgressDialog.h"
 #include "app/TestVersionDialog.h"
 #include "framework/FileDialog.h"
-#include "framework/WinApp.h"
 #include "runtime/StringFunctions.h"
 #include "runtime/WideTextWin32.h"
 #include "translation/FileError.h"
@@ -20,12 +18,6 @@ const wchar_t kProjectFilter[] = L"Verbatrix (*.lxp)|*.lxp||";
 const wchar_t kScriptFilter[] = L"Ressourcen (*.rc)|*.rc||";
 const wchar_t kLanguageFilter[] = L"Verbatrix (*.tra)|*.tra||";
 
-// The window the dialogs belong to: the application's main window.
-CWnd* Owner() {
-  const CWinApp* app = AfxGetApp();
-  return app != nullptr ? app->m_pMainWnd : nullptr;
-}
-
 std::optional<std::u16string> ChosenPath(CFileDialog& dialog) {
   if (dialog.DoModal() != IDOK) return std::nullopt;
   return FromWide(dialog.GetPathName());
@@ -33,32 +25,35 @@ std::optional<std::u16string> ChosenPath(CFileDialog& dialog) {
 
 }  // namespace
 
+CToolPromptsWin32::CToolPromptsWin32(CWnd* owner, std::function<int32_t()> askFlag)
+    : owner_(owner), askFlag_(std::move(askFlag)) {}
+
 // An open dialog in which a name that does not exist yet may be typed.
-std::optional<std::u16string> CWin32ToolPrompts::AskProjectToOpen(uint32_t titleId) {
-  CFileDialog dialog(TRUE, L"lxp", L"*.lxp", OFN_HIDEREADONLY, kProjectFilter, Owner());
+std::optional<std::u16string> CToolPromptsWin32::AskProjectToOpen(uint32_t titleId) {
+  CFileDialog dialog(TRUE, L"lxp", L"*.lxp", OFN_HIDEREADONLY, kProjectFilter, owner_);
   std::u16string title;
   LoadTranslatedString(title, titleId);
   dialog.m_ofn.lpstrTitle = Wide(title);
   return ChosenPath(dialog);
 }
 
-std::optional<std::u16string> CWin32ToolPrompts::AskNewProjectPath() {
+std::optional<std::u16string> CToolPromptsWin32::AskNewProjectPath() {
   return AskProjectToOpen(kStrNewProjectTitle);
 }
 
-std::optional<std::u16string> CWin32ToolPrompts::AskOpenProjectPath() {
+std::optional<std::u16string> CToolPromptsWin32::AskOpenProjectPath() {
   return AskProjectToOpen(kStrOpenProjectTitle);
 }
 
-std::optional<std::u16string> CWin32ToolPrompts::AskSaveProjectPath() {
+std::optional<std::u16string> CToolPromptsWin32::AskSaveProjectPath() {
   CFileDialog dialog(FALSE, L"lxp", L"*.lxp", OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT,
-                     kProjectFilter, Owner());
+                     kProjectFilter, owner_);
   return ChosenPath(dialog);
 }
 
-std::vector<std::u16string> CWin32ToolPrompts::AskScriptPaths() {
+std::vector<std::u16string> CToolPromptsWin32::AskScriptPaths() {
   CFileDialog dialog(TRUE, L"rc", nullptr, OFN_HIDEREADONLY | OFN_ALLOWMULTISELECT, kScriptFilter,
-                     Owner());
+                     owner_);
   std::vector<std::u16string> paths;
   if (dialog.DoModal() != IDOK) return paths;
   for (POSITION position = dialog.GetStartPosition(); position != nullptr;) {
@@ -67,24 +62,21 @@ std::vector<std::u16string> CWin32ToolPrompts::AskScriptPaths() {
   return paths;
 }
 
-std::optional<std::u16string> CWin32ToolPrompts::AskSaveLanguageFilePath() {
+std::optional<std::u16string> CToolPromptsWin32::AskSaveLanguageFilePath() {
   CFileDialog dialog(FALSE, L"tra", L"*.tra", OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT,
-                     kLanguageFilter, Owner());
+                     kLanguageFilter, owner_);
   return ChosenPath(dialog);
 }
 
-int32_t CWin32ToolPrompts::AskFlag() {
-  CFlagDialog dialog(Owner());
-  return dialog.DoModal() == IDOK ? dialog.selectedFlag : -1;
-}
+int32_t CToolPromptsWin32::AskFlag() { return askFlag_ ? askFlag_() : -1; }
 
-void CWin32ToolPrompts::ShowMessage(const std::u16string& text) { TextMessageBox(text, MB_OK); }
+void CToolPromptsWin32::ShowMessage(const std::u16string& text) { TextMessageBox(text, MB_OK); }
 
-bool CWin32ToolPrompts::AskYesNo(const std::u16string& text) {
+bool CToolPromptsWin32::AskYesNo(const std::u16string& text) {
   return TextMessageBox(text, MB_YESNO) == IDYES;
 }
 
-Answer CWin32ToolPrompts::AskYesNoCancel(const std::u16string& text) {
+Answer CToolPromptsWin32::AskYesNoCancel(const std::u16string& text) {
   switch (TextMessageBox(text, MB_YESNOCANCEL)) {
     case IDYES:
       return Answer::kYes;
@@ -95,12 +87,12 @@ Answer CWin32ToolPrompts::AskYesNoCancel(const std::u16string& text) {
   }
 }
 
-void CWin32ToolPrompts::ShowTestVersionSettings(CProject& project) {
-  CTestVersionDialog dialog(project, Owner());
+void CToolPromptsWin32::ShowTestVersionSettings(CProject& project) {
+  CTestVersionDialog dialog(project, owner_);
   dialog.DoModal();
 }
 
-std::unique_ptr<IProgress> CWin32ToolPrompts::OpenProgress(const std::u16string& title) {
+std::unique_ptr<IProgress> CToolPromptsWin32::OpenProgress(const std::u16string& title) {
   auto dialog = std::make_unique<CProgressDialog>();
   if (!dialog->Create()) return nullptr;
   dialog->SetWindowText(Wide(title));
@@ -108,7 +100,7 @@ std::unique_ptr<IProgress> CWin32ToolPrompts::OpenProgress(const std::u16string&
 }
 
 // The file's name and what went wrong, as an OK box with a stop sign.
-void CWin32ToolPrompts::ReportFileError(const CFileError& error) {
+void CToolPromptsWin32::ReportFileError(const CFileError& error) {
   TextMessageBox(FromUtf8(error.what()), MB_OK | MB_ICONSTOP);
 }
 

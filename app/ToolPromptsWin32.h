@@ -4,13 +4,19 @@
 // window and the file error report.
 #pragma once
 
+#include <functional>
+
 #include "app/ProjectSession.h"
 
 namespace tolmeric {
 
-// The dialogs belong to the application's main window.
-class CWin32ToolPrompts : public IToolPrompts {
+class CWnd;
+
+class CToolPromptsWin32 : public IToolPrompts {
  public:
+  // owner: the window the modal dialogs belong to (may be null).
+  // askFlag: runs the flag dialog; the chosen index or -1.
+  CToolPromptsWin32(CWnd* owner, std::function<int32_t()> askFlag);
 
   std::optional<std::u16string> AskNewProjectPath() override;
   std::optional<std::u16string> AskOpenProjectPath() override;
@@ -27,6 +33,9 @@ class CWin32ToolPrompts : public IToolPrompts {
 
  private:
   std::optional<std::u16string> AskProjectToOpen(uint32_t titleId);
+
+  CWnd* owner_;
+  std::function<int32_t()> askFlag_;
 };
 
 }  // namespace tolmeric

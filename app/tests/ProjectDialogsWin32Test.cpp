@@ -87,7 +87,7 @@ TEST(TestVersionDialog, ShowsTheSettingsAndWritesThemBackOnOkOnly) {
 }
 
 TEST(ProgressDialog, ModelessWithoutParentFromZeroToHundred) {
-  CWin32ToolPrompts prompts;
+  CToolPromptsWin32 prompts(nullptr, nullptr);
   std::unique_ptr<IProgress> progress = prompts.OpenProgress(u"Lese Resource-Dateien ein...");
   auto* dialog = dynamic_cast<CProgressDialog*>(progress.get());
   ASSERT_NE(dialog, nullptr);
@@ -131,7 +131,7 @@ TEST(ToolPromptsWin32, MessageBoxesAndTheirAnswers) {
         types.push_back(type);
         return button;
       });
-  CWin32ToolPrompts prompts;
+  CToolPromptsWin32 prompts(nullptr, [] { return 7; });
   const struct {
     int button;
     bool yesNo;
@@ -156,6 +156,7 @@ TEST(ToolPromptsWin32, MessageBoxesAndTheirAnswers) {
   EXPECT_EQ(texts[6], L"Hinweis");
   EXPECT_EQ(types[6] & MB_TYPEMASK, static_cast<UINT>(MB_OK));
   EXPECT_EQ(texts[7], L"C:\\Work\\demo.lxp: cannot create file (Zugriff verweigert)");
+  EXPECT_EQ(prompts.AskFlag(), 7);
 }
 
 }  // namespace
