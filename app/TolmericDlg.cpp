@@ -1,7 +1,6 @@
 #include "app/TolmericDlg.h"
 
 #include <commctrl.h>
-#include <windowsx.h>
 
 #include "framework/WinApp.h"
 #include "runtime/ApplicationInterfaceWin32.h"
@@ -52,7 +51,7 @@ BEGIN_MESSAGE_MAP(CTolmericDlg, CDialog)
   ON_WM_DESTROY()
   ON_WM_PAINT()
   ON_MESSAGE(WM_GETMINMAXINFO, OnGetMinMaxInfo)
-  ON_MESSAGE(WM_LBUTTONDOWN, OnLeftButtonDown)
+  ON_WM_LBUTTONDOWN()
   ON_MESSAGE(WM_QUERYDRAGICON, OnQueryDragIcon)
   ON_BN_CLICKED(kTestVersionBoxId, OnTestVersionClicked)
   ON_EN_CHANGE(kProgramNameEditId, OnHeaderFieldChanged)
@@ -112,6 +111,11 @@ BOOL CTolmericDlg::OnInitDialog() {
   RECT window;
   GetWindowRect(&window);
   minimumSize_.Record(window.right - window.left, window.bottom - window.top);
+  // The layout starts from this size, whether or not the window was told
+  // its size while it was made.
+  RECT client;
+  GetClientRect(&client);
+  resize_.Resized(client.right, client.bottom);
   session_.ProcessCommandLine(FromWide(commandLine));
   return TRUE;
 }
@@ -330,17 +334,16 @@ LRESULT CTolmericDlg::OnGetMinMaxInfo(WPARAM, LPARAM lParam) {
   return 0;
 }
 
-LRESULT CTolmericDlg::OnLeftButtonDown(WPARAM, LPARAM lParam) {
+void CTolmericDlg::OnLButtonDown(UINT flags, CPoint point) {
   if (CWnd* marker = GetDlgItem(kFlagMarkerId)) {
     RECT square;
     marker->GetWindowRect(&square);
     ScreenToClient(&square);
     square.right = square.left + kFlagSide;
     square.bottom = square.top + kFlagSide;
-    const POINT point{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
-    if (::PtInRect(&square, point)) session_.FlagAreaClicked();
+    if (::PtInRect(&square, POINT{point.x, point.y})) session_.FlagAreaClicked();
   }
-  return Default();
+  CDialog::OnLButtonDown(flags, point);
 }
 
 void CTolmericDlg::OnPaint() {

@@ -83,7 +83,7 @@ class CTolmericDlg : public CDialog, public IMainWindowView {
   void OnDestroy();
   void OnPaint();
   LRESULT OnGetMinMaxInfo(WPARAM wParam, LPARAM lParam);
-  LRESULT OnLeftButtonDown(WPARAM wParam, LPARAM lParam);
+  void OnLButtonDown(UINT flags, CPoint point);
   LRESULT OnQueryDragIcon(WPARAM wParam, LPARAM lParam);
 
   void OnTestVersionClicked();

@@ -114,15 +114,12 @@ class CWnd : public CCmdTarget {
   BOOL PostMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) {
     return ::PostMessageW(m_hWnd, message, wParam, lParam);
   }
-  BOOL EnableWindow(BOOL enable = TRUE) { return ::EnableWindow(m_hWnd, enable); }
-  BOOL IsWindowEnabled() const { return ::IsWindowEnabled(m_hWnd); }
   BOOL IsWindowVisible() const { return ::IsWindowVisible(m_hWnd); }
   BOOL IsIconic() const { return ::IsIconic(m_hWnd); }
   void GetWindowRect(LPRECT rect) const { ::GetWindowRect(m_hWnd, rect); }
   void ScreenToClient(LPRECT rect) const {
     ::MapWindowPoints(nullptr, m_hWnd, reinterpret_cast<LPPOINT>(rect), 2);
   }
-  void Invalidate(BOOL erase = TRUE) { ::InvalidateRect(m_hWnd, nullptr, erase); }
   void SetFont(HFONT font, BOOL redraw = TRUE) {
     ::SendMessageW(m_hWnd, WM_SETFONT, reinterpret_cast<WPARAM>(font), redraw);
   }
