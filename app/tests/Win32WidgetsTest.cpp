@@ -68,12 +68,6 @@ COLORREF PaintedColour(HWND window) {
   })[15 * 30 + 15];
 }
 
-std::wstring Text(HWND window) {
-  std::wstring text(static_cast<size_t>(::GetWindowTextLengthW(window)), L'\0');
-  ::GetWindowTextW(window, text.data(), static_cast<int>(text.size() + 1));
-  return text;
-}
-
 // A visible top-level window that records what its bitmap button looks like
 // when the button reports a click.
 class CTestParent : public CWnd {
@@ -304,18 +298,7 @@ TEST_F(Win32WidgetsTest, FileListsShowNamesAndScriptsAndAreGivenBack) {
 }
 
 TEST_F(Win32WidgetsTest, FlagWindowPaintsItsBitmapAtTheTopLeft) {
-  HDC screen = ::GetDC(nullptr);
-  HBITMAP flag = ::CreateCompatibleBitmap(screen, 32, 32);
-  HDC memory = ::CreateCompatibleDC(screen);
-  HGDIOBJ old = ::SelectObject(memory, flag);
-  RECT all{0, 0, 32, 32};
-  HBRUSH blue = ::CreateSolidBrush(kHot);
-  ::FillRect(memory, &all, blue);
-  ::DeleteObject(blue);
-  ::SelectObject(memory, old);
-  ::DeleteDC(memory);
-  ::ReleaseDC(nullptr, screen);
-
+  HBITMAP flag = ::LoadBitmapW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(kHotImage));
   CFlagStatic window;
   ASSERT_TRUE(window.Create(&parent_, RECT{100, 100, 148, 148}, flag));
   EXPECT_EQ(window.GetDlgCtrlID(), 0xFFFF);
@@ -323,7 +306,7 @@ TEST_F(Win32WidgetsTest, FlagWindowPaintsItsBitmapAtTheTopLeft) {
   ::RedrawWindow(window.m_hWnd, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
   HDC dc = ::GetDC(window.m_hWnd);
   EXPECT_EQ(::GetPixel(dc, 0, 0), kHot);
-  EXPECT_EQ(::GetPixel(dc, 31, 31), kHot);
+  EXPECT_EQ(::GetPixel(dc, 29, 29), kHot);
   EXPECT_NE(::GetPixel(dc, 40, 40), kHot);
   ::ReleaseDC(window.m_hWnd, dc);
 }
@@ -397,15 +380,15 @@ TEST_F(Win32WidgetsTest, FlagDialogEnablesOkOnlyOnAClickAndTakesADoubleClickedFl
 
 TEST_F(Win32WidgetsTest, AboutBoxShowsThePictureAndTheVersion) {
   CAboutDlg about;
-  std::wstring version;
+  wchar_t version[64] = {};
   bool picture = false;
   CModalDialogDriver driver([&] { return about.m_hWnd; }, {[&](HWND d) {
-    version = Text(::GetDlgItem(d, 1073));
+    ::GetDlgItemTextW(d, 1073, version, 64);
     picture = ::SendDlgItemMessageW(d, 1074, STM_GETIMAGE, IMAGE_BITMAP, 0) != 0;
     ::EndDialog(d, IDOK);
   }});
   EXPECT_EQ(about.DoModal(), IDOK);
-  EXPECT_EQ(version, L"Version 2.002");
+  EXPECT_EQ(std::wstring(version), L"Version 2.002");
   EXPECT_TRUE(picture);
 }
 
