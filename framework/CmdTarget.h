@@ -43,6 +43,7 @@ enum AfxSig : UINT {
   AfxSig_vMwb,      // void (CMenu*, UINT, BOOL)        WM_INITMENUPOPUP
   AfxSig_vb,        // void (BOOL)                      WM_EXITMENULOOP
   AfxSig_lwl,       // LRESULT (WPARAM, LPARAM)         any message
+  AfxSig_vwp,       // void (UINT, CPoint)              mouse messages
 };
 
 struct AFX_MSGMAP_ENTRY {
@@ -178,6 +179,12 @@ class CCmdUI {
 #define ON_COMMAND_RANGE(id, idLast, memberFxn)                                     \
   {WM_COMMAND, 0, static_cast<WORD>(id), static_cast<WORD>(idLast), ::tolmeric::AfxSig_vw, \
    AFX_MSG_CAST(void (::tolmeric::CCmdTarget::*)(UINT), memberFxn)},
+// A control's notification through WM_COMMAND (an edit's change, say).
+#define ON_CONTROL(notifyCode, id, memberFxn)                                   \
+  {WM_COMMAND, static_cast<WORD>(notifyCode), static_cast<WORD>(id), static_cast<WORD>(id), \
+   ::tolmeric::AfxSig_vv, AFX_MSG_CAST(void (::tolmeric::CCmdTarget::*)(), memberFxn)},
+#define ON_EN_CHANGE(id, memberFxn) ON_CONTROL(EN_CHANGE, id, memberFxn)
+#define ON_BN_CLICKED(id, memberFxn) ON_CONTROL(BN_CLICKED, id, memberFxn)
 #define ON_UPDATE_COMMAND_UI(id, memberFxn)                                                  \
   {WM_COMMAND, static_cast<UINT>(::tolmeric::CN_UPDATE_COMMAND_UI), static_cast<WORD>(id), \
    static_cast<WORD>(id), ::tolmeric::AfxSig_cmdui,                                         \
@@ -235,6 +242,12 @@ class CCmdUI {
   AFX_ON_WINDOW_MESSAGE(WM_INITMENUPOPUP, ::tolmeric::AfxSig_vMwb,              \
                         void (::tolmeric::CWnd::*)(::tolmeric::CMenu*, UINT, BOOL), \
                         OnInitMenuPopup)
+#define ON_WM_MOUSEMOVE()                                          \
+  AFX_ON_WINDOW_MESSAGE(WM_MOUSEMOVE, ::tolmeric::AfxSig_vwp,       \
+                        void (::tolmeric::CWnd::*)(UINT, ::tolmeric::CPoint), OnMouseMove)
+#define ON_WM_LBUTTONDOWN()                                        \
+  AFX_ON_WINDOW_MESSAGE(WM_LBUTTONDOWN, ::tolmeric::AfxSig_vwp,     \
+                        void (::tolmeric::CWnd::*)(UINT, ::tolmeric::CPoint), OnLButtonDown)
 #define ON_WM_EXITMENULOOP()                                   \
   AFX_ON_WINDOW_MESSAGE(WM_EXITMENULOOP, ::tolmeric::AfxSig_vb, \
                         void (::tolmeric::CWnd::*)(BOOL), OnExitMenuLoop)

@@ -73,6 +73,13 @@ BOOL CDialog::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* resu
   return CWnd::OnWndMsg(message, wParam, lParam, result);
 }
 
+BOOL CDialog::OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo) {
+  if (CWnd::OnCmdMsg(nID, nCode, pExtra, pHandlerInfo)) return TRUE;
+  if (nCode != CN_COMMAND && nCode != CN_UPDATE_COMMAND_UI) return FALSE;
+  CWinApp* app = AfxGetApp();
+  return app && app->OnCmdMsg(nID, nCode, pExtra, pHandlerInfo);
+}
+
 LRESULT CDialog::DefWindowProc(UINT, WPARAM, LPARAM) {
   defaultWanted_ = true;
   return 0;

@@ -3,8 +3,11 @@
 #include <commctrl.h>
 
 #include <algorithm>
+#include <cwchar>
 #include <string>
+#include <string_view>
 
+#include "framework/FrameTexts.h"
 #include "framework/StatusBar.h"
 #include "framework/ThreadState.h"
 #include "framework/ToolBar.h"
@@ -23,31 +26,21 @@ int BarHeight(HWND bar) {
   return rect.bottom - rect.top;
 }
 
-// text cut to fit a buffer of capacity characters with its terminator,
-// never inside a character.
-std::wstring WideTipText(LPCTSTR tip, size_t capacity) {
-  std::wstring text(tip);
-  if (text.size() < capacity) return text;
-  text.resize(capacity - 1);
-  if (IS_HIGH_SURROGATE(text.back())) text.pop_back();
-  return text;
+// The string resource id, whole.
+std::u16string ResourceString(uint32_t id) {
+  const CString text(MAKEINTRESOURCEW(id));
+  return std::u16string(reinterpret_cast<const char16_t*>(static_cast<LPCTSTR>(text)),
+                        static_cast<size_t>(text.GetLength()));
 }
 
-std::string MultiByteTipText(LPCTSTR tip, size_t capacity) {
-  const int length = ::WideCharToMultiByte(CP_ACP, 0, tip, -1, nullptr, 0, nullptr, nullptr);
-  std::string text(static_cast<size_t>(std::max(length, 1)), '\0');
-  ::WideCharToMultiByte(CP_ACP, 0, tip, -1, text.data(), length, nullptr, nullptr);
-  text.resize(text.size() - 1);
-  // Keep whole characters: a lead byte counts with its trail byte.
-  size_t kept = 0;
-  while (kept < text.size()) {
-    const size_t next = kept + (::IsDBCSLeadByte(static_cast<BYTE>(text[kept])) ? 2 : 1);
-    if (next > capacity - 1 || next > text.size()) break;
-    kept = next;
-  }
-  text.resize(kept);
-  return text;
+size_t MultiByteLength(std::u16string_view text) {
+  const int length = ::WideCharToMultiByte(CP_ACP, 0, reinterpret_cast<LPCWCH>(text.data()),
+                                           static_cast<int>(text.size()), nullptr, 0, nullptr,
+                                           nullptr);
+  return length > 0 ? static_cast<size_t>(length) : 0;
 }
+
+size_t WideLength(std::u16string_view text) { return text.size(); }
 
 }  // namespace
 
@@ -170,11 +163,7 @@ CWnd* CFrameWnd::CreateView(CCreateContext* context, UINT id) {
 }
 
 BOOL CFrameWnd::OnToolTipText(UINT, NMHDR* notification, LRESULT* result) {
-  CString tip;
-  if (const UINT id = AfxToolTipCommandId(notification)) {
-    AfxExtractSubString(tip, CString(MAKEINTRESOURCEW(id)), 1);
-  }
-  AfxSetToolTipText(notification, tip, result);
+  AfxAnswerToolTip(notification, ResourceString, result);
   return TRUE;
 }
 
@@ -242,30 +231,41 @@ UINT AfxToolTipCommandId(const NMHDR* notification) {
   } else if (notification->code == TTN_NEEDTEXTW) {
     flags = reinterpret_cast<const NMTTDISPINFOW*>(notification)->uFlags;
   }
-  if (flags & TTF_IDISHWND) {
-    return LOWORD(::GetDlgCtrlID(reinterpret_cast<HWND>(notification->idFrom)));
-  }
-  return static_cast<UINT>(notification->idFrom);
+  return ToolIdentifier(notification->idFrom, (flags & TTF_IDISHWND) != 0, [](uintptr_t window) {
+    return static_cast<int32_t>(::GetDlgCtrlID(reinterpret_cast<HWND>(window)));
+  });
 }
 
 void AfxSetToolTipText(NMHDR* notification, LPCTSTR tip, LRESULT* result) {
+  const std::u16string_view text(reinterpret_cast<const char16_t*>(tip),
+                                 tip ? std::wcslen(tip) : 0);
   if (notification->code == TTN_NEEDTEXTA) {
     auto* record = reinterpret_cast<NMTTDISPINFOA*>(notification);
-    const std::string text = MultiByteTipText(tip, std::size(record->szText));
-    std::copy(text.begin(), text.end(), record->szText);
-    record->szText[text.size()] = '\0';
+    const size_t length = FittingLength(text, std::size(record->szText), MultiByteLength);
+    const int written = ::WideCharToMultiByte(CP_ACP, 0, tip, static_cast<int>(length),
+                                              record->szText,
+                                              static_cast<int>(std::size(record->szText)) - 1,
+                                              nullptr, nullptr);
+    record->szText[written > 0 ? written : 0] = '\0';
     record->lpszText = record->szText;
   } else {
     auto* record = reinterpret_cast<NMTTDISPINFOW*>(notification);
-    const std::wstring text = WideTipText(tip, std::size(record->szText));
-    std::copy(text.begin(), text.end(), record->szText);
-    record->szText[text.size()] = L'\0';
+    const size_t length = FittingLength(text, std::size(record->szText), WideLength);
+    std::copy_n(tip, length, record->szText);
+    record->szText[length] = L'\0';
     record->lpszText = record->szText;
   }
   *result = 0;
   // Above the window it describes, without taking the focus.
   ::SetWindowPos(notification->hwndFrom, HWND_TOP, 0, 0, 0, 0,
                  SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_NOOWNERZORDER);
+}
+
+void AfxAnswerToolTip(NMHDR* notification,
+                      const std::function<std::u16string(uint32_t)>& loadString,
+                      LRESULT* result) {
+  const std::u16string tip = ToolTipText(AfxToolTipCommandId(notification), loadString);
+  AfxSetToolTipText(notification, reinterpret_cast<LPCTSTR>(tip.c_str()), result);
 }
 
 }  // namespace tolmeric

@@ -15,6 +15,10 @@
 
 #include <windows.h>
 
+#include <cstdint>
+#include <functional>
+#include <string>
+
 #include "framework/AfxRes.h"
 #include "framework/Wnd.h"
 
@@ -96,7 +100,13 @@ class CFrameWnd : public CWnd {
 // window handle.
 UINT AfxToolTipCommandId(const NMHDR* notification);
 // Answers a tip request (TTN_NEEDTEXTA or TTN_NEEDTEXTW) with tip, cut to
-// the record's buffer, and brings the tip window to the top.
+// the record's buffer without splitting a character, and brings the tip
+// window to the top.
 void AfxSetToolTipText(NMHDR* notification, LPCTSTR tip, LRESULT* result);
+// Answers a tip request with the tip part of its command's string, which
+// loadString gives for an identifier; a separator (0) gets an empty tip.
+void AfxAnswerToolTip(NMHDR* notification,
+                      const std::function<std::u16string(uint32_t)>& loadString,
+                      LRESULT* result);
 
 }  // namespace tolmeric

@@ -9,14 +9,32 @@ IMPLEMENT_DYNCREATE(CMDIChildWnd, CFrameWnd)
 
 const RECT CMDIChildWnd::rectDefault = {CW_USEDEFAULT, CW_USEDEFAULT, 0, 0};
 
+namespace {
+
+CMDIFrameWnd* AsMDIFrame(CWnd* window) {
+  return window && window->IsKindOf(RUNTIME_CLASS(CMDIFrameWnd))
+             ? static_cast<CMDIFrameWnd*>(window)
+             : nullptr;
+}
+
+// The frame a child is made in: parent when it is a multiple-document
+// frame, else the application's main window when that is one; null
+// without such a frame or without its client.
+CMDIFrameWnd* FrameForChild(CWnd* parent) {
+  CMDIFrameWnd* frame = AsMDIFrame(parent);
+  if (!frame) {
+    CWinApp* app = AfxGetApp();
+    frame = AsMDIFrame(app ? app->m_pMainWnd : nullptr);
+  }
+  return frame && frame->m_hWndMDIClient ? frame : nullptr;
+}
+
+}  // namespace
+
 BOOL CMDIChildWnd::Create(LPCTSTR className, LPCTSTR windowName, DWORD style, const RECT& rect,
                           CMDIFrameWnd* parent, CCreateContext* context) {
-  if (!parent) {
-    CWinApp* app = AfxGetApp();
-    CWnd* main = app ? app->m_pMainWnd : nullptr;
-    if (main && main->IsKindOf(RUNTIME_CLASS(CMDIFrameWnd))) parent = static_cast<CMDIFrameWnd*>(main);
-  }
-  if (!parent || !parent->m_hWndMDIClient) return FALSE;
+  parent = FrameForChild(parent);
+  if (!parent) return FALSE;
   MDICREATESTRUCTW create{};
   create.szClass = className ? className : AfxFrameWindowClass();
   create.szTitle = windowName;
@@ -45,17 +63,15 @@ BOOL CMDIChildWnd::Create(LPCTSTR className, LPCTSTR windowName, DWORD style, co
 
 BOOL CMDIChildWnd::LoadFrame(UINT resourceId, DWORD defaultStyle, CWnd* parent,
                              CCreateContext* context) {
+  // Without a frame no window is made: nothing to undo.
+  CMDIFrameWnd* frame = FrameForChild(parent);
+  if (!frame) return FALSE;
   CString title;
   AfxExtractSubString(title, CString(MAKEINTRESOURCEW(resourceId)), 0);
   m_hMenuShared = ::LoadMenuW(AfxGetResourceHandle(), MAKEINTRESOURCEW(resourceId));
-  CMDIFrameWnd* frame = parent && parent->IsKindOf(RUNTIME_CLASS(CMDIFrameWnd))
-                            ? static_cast<CMDIFrameWnd*>(parent)
-                            : nullptr;
-  if (!Create(nullptr, title, defaultStyle, rectDefault, frame, context)) {
-    if (m_hMenuShared) ::DestroyMenu(m_hMenuShared);
-    m_hMenuShared = nullptr;
-    return FALSE;
-  }
+  // A window that failed has destroyed the menu with itself and deleted
+  // this object: nothing of it may be touched then.
+  if (!Create(nullptr, title, defaultStyle, rectDefault, frame, context)) return FALSE;
   m_nIDHelp = resourceId;
   return TRUE;
 }
@@ -68,9 +84,7 @@ BOOL CMDIChildWnd::DestroyWindow() {
 
 CMDIFrameWnd* CMDIChildWnd::GetMDIFrame() const {
   const HWND client = ::GetParent(m_hWnd);
-  CWnd* frame = CWnd::FromHandlePermanent(client ? ::GetParent(client) : nullptr);
-  if (!frame || !frame->IsKindOf(RUNTIME_CLASS(CMDIFrameWnd))) return nullptr;
-  return static_cast<CMDIFrameWnd*>(frame);
+  return AsMDIFrame(CWnd::FromHandlePermanent(client ? ::GetParent(client) : nullptr));
 }
 
 void CMDIChildWnd::MDIActivate() {

@@ -17,23 +17,34 @@ CWinApp*& CurrentApp() {
   return app;
 }
 
-// The executable's file name without folder and extension.
-std::wstring ExecutableTitle() {
+// The executable's full path.
+std::wstring ExecutablePath() {
   std::vector<wchar_t> buffer(MAX_PATH);
   for (;;) {
     const DWORD length = ::GetModuleFileNameW(nullptr, buffer.data(),
                                               static_cast<DWORD>(buffer.size()));
     if (length == 0) return L"App";
-    if (length < buffer.size()) {
-      std::wstring path(buffer.data(), length);
-      const size_t slash = path.find_last_of(L"\\/");
-      if (slash != std::wstring::npos) path.erase(0, slash + 1);
-      const size_t dot = path.find_last_of(L'.');
-      if (dot != std::wstring::npos) path.erase(dot);
-      return path;
-    }
+    if (length < buffer.size()) return std::wstring(buffer.data(), length);
     buffer.resize(buffer.size() * 2);
   }
+}
+
+// The executable's path with the help file's extension instead of its own.
+std::wstring HelpFilePath(std::wstring path) {
+  const size_t slash = path.find_last_of(L"\\/");
+  const size_t dot = path.find_last_of(L'.');
+  if (dot != std::wstring::npos && (slash == std::wstring::npos || dot > slash)) path.erase(dot);
+  return path + L".HLP";
+}
+
+// The executable's file name without folder and extension.
+std::wstring ExecutableTitle() {
+  std::wstring path = ExecutablePath();
+  const size_t slash = path.find_last_of(L"\\/");
+  if (slash != std::wstring::npos) path.erase(0, slash + 1);
+  const size_t dot = path.find_last_of(L'.');
+  if (dot != std::wstring::npos) path.erase(dot);
+  return path;
 }
 
 }  // namespace
@@ -50,6 +61,8 @@ CWinApp::CWinApp(LPCTSTR appName) {
   exeName_ = ExecutableTitle();
   appName_ = appName ? appName : exeName_;
   profileName_ = exeName_ + L".INI";
+  helpFilePath_ = HelpFilePath(ExecutablePath());
+  m_pszHelpFilePath = helpFilePath_.c_str();
   m_pszExeName = exeName_.c_str();
   m_pszAppName = appName_.c_str();
   m_pszProfileName = profileName_.c_str();
@@ -73,6 +86,10 @@ CString CWinApp::GetProfileString(LPCTSTR section, LPCTSTR entry, LPCTSTR defaul
     }
     buffer.resize(buffer.size() * 4);
   }
+}
+
+void CWinApp::OnHelp() {
+  ::WinHelpW(m_pMainWnd ? m_pMainWnd->m_hWnd : nullptr, m_pszHelpFilePath, HELP_CONTENTS, 0);
 }
 
 BOOL CWinApp::WriteProfileString(LPCTSTR section, LPCTSTR entry, LPCTSTR value) {

@@ -57,6 +57,9 @@ class CWinApp : public CCmdTarget {
   virtual BOOL PreTranslateMessage(MSG* msg);
   // Idle work while the queue is empty; TRUE asks for more.
   virtual BOOL OnIdle(LONG count);
+  // The help command (ID_HELP): the platform's help with the help file's
+  // contents, for the main window.
+  void OnHelp();
 
   // Each parameter of the command line (after the program) to info.
   void ParseCommandLine(CCommandLineInfo& info);
@@ -71,6 +74,8 @@ class CWinApp : public CCmdTarget {
   LPCTSTR m_pszAppName = nullptr;
   LPCTSTR m_pszExeName = nullptr;
   LPCTSTR m_pszProfileName = nullptr;
+  // The help file: the executable's full path with the extension ".HLP".
+  LPCTSTR m_pszHelpFilePath = nullptr;
   HINSTANCE m_hInstance = nullptr;
   // The command line after the program's name, and how to show the main
   // window, as WinMain received them.
@@ -86,6 +91,7 @@ class CWinApp : public CCmdTarget {
   std::wstring appName_;
   std::wstring exeName_;
   std::wstring profileName_;
+  std::wstring helpFilePath_;
 };
 
 // The application object, or null before it exists.

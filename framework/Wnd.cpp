@@ -75,6 +75,11 @@ BOOL CWnd::Create(LPCTSTR className, LPCTSTR windowName, DWORD style, const RECT
                   reinterpret_cast<HMENU>(static_cast<UINT_PTR>(id)), context);
 }
 
+void CWnd::WinHelp(DWORD_PTR data, UINT command) {
+  CWinApp* app = AfxGetApp();
+  ::WinHelpW(m_hWnd, app ? app->m_pszHelpFilePath : nullptr, command, data);
+}
+
 BOOL CWnd::PreTranslateMessage(MSG*) { return FALSE; }
 
 BOOL CWnd::WalkPreTranslateTree(HWND stop, MSG* msg) {
@@ -117,6 +122,12 @@ BOOL CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result)
   *result = 0;
   if (message == WM_COMMAND) return OnCommand(wParam, lParam);
   if (message == WM_NOTIFY) return OnNotify(wParam, lParam, result);
+  if (message == WM_DRAWITEM) {
+    // An owner-drawn control draws itself.
+    const auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
+    CWnd* control = item->CtlType == ODT_MENU ? nullptr : FromHandlePermanent(item->hwndItem);
+    if (control && control->OnChildNotify(message, wParam, lParam, result)) return TRUE;
+  }
   const AFX_MSGMAP_ENTRY* entry = AfxFindMessageEntry(GetMessageMap(), message, 0, 0);
   if (!entry) return FALSE;
   *result = DispatchWindowMessage(*entry, wParam, lParam);
@@ -159,6 +170,11 @@ LRESULT CWnd::DispatchWindowMessage(const AFX_MSGMAP_ENTRY& entry, WPARAM wParam
       return 0;
     case AfxSig_lwl:
       return (this->*AfxMsgHandler<LRESULT (CWnd::*)(WPARAM, LPARAM)>(pfn))(wParam, lParam);
+    case AfxSig_vwp:
+      (this->*AfxMsgHandler<void (CWnd::*)(UINT, CPoint)>(pfn))(
+          static_cast<UINT>(wParam),
+          CPoint(static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))));
+      return 0;
   }
   return Default();
 }
@@ -198,6 +214,10 @@ void CWnd::OnContextMenu(CWnd*, CPoint) { Default(); }
 void CWnd::OnMenuSelect(UINT, UINT, HMENU) { Default(); }
 void CWnd::OnInitMenuPopup(CMenu*, UINT, BOOL) { Default(); }
 void CWnd::OnExitMenuLoop(BOOL) { Default(); }
+void CWnd::OnMouseMove(UINT, CPoint) { Default(); }
+void CWnd::OnLButtonDown(UINT, CPoint) { Default(); }
+
+BOOL CWnd::OnChildNotify(UINT, WPARAM, LPARAM, LRESULT*) { return FALSE; }
 
 void CWnd::BeginCreate(CWnd* object) { ObjectBeingCreated() = object; }
 

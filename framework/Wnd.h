@@ -4,7 +4,8 @@
 // window is destroyed, then PostNcDestroy runs.
 //
 // Messages go through the object's message map: WM_COMMAND and WM_NOTIFY as
-// commands and notifications (OnCommand, OnNotify, then OnCmdMsg), every
+// commands and notifications (OnCommand, OnNotify, then OnCmdMsg),
+// WM_DRAWITEM first to the drawn control's object (OnChildNotify), every
 // other message to the handler its map names; what no entry takes goes to
 // DefWindowProc. The handlers below are the ones the map macros name; each
 // does the default processing of its message (Default), so a derived
@@ -57,6 +58,10 @@ class CWnd : public CCmdTarget {
   // passes its messages through the object's map first; what the map leaves
   // goes to the window's own procedure.
   BOOL SubclassWindow(HWND window);
+  // SubclassWindow of the parent's child window id.
+  BOOL SubclassDlgItem(UINT id, CWnd* parent) {
+    return SubclassWindow(::GetDlgItem(parent ? parent->m_hWnd : nullptr, static_cast<int>(id)));
+  }
   HWND GetSafeHwnd() const { return m_hWnd; }
   operator HWND() const { return m_hWnd; }
 
@@ -100,6 +105,11 @@ class CWnd : public CCmdTarget {
     ::MoveWindow(m_hWnd, x, y, width, height, repaint);
   }
   CWnd* SetFocus() { return FromHandle(::SetFocus(m_hWnd)); }
+  BOOL EnableWindow(BOOL enable = TRUE) { return ::EnableWindow(m_hWnd, enable); }
+  BOOL IsWindowEnabled() const { return ::IsWindowEnabled(m_hWnd); }
+  void Invalidate(BOOL erase = TRUE) { ::InvalidateRect(m_hWnd, nullptr, erase); }
+  CWnd* SetCapture() { return FromHandle(::SetCapture(m_hWnd)); }
+  static CWnd* GetCapture() { return FromHandle(::GetCapture()); }
   BOOL ShowWindow(int command) { return ::ShowWindow(m_hWnd, command); }
   LRESULT SendMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) {
     return ::SendMessageW(m_hWnd, message, wParam, lParam);
@@ -107,6 +117,23 @@ class CWnd : public CCmdTarget {
   BOOL PostMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) {
     return ::PostMessageW(m_hWnd, message, wParam, lParam);
   }
+  BOOL IsWindowVisible() const { return ::IsWindowVisible(m_hWnd); }
+  BOOL IsIconic() const { return ::IsIconic(m_hWnd); }
+  void GetWindowRect(LPRECT rect) const { ::GetWindowRect(m_hWnd, rect); }
+  void ScreenToClient(LPRECT rect) const {
+    ::MapWindowPoints(nullptr, m_hWnd, reinterpret_cast<LPPOINT>(rect), 2);
+  }
+  void SetFont(HFONT font, BOOL redraw = TRUE) {
+    ::SendMessageW(m_hWnd, WM_SETFONT, reinterpret_cast<WPARAM>(font), redraw);
+  }
+  HICON SetIcon(HICON icon, BOOL bigIcon) {
+    return reinterpret_cast<HICON>(::SendMessageW(m_hWnd, WM_SETICON, bigIcon ? ICON_BIG : ICON_SMALL,
+                                                  reinterpret_cast<LPARAM>(icon)));
+  }
+  void CheckDlgButton(int id, UINT check) { ::CheckDlgButton(m_hWnd, id, check); }
+  UINT IsDlgButtonChecked(int id) const { return ::IsDlgButtonChecked(m_hWnd, id); }
+  // The platform's help for this window, with the application's help file.
+  void WinHelp(DWORD_PTR data, UINT command = HELP_CONTEXT);
 
   // The window procedure of the framework's window classes.
   static LRESULT CALLBACK AfxWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
@@ -131,6 +158,9 @@ class CWnd : public CCmdTarget {
   virtual BOOL OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* result);
   // DefWindowProc of the message being handled.
   LRESULT Default();
+  // A message about this control that its parent passes on (an owner-drawn
+  // control's WM_DRAWITEM); TRUE with *result set when handled here.
+  virtual BOOL OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result);
 
   int OnCreate(LPCREATESTRUCT createStruct);
   void OnSize(UINT type, int width, int height);
@@ -142,6 +172,8 @@ class CWnd : public CCmdTarget {
   void OnMenuSelect(UINT itemId, UINT flags, HMENU menu);
   void OnInitMenuPopup(CMenu* popup, UINT index, BOOL systemMenu);
   void OnExitMenuLoop(BOOL trackPopup);
+  void OnMouseMove(UINT flags, CPoint point);
+  void OnLButtonDown(UINT flags, CPoint point);
   // After the window is gone and the object detached. Nothing here; a frame
   // deletes itself.
   virtual void PostNcDestroy() {}

@@ -6,9 +6,9 @@
 #include <type_traits>
 #include <vector>
 
+#include "framework/FrameTexts.h"
 #include "framework/ThreadState.h"
 #include "runtime/ApplicationInterfaceWin32.h"
-#include "runtime/FrameTexts.h"
 
 namespace tolmeric {
 
@@ -27,51 +27,11 @@ std::u16string LoadTranslated(uint32_t id) {
   return FromWide(text);
 }
 
-int32_t ControlIdOf(uintptr_t window) {
-  return ::GetDlgCtrlID(reinterpret_cast<HWND>(window));
-}
-
-size_t MultiByteLength(std::u16string_view text) {
-  const int length = ::WideCharToMultiByte(CP_ACP, 0, reinterpret_cast<LPCWCH>(text.data()),
-                                           static_cast<int>(text.size()), nullptr, 0, nullptr,
-                                           nullptr);
-  return length > 0 ? static_cast<size_t>(length) : 0;
-}
-
-// Copies the tip into the record's own buffer, cut to fit with its
-// terminator; converted to multi-byte characters for the multi-byte form.
-void CopyTip(NMHDR& header, const std::u16string& tip) {
-  if (header.code == TTN_NEEDTEXTA) {
-    auto& record = reinterpret_cast<TOOLTIPTEXTA&>(header);
-    const size_t length = FittingLength(tip, std::size(record.szText), MultiByteLength);
-    const int written = ::WideCharToMultiByte(CP_ACP, 0, reinterpret_cast<LPCWCH>(tip.data()),
-                                              static_cast<int>(length), record.szText,
-                                              static_cast<int>(std::size(record.szText)) - 1,
-                                              nullptr, nullptr);
-    record.szText[written > 0 ? written : 0] = '\0';
-  } else {
-    auto& record = reinterpret_cast<TOOLTIPTEXTW&>(header);
-    const size_t length = FittingLength(tip, std::size(record.szText),
-                                        [](std::u16string_view text) { return text.size(); });
-    tip.copy(reinterpret_cast<char16_t*>(record.szText), length);
-    record.szText[length] = L'\0';
-  }
-}
-
 // Answers a tip request for the frame; declines while command routing has a
 // routing frame, which answers instead.
 BOOL AnswerToolTip(NMHDR* header, LRESULT* result) {
   if (AfxGetThreadState()->m_pRoutingFrame != nullptr) return FALSE;
-  const bool wide = header->code == TTN_NEEDTEXTW;
-  const UINT flags = wide ? reinterpret_cast<const TOOLTIPTEXTW*>(header)->uFlags
-                          : reinterpret_cast<const TOOLTIPTEXTA*>(header)->uFlags;
-  const uint32_t id = ToolIdentifier(header->idFrom, (flags & TTF_IDISHWND) != 0, ControlIdOf);
-  CopyTip(*header, ToolTipText(id, LoadTranslated));
-  *result = 0;
-  // The tip shows above every other window, without moving, sizing or
-  // activating it and without changing its owner's place.
-  ::SetWindowPos(header->hwndFrom, HWND_TOP, 0, 0, 0, 0,
-                 SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE | SWP_NOOWNERZORDER);
+  AfxAnswerToolTip(header, LoadTranslated, result);
   return TRUE;
 }
 
@@ -120,6 +80,15 @@ BOOL CTranslatingFrame<Frame>::OnToolTipText(UINT, NMHDR* pNMHDR, LRESULT* pResu
 }
 
 template <typename Frame>
+BOOL CTranslatingFrame<Frame>::LoadTranslatedFrame(UINT nIDResource, DWORD dwDefaultStyle,
+                                                   CWnd* pParentWnd, CCreateContext* pContext) {
+  if (!Frame::LoadFrame(nIDResource, dwDefaultStyle, pParentWnd, pContext)) return FALSE;
+  TranslateWindowMenus(this);
+  ShowTranslatedTexts();
+  return TRUE;
+}
+
+template <typename Frame>
 void CTranslatingFrame<Frame>::ShowTranslatedTexts() {
   if (this->m_nIDHelp != 0) {
     const std::u16string title = PromptPart(LoadTranslated(this->m_nIDHelp));
@@ -155,10 +124,7 @@ TRANSLATED_FRAME_MESSAGE_MAP(__X_CFrameWnd, CFrameWnd)
 
 BOOL __X_CFrameWnd::LoadFrame(UINT nIDResource, DWORD dwDefaultStyle, CWnd* pParentWnd,
                               CCreateContext* pContext) {
-  if (!CFrameWnd::LoadFrame(nIDResource, dwDefaultStyle, pParentWnd, pContext)) return FALSE;
-  TranslateWindowMenus(this);
-  ShowTranslatedTexts();
-  return TRUE;
+  return LoadTranslatedFrame(nIDResource, dwDefaultStyle, pParentWnd, pContext);
 }
 
 IMPLEMENT_DYNCREATE(__X_CMDIFrameWnd, CMDIFrameWnd)
@@ -166,10 +132,7 @@ TRANSLATED_FRAME_MESSAGE_MAP(__X_CMDIFrameWnd, CMDIFrameWnd)
 
 BOOL __X_CMDIFrameWnd::LoadFrame(UINT nIDResource, DWORD dwDefaultStyle, CWnd* pParentWnd,
                                  CCreateContext* pContext) {
-  if (!CMDIFrameWnd::LoadFrame(nIDResource, dwDefaultStyle, pParentWnd, pContext)) return FALSE;
-  TranslateWindowMenus(this);
-  ShowTranslatedTexts();
-  return TRUE;
+  return LoadTranslatedFrame(nIDResource, dwDefaultStyle, pParentWnd, pContext);
 }
 
 IMPLEMENT_DYNCREATE(__X_CMDIChildWnd, CMDIChildWnd)

@@ -44,6 +44,10 @@ class CTranslatingFrame : public Frame {
  protected:
   // Declines while command routing has a routing frame, which answers.
   BOOL OnToolTipText(UINT nID, NMHDR* pNMHDR, LRESULT* pResult);
+  // The base's LoadFrame; when it succeeds, the frame's menus, title and
+  // idle prompt are translated.
+  BOOL LoadTranslatedFrame(UINT nIDResource, DWORD dwDefaultStyle, CWnd* pParentWnd,
+                           CCreateContext* pContext);
   // The title from the translated string LoadFrame's identifier names (up
   // to its first line feed; kept when the frame was made otherwise), and
   // the translated idle prompt in the status bar.

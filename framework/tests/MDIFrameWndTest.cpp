@@ -2,6 +2,10 @@
 
 #include <windows.h>
 
+#include <algorithm>
+#include <cstddef>
+#include <iterator>
+
 #include "framework/MDIChildWnd.h"
 #include "framework/MDIFrameWnd.h"
 #include "framework/MenuHandle.h"
@@ -57,6 +61,38 @@ TEST(MDIFrameWndTest, ChildrenLiveInTheClientAndTheWindowMenuListsThem) {
   children[1]->MDIDestroy();
   EXPECT_EQ(frame->MDIGetActive(), nullptr);
   EXPECT_EQ(::GetMenu(frame->m_hWnd), frame->m_hMenuDefault);
+  frame->DestroyWindow();
+}
+
+// A child whose window fails while it is made. Its memory is kept, filled
+// with a mark when the object is deleted, to see that nothing touches the
+// object afterwards.
+class CFailingChild : public CMDIChildWnd {
+ public:
+  static void* operator new(size_t);
+  static void operator delete(void* object);
+
+ protected:
+  BOOL OnCreateClient(LPCREATESTRUCT, CCreateContext*) override { return FALSE; }
+};
+
+constexpr unsigned char kDeleted = 0xAB;
+alignas(std::max_align_t) unsigned char failingChild[sizeof(CFailingChild)];
+
+void* CFailingChild::operator new(size_t) { return failingChild; }
+void CFailingChild::operator delete(void*) {
+  std::fill_n(failingChild, sizeof(failingChild), kDeleted);
+}
+
+TEST(MDIFrameWndTest, AChildThatFailsIsGoneAndUntouched) {
+  auto* frame = new CMDIFrameWnd;
+  ASSERT_TRUE(frame->LoadFrame(999, WS_OVERLAPPEDWINDOW, nullptr, nullptr));
+  // The resource identifier of a menu: the child loads it and its window
+  // destroys it.
+  EXPECT_FALSE((new CFailingChild)->LoadFrame(300, WS_CHILD | WS_VISIBLE, frame, nullptr));
+  EXPECT_TRUE(std::all_of(std::begin(failingChild), std::end(failingChild),
+                          [](unsigned char byte) { return byte == kDeleted; }));
+  EXPECT_EQ(frame->MDIGetActive(), nullptr);
   frame->DestroyWindow();
 }
 

@@ -101,14 +101,13 @@ class Win32BaseClassesModuleTest : public CWin32ModuleTest {
 
   // What the tip window asks the frame, in the wide or the multi-byte form;
   // the tip text as the record holds it then, in wide characters.
-  std::wstring AskTip(CWnd& frame, UINT_PTR idFrom, bool byWindow, bool wide) {
+  std::wstring AskTip(CWnd& frame, UINT_PTR idFrom, bool wide) {
     TOOLTIPTEXTW wideRecord{};
     TOOLTIPTEXTA narrowRecord{};
     NMHDR& header = wide ? wideRecord.hdr : narrowRecord.hdr;
     header.hwndFrom = tip_;
     header.idFrom = idFrom;
     header.code = wide ? TTN_NEEDTEXTW : TTN_NEEDTEXTA;
-    wideRecord.uFlags = narrowRecord.uFlags = byWindow ? TTF_IDISHWND : 0;
     wcscpy(wideRecord.szText, L"unanswered");
     strcpy(narrowRecord.szText, "unanswered");
     frame.SendMessage(WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&header));
@@ -140,11 +139,6 @@ TEST_F(Win32BaseClassesModuleTest, ToolTipsTakeTheTranslatedTipPartOfTheCommandS
   ASSERT_TRUE(LoadTranslationFile(Write("german.tra", *GermanLanguage()).c_str()));
   auto* frame = new CTipFrame;
   ASSERT_TRUE(frame->LoadFrame(kFrame, WS_OVERLAPPEDWINDOW, nullptr, nullptr));
-  // A control that the tip names by its window handle.
-  const HWND button = ::CreateWindowExW(0, L"BUTTON", L"Open", WS_CHILD, 0, 0, 10, 10,
-                                        frame->m_hWnd, reinterpret_cast<HMENU>(kOpenCommand),
-                                        nullptr, nullptr);
-  const UINT_PTR buttonId = reinterpret_cast<UINT_PTR>(button);
   // The frame, made later, lies above the tip window until a tip is asked.
   const auto tipIsAboveFrame = [&] {
     for (HWND above = ::GetWindow(frame->m_hWnd, GW_HWNDPREV); above;
@@ -160,21 +154,19 @@ TEST_F(Win32BaseClassesModuleTest, ToolTipsTakeTheTranslatedTipPartOfTheCommandS
   const struct {
     const char* name;
     UINT_PTR idFrom;
-    bool byWindow;
     std::wstring tip;
     std::wstring narrowTip;
   } cases[] = {
-      {"translated tip", kOpenCommand, false, L"Öffnen", L"Öffnen"},
-      {"untranslated tip", kPrintCommand, false, L"Print", L"Print"},
-      {"separator", 0, false, L"", L""},
-      {"by window handle", buttonId, true, L"Öffnen", L"Öffnen"},
-      {"cut to the record's buffer", kLongTipCommand, false, std::wstring(79, L'ß'),
+      {"translated tip", kOpenCommand, L"Öffnen", L"Öffnen"},
+      {"untranslated tip", kPrintCommand, L"Print", L"Print"},
+      {"separator", 0, L"", L""},
+      {"cut to the record's buffer", kLongTipCommand, std::wstring(79, L'ß'),
        std::wstring(79 / bytesPerSharpS, L'ß')},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
-    EXPECT_EQ(AskTip(*frame, c.idFrom, c.byWindow, true), c.tip);
-    EXPECT_EQ(AskTip(*frame, c.idFrom, c.byWindow, false), c.narrowTip);
+    EXPECT_EQ(AskTip(*frame, c.idFrom, true), c.tip);
+    EXPECT_EQ(AskTip(*frame, c.idFrom, false), c.narrowTip);
   }
   EXPECT_TRUE(tipIsAboveFrame());
 
@@ -232,7 +224,7 @@ TEST_F(Win32BaseClassesModuleTest, EveryFrameClassAnswersTipsAndPromptsAndLoadFr
   const std::vector<CFrameWnd*> frames = {frame, mdiFrame, inPlace, child};
   for (CFrameWnd* each : frames) {
     SCOPED_TRACE(each->GetRuntimeClass()->m_lpszClassName);
-    EXPECT_EQ(AskTip(*each, kOpenCommand, false, true), L"Öffnen");
+    EXPECT_EQ(AskTip(*each, kOpenCommand, true), L"Öffnen");
     CString prompt;
     each->GetMessageString(kOpenCommand, prompt);
     EXPECT_EQ(prompt.str(), L"Dokument öffnen");

@@ -9,6 +9,7 @@
 #include <windows.h>
 
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -73,12 +74,85 @@ std::vector<std::wstring> SheetTexts(HWND sheet);
 // its first page only then).
 void PumpMessages();
 
+// Takes one step on an open modal dialog per tick of a thread timer; a
+// dialog the steps leave open is cancelled ten ticks later, so a fault never
+// hangs the test.
+class CModalDialogDriver {
+ public:
+  using Step = std::function<void(HWND dialog)>;
+
+  // findDialog gives the open dialog, or null while there is none.
+  CModalDialogDriver(std::function<HWND()> findDialog, std::vector<Step> steps);
+  ~CModalDialogDriver();
+  CModalDialogDriver(const CModalDialogDriver&) = delete;
+  CModalDialogDriver& operator=(const CModalDialogDriver&) = delete;
+
+  // Ticks on which the dialog was open, and whether it was cancelled
+  // because the steps left it open.
+  int ticksSeen = 0;
+  bool leftOpen = false;
+
+ private:
+  static void CALLBACK OnTimer(HWND, UINT, UINT_PTR, DWORD);
+  void Tick();
+
+  static inline CModalDialogDriver* current_ = nullptr;
+  std::function<HWND()> findDialog_;
+  std::vector<Step> steps_;
+  size_t next_ = 0;
+  UINT_PTR timer_ = 0;
+};
+
+// A click (or double click) with the mouse on the image of a list view's
+// item, scrolled into view first.
+void ClickListItem(HWND list, int index, bool twice = false);
+
 // Compares two lists of texts; a failure names the caller's file and line,
 // and the first index that differs.
 void ExpectTexts(const char* file, int line, const std::vector<std::wstring>& actual,
                  const std::vector<std::wstring>& expected);
 #define EXPECT_TEXTS(actual, expected) \
   ::tolmeric::testing::ExpectTexts(__FILE__, __LINE__, (actual), (expected))
+
+// Calls step with the active window every 20 ms while a modal loop runs,
+// until step reports that it is done. After 10 s the test fails and the
+// modal window is closed, so a missing window never hangs the run.
+class CModalDriver {
+ public:
+  explicit CModalDriver(std::function<bool(HWND active)> step) {
+    Current() = this;
+    step_ = std::move(step);
+    timer_ = ::SetTimer(nullptr, 0, 20, &CModalDriver::Tick);
+  }
+  ~CModalDriver() {
+    if (timer_) ::KillTimer(nullptr, timer_);
+    Current() = nullptr;
+  }
+  bool Done() const { return done_; }
+
+ private:
+  static CModalDriver*& Current() {
+    static CModalDriver* current = nullptr;
+    return current;
+  }
+  static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD) {
+    CModalDriver* self = Current();
+    if (!self || self->done_) return;
+    HWND active = ::GetActiveWindow();
+    if (++self->ticks_ > 500) {
+      ADD_FAILURE() << "the expected window did not appear";
+      self->done_ = true;
+      ::PostMessageW(active, WM_CLOSE, 0, 0);
+      return;
+    }
+    if (active && self->step_(active)) self->done_ = true;
+  }
+
+  std::function<bool(HWND)> step_;
+  UINT_PTR timer_ = 0;
+  int ticks_ = 0;
+  bool done_ = false;
+};
 
 // A whole module on the real Win32 platform, active for one test, with an
 // application object whose profile is a file in the test's folder, message

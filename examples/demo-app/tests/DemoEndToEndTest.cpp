@@ -94,46 +94,6 @@ const LanguageView kFrench = {
     L"Couper",
     L"Coupe la sélection et la place dans le Presse-papiers"};
 
-// Calls step with the active window every 20 ms while a modal loop runs,
-// until step reports that it is done. After 10 s the test fails and the
-// modal window is closed, so a missing window never hangs the run.
-class CModalDriver {
- public:
-  explicit CModalDriver(std::function<bool(HWND active)> step) {
-    Current() = this;
-    step_ = std::move(step);
-    timer_ = ::SetTimer(nullptr, 0, 20, &CModalDriver::Tick);
-  }
-  ~CModalDriver() {
-    if (timer_) ::KillTimer(nullptr, timer_);
-    Current() = nullptr;
-  }
-  bool Done() const { return done_; }
-
- private:
-  static CModalDriver*& Current() {
-    static CModalDriver* current = nullptr;
-    return current;
-  }
-  static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD) {
-    CModalDriver* self = Current();
-    if (!self || self->done_) return;
-    HWND active = ::GetActiveWindow();
-    if (++self->ticks_ > 500) {
-      ADD_FAILURE() << "the expected window did not appear";
-      self->done_ = true;
-      ::PostMessageW(active, WM_CLOSE, 0, 0);
-      return;
-    }
-    if (active && self->step_(active)) self->done_ = true;
-  }
-
-  std::function<bool(HWND)> step_;
-  UINT_PTR timer_ = 0;
-  int ticks_ = 0;
-  bool done_ = false;
-};
-
 Texts ListTexts(HWND list) {
   Texts texts;
   const int count = ListView_GetItemCount(list);

@@ -1,4 +1,4 @@
-#include "runtime/FrameTexts.h"
+#include "framework/FrameTexts.h"
 
 namespace tolmeric {
 

@@ -1,0 +1,7 @@
+#include "framework/TabCtrl.h"
+
+namespace tolmeric {
+
+IMPLEMENT_DYNAMIC(CTabCtrl, CWnd)
+
+}  // namespace tolmeric
