@@ -12,9 +12,14 @@
 #include <string>
 #include <vector>
 
+#include "app/FlagStatic.h"
+#include "app/HoverBitmapButton.h"
 #include "app/MainWindowLayout.h"
 #include "app/MainWindowState.h"
+#include "app/NameListCtrl.h"
 #include "app/ProjectSession.h"
+#include "app/ScriptListCtrl.h"
+#include "app/TextTreeView.h"
 #include "framework/Dialog.h"
 #include "framework/Edit.h"
 #include "framework/Font.h"
@@ -125,12 +130,14 @@ class CTolmericDlg : public CDialog, public IMainWindowView {
   bool updatingFields_ = false;
   HICON icon_ = nullptr;
   CTabCtrl tabs_;
-  std::unique_ptr<CWnd> treeView_;
+  std::unique_ptr<CTextTreeView> treeView_;
   std::unique_ptr<CEdit> messageBox_;
   std::unique_ptr<CFont> messageFont_;
-  CWnd projectList_;
-  CWnd scriptList_;
-  CWnd languageList_;
+  CNameListCtrl projectList_;
+  CScriptListCtrl scriptList_;
+  CNameListCtrl languageList_;
+  CHoverBitmapButton bitmapButtons_[9];
+  std::unique_ptr<CFlagStatic> flag_;
   CString tabCaptions_[3];
   std::wstring tipText_;
   CResizeTracker resize_;
