@@ -4,6 +4,9 @@
 
 #include "app/AboutDlg.h"
 #include "app/FlagChoice.h"
+#include "app/FlagDialog.h"
+#include "app/ToolFilesWin32.h"
+#include "app/ToolPromptsWin32.h"
 #include "app/TreeViewItems.h"
 #include "framework/WinApp.h"
 #include "runtime/ApplicationInterfaceWin32.h"
@@ -89,6 +92,13 @@ BEGIN_MESSAGE_MAP(CTolmericDlg, CDialog)
   ON_COMMAND(kHelpContentsCommandId, OnHelpContents)
 END_MESSAGE_MAP()
 
+CTolmericDlg::CTolmericDlg(CWnd* parent)
+    : CDialog(kMainDialogId, parent),
+      ownFiles_(std::make_unique<CToolFilesWin32>()),
+      ownPrompts_(std::make_unique<CToolPromptsWin32>(this, [this] { return AskFlag(); })),
+      session_(*this, *ownPrompts_, *ownFiles_),
+      icon_(::LoadIconW(AfxGetResourceHandle(), MAKEINTRESOURCEW(kMainIconId))) {}
+
 CTolmericDlg::CTolmericDlg(IToolPrompts& prompts, IToolFiles& files, CWnd* parent)
     : CDialog(kMainDialogId, parent),
       session_(*this, prompts, files),
@@ -99,7 +109,7 @@ CTolmericDlg::~CTolmericDlg() = default;
 BOOL CTolmericDlg::OnInitDialog() {
   CDialog::OnInitDialog();
   TranslateWindowMenus(this);
-  tabs_.Attach(::GetDlgItem(m_hWnd, kTabControlId));
+  tabs_.SubclassDlgItem(kTabControlId, this);
   // The captions first: the page area lies below the row of tabs.
   SetTabCaptions();
   CreatePages();
@@ -302,6 +312,11 @@ void CTolmericDlg::TakeFlag(int32_t index) {
 }
 
 void CTolmericDlg::EndWithOk() { EndDialog(IDOK); }
+
+int32_t CTolmericDlg::AskFlag() {
+  CFlagDialog flags(this);
+  return flags.DoModal() == IDOK ? flags.selectedFlag : -1;
+}
 
 void CTolmericDlg::ShowGeneralPage(bool show) {
   const int command = show ? SW_SHOW : SW_HIDE;

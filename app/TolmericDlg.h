@@ -51,6 +51,9 @@ enum TolmericDlgId : UINT {
 
 class CTolmericDlg : public CDialog, public IMainWindowView {
  public:
+  // The tool's window: the session asks the user with the tool's own
+  // dialogs and message boxes, and works in the process's folders.
+  explicit CTolmericDlg(CWnd* parent = nullptr);
   // prompts and files answer the session's questions and give it the
   // process's folder; neither is owned, both outlive the window.
   CTolmericDlg(IToolPrompts& prompts, IToolFiles& files, CWnd* parent = nullptr);
@@ -126,6 +129,12 @@ class CTolmericDlg : public CDialog, public IMainWindowView {
   std::vector<CControlRect> ControlRects();
   void EnableControl(int id, bool enable);
 
+  // The flag dialog; the chosen flag's index or -1.
+  int32_t AskFlag();
+
+  // The window's own prompts and folders, when none are given.
+  std::unique_ptr<IToolFiles> ownFiles_;
+  std::unique_ptr<IToolPrompts> ownPrompts_;
   CProjectSession session_;
   bool updatingFields_ = false;
   HICON icon_ = nullptr;

@@ -23,14 +23,14 @@ const CFlagEntry* FindFlag(std::string_view code) {
 
 FlagImage DrawFlag(const CFlagEntry& entry) { return PaintFlag(entry.description); }
 
-std::vector<uint32_t> DrawFlagStrip() {
+CRgbImage DrawFlagStrip() {
   const size_t width = kFlags.size() * kFlagSize;
-  std::vector<uint32_t> strip(width * kFlagSize);
+  CRgbImage strip{static_cast<int32_t>(width), kFlagSize, std::vector<uint32_t>(width * kFlagSize)};
   for (size_t cell = 0; cell < kFlags.size(); ++cell) {
     const FlagImage image = DrawFlag(kFlags[cell]);
     for (size_t row = 0; row < kFlagSize; ++row) {
       for (size_t column = 0; column < kFlagSize; ++column) {
-        strip[row * width + cell * kFlagSize + column] = image[row * kFlagSize + column];
+        strip.pixels[row * width + cell * kFlagSize + column] = image[row * kFlagSize + column];
       }
     }
   }

@@ -8,6 +8,7 @@
 #include <string_view>
 #include <vector>
 
+#include "BitmapFile.h"
 #include "LanguageData.h"
 
 namespace tolmeric {
@@ -30,7 +31,7 @@ const CFlagEntry* FindFlag(std::string_view code);
 FlagImage DrawFlag(const CFlagEntry& entry);
 
 // Every flag side by side in the table's order, as the tool's flag strip:
-// colour values row-major, 32 rows of 32 times the table's size.
-std::vector<uint32_t> DrawFlagStrip();
+// 32 pixels high, 32 times the table's size wide.
+CRgbImage DrawFlagStrip();
 
 }  // namespace tolmeric

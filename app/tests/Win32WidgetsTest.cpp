@@ -90,41 +90,6 @@ BEGIN_MESSAGE_MAP(CTestParent, CWnd)
   ON_COMMAND(kSaveLanguageFile, OnClicked)
 END_MESSAGE_MAP()
 
-// Runs one step per tick of a thread timer while a modal dialog is open;
-// a dialog the steps leave open is cancelled, so a fault never hangs.
-class CModalSteps {
- public:
-  using Step = std::function<void(CDialog& dialog)>;
-
-  CModalSteps(CDialog& dialog, std::vector<Step> steps) : dialog_(dialog), steps_(std::move(steps)) {
-    current_ = this;
-    timer_ = ::SetTimer(nullptr, 0, 30, &OnTimer);
-  }
-  ~CModalSteps() {
-    ::KillTimer(nullptr, timer_);
-    current_ = nullptr;
-  }
-  bool AllRan() const { return next_ >= steps_.size(); }
-
- private:
-  static void CALLBACK OnTimer(HWND, UINT, UINT_PTR, DWORD) {
-    if (current_ && current_->dialog_.m_hWnd) current_->Tick();
-  }
-  void Tick() {
-    if (next_ < steps_.size()) {
-      steps_[next_++](dialog_);
-    } else {
-      dialog_.EndDialog(IDCANCEL);
-    }
-  }
-
-  static inline CModalSteps* current_ = nullptr;
-  CDialog& dialog_;
-  std::vector<Step> steps_;
-  size_t next_ = 0;
-  UINT_PTR timer_ = 0;
-};
-
 class Win32WidgetsTest : public CWin32ModuleTest {
  protected:
   Win32WidgetsTest() {
@@ -392,29 +357,15 @@ int ItemImage(HWND list, int index) {
   return item.iImage;
 }
 
-// A click (or double click) with the mouse on the item's image.
-void ClickItem(HWND list, int index, bool twice = false) {
-  ::SendMessageW(list, LVM_ENSUREVISIBLE, index, FALSE);
-  RECT rect{};
-  rect.left = LVIR_ICON;
-  ::SendMessageW(list, LVM_GETITEMRECT, index, reinterpret_cast<LPARAM>(&rect));
-  const LPARAM at = MAKELPARAM((rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2);
-  ::SendMessageW(list, WM_LBUTTONDOWN, MK_LBUTTON, at);
-  ::SendMessageW(list, WM_LBUTTONUP, 0, at);
-  if (!twice) return;
-  ::SendMessageW(list, WM_LBUTTONDBLCLK, MK_LBUTTON, at);
-  ::SendMessageW(list, WM_LBUTTONUP, 0, at);
-}
-
 TEST_F(Win32WidgetsTest, FlagDialogEnablesOkOnlyOnAClickAndTakesADoubleClickedFlag) {
   CFlagDialog dialog;
-  const auto list = [](CDialog& d) { return ::GetDlgItem(d.m_hWnd, 1006); };
-  const auto okEnabled = [](CDialog& d) { return ::IsWindowEnabled(::GetDlgItem(d.m_hWnd, IDOK)); };
-  const auto selected = [&](CDialog& d) {
+  const auto list = [](HWND d) { return ::GetDlgItem(d, 1006); };
+  const auto okEnabled = [](HWND d) { return ::IsWindowEnabled(::GetDlgItem(d, IDOK)); };
+  const auto selected = [&](HWND d) {
     return ::SendMessageW(list(d), LVM_GETSELECTEDCOUNT, 0, 0);
   };
-  CModalSteps steps(dialog, {
-      [&](CDialog& d) {
+  CModalDialogDriver driver([&] { return dialog.m_hWnd; }, {
+      [&](HWND d) {
         EXPECT_FALSE(okEnabled(d));
         EXPECT_EQ(::SendMessageW(list(d), LVM_GETITEMCOUNT, 0, 0), kOfferedFlagCount);
         auto images =
@@ -427,20 +378,20 @@ TEST_F(Win32WidgetsTest, FlagDialogEnablesOkOnlyOnAClickAndTakesADoubleClickedFl
         EXPECT_EQ(ListImage(images, last - 1), StripCell(4800));
         EXPECT_NE(StripCell(4832), StripCell(4800));
       },
-      [&](CDialog& d) { ::SendMessageW(list(d), WM_KEYDOWN, VK_END, 0); },
-      [&](CDialog& d) {
+      [&](HWND d) { ::SendMessageW(list(d), WM_KEYDOWN, VK_END, 0); },
+      [&](HWND d) {
         EXPECT_EQ(selected(d), 1);
         EXPECT_FALSE(okEnabled(d)) << "after a selection with the keyboard";
-        ClickItem(list(d), 5);
+        ClickListItem(list(d), 5);
       },
-      [&](CDialog& d) {
+      [&](HWND d) {
         EXPECT_EQ(selected(d), 1);
         EXPECT_TRUE(okEnabled(d)) << "after a click";
-        ClickItem(list(d), kOfferedFlagCount - 1, true);
+        ClickListItem(list(d), kOfferedFlagCount - 1, true);
       },
   });
   EXPECT_EQ(dialog.DoModal(), IDOK);
-  EXPECT_TRUE(steps.AllRan());
+  EXPECT_FALSE(driver.leftOpen);
   EXPECT_EQ(dialog.selectedFlag, 151);
 }
 
@@ -448,10 +399,10 @@ TEST_F(Win32WidgetsTest, AboutBoxShowsThePictureAndTheVersion) {
   CAboutDlg about;
   std::wstring version;
   bool picture = false;
-  CModalSteps steps(about, {[&](CDialog& d) {
-    version = Text(::GetDlgItem(d.m_hWnd, 1073));
-    picture = ::SendDlgItemMessageW(d.m_hWnd, 1074, STM_GETIMAGE, IMAGE_BITMAP, 0) != 0;
-    d.EndDialog(IDOK);
+  CModalDialogDriver driver([&] { return about.m_hWnd; }, {[&](HWND d) {
+    version = Text(::GetDlgItem(d, 1073));
+    picture = ::SendDlgItemMessageW(d, 1074, STM_GETIMAGE, IMAGE_BITMAP, 0) != 0;
+    ::EndDialog(d, IDOK);
   }});
   EXPECT_EQ(about.DoModal(), IDOK);
   EXPECT_EQ(version, L"Version 2.002");

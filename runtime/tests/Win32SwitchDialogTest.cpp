@@ -79,74 +79,30 @@ int EntryIndex(HWND dialog, int id, const std::wstring& text) {
 
 // A click (or double click) with the mouse on the entry's flag.
 void ClickEntry(HWND dialog, int id, const std::wstring& text, bool twice = false) {
-  HWND list = ::GetDlgItem(dialog, id);
-  RECT rect{};
-  rect.left = LVIR_ICON;
-  ::SendMessageW(list, LVM_GETITEMRECT, EntryIndex(dialog, id, text), reinterpret_cast<LPARAM>(&rect));
-  const LPARAM at = MAKELPARAM((rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2);
-  ::SendMessageW(list, WM_LBUTTONDOWN, MK_LBUTTON, at);
-  ::SendMessageW(list, WM_LBUTTONUP, 0, at);
-  if (!twice) return;
-  ::SendMessageW(list, WM_LBUTTONDBLCLK, MK_LBUTTON, at);
-  ::SendMessageW(list, WM_LBUTTONUP, 0, at);
+  ClickListItem(::GetDlgItem(dialog, id), EntryIndex(dialog, id, text), twice);
 }
 
 void ClickButton(HWND dialog, int id) { ::SendMessageW(::GetDlgItem(dialog, id), BM_CLICK, 0, 0); }
 
-// Takes one step on the open switch dialog per tick of a thread timer; a
-// dialog the steps leave open is closed, so a fault never hangs the test.
-class CSwitchDialogDriver {
+// The open switch dialog: the window with the first list.
+HWND FindSwitchDialog() {
+  HWND found = nullptr;
+  ::EnumThreadWindows(
+      ::GetCurrentThreadId(),
+      [](HWND window, LPARAM out) {
+        if (!::GetDlgItem(window, 1234)) return TRUE;
+        *reinterpret_cast<HWND*>(out) = window;
+        return FALSE;
+      },
+      reinterpret_cast<LPARAM>(&found));
+  return found;
+}
+
+// Drives the switch dialog.
+class CSwitchDialogDriver : public CModalDialogDriver {
  public:
-  using Step = std::function<void(HWND dialog)>;
-
-  explicit CSwitchDialogDriver(std::vector<Step> steps) : steps_(std::move(steps)) {
-    current_ = this;
-    timer_ = ::SetTimer(nullptr, 0, 30, &OnTimer);
-  }
-  ~CSwitchDialogDriver() {
-    ::KillTimer(nullptr, timer_);
-    current_ = nullptr;
-  }
-
-  // Ticks on which a switch dialog was open, and whether one was closed
-  // because the steps left it open.
-  int ticksSeen = 0;
-  bool leftOpen = false;
-
- private:
-  static HWND FindSwitchDialog() {
-    HWND found = nullptr;
-    ::EnumThreadWindows(
-        ::GetCurrentThreadId(),
-        [](HWND window, LPARAM out) {
-          if (!::GetDlgItem(window, 1234)) return TRUE;
-          *reinterpret_cast<HWND*>(out) = window;
-          return FALSE;
-        },
-        reinterpret_cast<LPARAM>(&found));
-    return found;
-  }
-
-  static void CALLBACK OnTimer(HWND, UINT, UINT_PTR, DWORD) {
-    if (current_) current_->Tick();
-  }
-
-  void Tick() {
-    HWND dialog = FindSwitchDialog();
-    if (!dialog) return;
-    ++ticksSeen;
-    if (next_ < steps_.size()) {
-      steps_[next_++](dialog);
-    } else if (++next_ > steps_.size() + 10) {
-      leftOpen = true;
-      ::EndDialog(dialog, IDCANCEL);
-    }
-  }
-
-  static inline CSwitchDialogDriver* current_ = nullptr;
-  std::vector<Step> steps_;
-  size_t next_ = 0;
-  UINT_PTR timer_ = 0;
+  explicit CSwitchDialogDriver(std::vector<Step> steps)
+      : CModalDialogDriver(&FindSwitchDialog, std::move(steps)) {}
 };
 
 class Win32SwitchDialogTest : public CWin32ModuleTest {

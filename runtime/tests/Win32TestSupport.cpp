@@ -160,6 +160,46 @@ void PumpMessages() {
   }
 }
 
+CModalDialogDriver::CModalDialogDriver(std::function<HWND()> findDialog, std::vector<Step> steps)
+    : findDialog_(std::move(findDialog)), steps_(std::move(steps)) {
+  current_ = this;
+  timer_ = ::SetTimer(nullptr, 0, 30, &OnTimer);
+}
+
+CModalDialogDriver::~CModalDialogDriver() {
+  ::KillTimer(nullptr, timer_);
+  current_ = nullptr;
+}
+
+void CALLBACK CModalDialogDriver::OnTimer(HWND, UINT, UINT_PTR, DWORD) {
+  if (current_) current_->Tick();
+}
+
+void CModalDialogDriver::Tick() {
+  HWND dialog = findDialog_();
+  if (!dialog) return;
+  ++ticksSeen;
+  if (next_ < steps_.size()) {
+    steps_[next_++](dialog);
+  } else if (++next_ > steps_.size() + 10) {
+    leftOpen = true;
+    ::EndDialog(dialog, IDCANCEL);
+  }
+}
+
+void ClickListItem(HWND list, int index, bool twice) {
+  ::SendMessageW(list, LVM_ENSUREVISIBLE, index, FALSE);
+  RECT rect{};
+  rect.left = LVIR_ICON;
+  ::SendMessageW(list, LVM_GETITEMRECT, index, reinterpret_cast<LPARAM>(&rect));
+  const LPARAM at = MAKELPARAM((rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2);
+  ::SendMessageW(list, WM_LBUTTONDOWN, MK_LBUTTON, at);
+  ::SendMessageW(list, WM_LBUTTONUP, 0, at);
+  if (!twice) return;
+  ::SendMessageW(list, WM_LBUTTONDBLCLK, MK_LBUTTON, at);
+  ::SendMessageW(list, WM_LBUTTONUP, 0, at);
+}
+
 void ExpectTexts(const char* file, int line, const std::vector<std::wstring>& actual,
                  const std::vector<std::wstring>& expected) {
   const size_t common = std::min(actual.size(), expected.size());

@@ -74,6 +74,39 @@ std::vector<std::wstring> SheetTexts(HWND sheet);
 // its first page only then).
 void PumpMessages();
 
+// Takes one step on an open modal dialog per tick of a thread timer; a
+// dialog the steps leave open is cancelled ten ticks later, so a fault never
+// hangs the test.
+class CModalDialogDriver {
+ public:
+  using Step = std::function<void(HWND dialog)>;
+
+  // findDialog gives the open dialog, or null while there is none.
+  CModalDialogDriver(std::function<HWND()> findDialog, std::vector<Step> steps);
+  ~CModalDialogDriver();
+  CModalDialogDriver(const CModalDialogDriver&) = delete;
+  CModalDialogDriver& operator=(const CModalDialogDriver&) = delete;
+
+  // Ticks on which the dialog was open, and whether it was cancelled
+  // because the steps left it open.
+  int ticksSeen = 0;
+  bool leftOpen = false;
+
+ private:
+  static void CALLBACK OnTimer(HWND, UINT, UINT_PTR, DWORD);
+  void Tick();
+
+  static inline CModalDialogDriver* current_ = nullptr;
+  std::function<HWND()> findDialog_;
+  std::vector<Step> steps_;
+  size_t next_ = 0;
+  UINT_PTR timer_ = 0;
+};
+
+// A click (or double click) with the mouse on the image of a list view's
+// item, scrolled into view first.
+void ClickListItem(HWND list, int index, bool twice = false);
+
 // Compares two lists of texts; a failure names the caller's file and line,
 // and the first index that differs.
 void ExpectTexts(const char* file, int line, const std::vector<std::wstring>& actual,
