@@ -282,8 +282,9 @@ void CTolmericDlg::ShowFlag() {
   if (flag_) flag_->DestroyWindow();
   flag_ = std::make_unique<CFlagStatic>();
   flag_->Create(this, rect, bitmap);
-  // The flag shows with the first page only.
-  if (!GetDlgItem(kProjectListId)->IsWindowVisible()) flag_->ShowWindow(SW_HIDE);
+  // The flag shows with the first page only (the window itself may not be
+  // shown yet).
+  if (!(GetDlgItem(kProjectListId)->GetStyle() & WS_VISIBLE)) flag_->ShowWindow(SW_HIDE);
 }
 
 void CTolmericDlg::ShowLog(const std::u16string& log) {
