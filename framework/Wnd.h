@@ -105,6 +105,9 @@ class CWnd : public CCmdTarget {
     ::MoveWindow(m_hWnd, x, y, width, height, repaint);
   }
   CWnd* SetFocus() { return FromHandle(::SetFocus(m_hWnd)); }
+  BOOL EnableWindow(BOOL enable = TRUE) { return ::EnableWindow(m_hWnd, enable); }
+  BOOL IsWindowEnabled() const { return ::IsWindowEnabled(m_hWnd); }
+  void Invalidate(BOOL erase = TRUE) { ::InvalidateRect(m_hWnd, nullptr, erase); }
   CWnd* SetCapture() { return FromHandle(::SetCapture(m_hWnd)); }
   static CWnd* GetCapture() { return FromHandle(::GetCapture()); }
   BOOL ShowWindow(int command) { return ::ShowWindow(m_hWnd, command); }
