@@ -117,9 +117,6 @@ class CWnd : public CCmdTarget {
   BOOL PostMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) {
     return ::PostMessageW(m_hWnd, message, wParam, lParam);
   }
-  BOOL EnableWindow(BOOL enable = TRUE) { return ::EnableWindow(m_hWnd, enable); }
-  BOOL IsWindowEnabled() const { return ::IsWindowEnabled(m_hWnd); }
-  void Invalidate(BOOL erase = TRUE) { ::InvalidateRect(m_hWnd, nullptr, erase); }
   BOOL IsWindowVisible() const { return ::IsWindowVisible(m_hWnd); }
   BOOL IsIconic() const { return ::IsIconic(m_hWnd); }
   void GetWindowRect(LPRECT rect) const { ::GetWindowRect(m_hWnd, rect); }
