@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include <memory>
 #include <string>
 
 #include "app/ProjectSession.h"
@@ -32,12 +33,11 @@ END_MESSAGE_MAP()
 BOOL CTolmericApp::InitInstance() {
   const std::u16string exeFolder = FolderOf(FromWide(m_pszHelpFilePath));
   LoadTranslationFile(Wide(ToolLanguageFilePath(exeFolder)));
+  // The framework's controls: list, tree and tab controls, tips.
   INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_WIN95_CLASSES};
   ::InitCommonControlsEx(&controls);
 
-  auto prompts = std::make_unique<CWin32ToolPrompts>();
-  CWin32ToolFiles files;
-  auto window = std::make_unique<CTolmericDlg>(*prompts, files);
+  auto window = std::make_unique<CTolmericDlg>();
   window->commandLine = m_lpCmdLine;
   m_pMainWnd = window.get();
   window->DoModal();

@@ -2,6 +2,12 @@
 
 #include <commctrl.h>
 
+#include "app/AboutDlg.h"
+#include "app/FlagChoice.h"
+#include "app/FlagDialog.h"
+#include "app/ToolFilesWin32.h"
+#include "app/ToolPromptsWin32.h"
+#include "app/TreeViewItems.h"
 #include "framework/WinApp.h"
 #include "runtime/ApplicationInterfaceWin32.h"
 #include "translation/LanguageData.h"
@@ -19,6 +25,7 @@ constexpr UINT kStrProgramTitle = 111;
 constexpr UINT kStrNoMessages = 123;
 constexpr UINT kStrFirstTabCaption = 124;
 constexpr UINT kStrFirstTabTip = 105;
+constexpr UINT kStrTestLanguageFile = 61216;
 
 // The help context of a dialog: the help identifiers of resources start
 // at this base.
@@ -26,9 +33,6 @@ constexpr DWORD kHelpResourceBase = 0x20000;
 
 // The strip of every flag the flag dialog offers, side by side.
 constexpr UINT kFlagStripId = 159;
-
-// The side of the square, in pixels, in which a click chooses the flag.
-constexpr int kFlagSide = 32;
 
 CString Translated(UINT id) {
   CString text;
@@ -88,6 +92,13 @@ BEGIN_MESSAGE_MAP(CTolmericDlg, CDialog)
   ON_COMMAND(kHelpContentsCommandId, OnHelpContents)
 END_MESSAGE_MAP()
 
+CTolmericDlg::CTolmericDlg(CWnd* parent)
+    : CDialog(kMainDialogId, parent),
+      ownFiles_(std::make_unique<CToolFilesWin32>()),
+      ownPrompts_(std::make_unique<CToolPromptsWin32>(this, [this] { return AskFlag(); })),
+      session_(*this, *ownPrompts_, *ownFiles_),
+      icon_(::LoadIconW(AfxGetResourceHandle(), MAKEINTRESOURCEW(kMainIconId))) {}
+
 CTolmericDlg::CTolmericDlg(IToolPrompts& prompts, IToolFiles& files, CWnd* parent)
     : CDialog(kMainDialogId, parent),
       session_(*this, prompts, files),
@@ -98,7 +109,7 @@ CTolmericDlg::~CTolmericDlg() = default;
 BOOL CTolmericDlg::OnInitDialog() {
   CDialog::OnInitDialog();
   TranslateWindowMenus(this);
-  tabs_.Attach(::GetDlgItem(m_hWnd, kTabControlId));
+  tabs_.SubclassDlgItem(kTabControlId, this);
   // The captions first: the page area lies below the row of tabs.
   SetTabCaptions();
   CreatePages();
@@ -127,13 +138,8 @@ void CTolmericDlg::CreatePages() {
   ScreenToClient(&page);
   tabs_.AdjustRect(FALSE, &page);
 
-  treeView_ = std::make_unique<CWnd>();
-  treeView_->Attach(::CreateWindowExW(
-      WS_EX_CLIENTEDGE, WC_TREEVIEWW, L"",
-      WS_CHILD | WS_VISIBLE | WS_TABSTOP | TVS_HASBUTTONS | TVS_HASLINES | TVS_LINESATROOT,
-      page.left, page.top, page.right - page.left, page.bottom - page.top, m_hWnd,
-      reinterpret_cast<HMENU>(static_cast<UINT_PTR>(kTreeViewId)), AfxGetInstanceHandle(),
-      nullptr));
+  treeView_ = std::make_unique<CTextTreeView>();
+  treeView_->Create(this, kTreeViewId, page);
 
   messageBox_ = std::make_unique<CEdit>();
   messageBox_->CreateEx(WS_EX_CLIENTEDGE,
@@ -149,12 +155,29 @@ void CTolmericDlg::CreatePages() {
 }
 
 void CTolmericDlg::AttachControls() {
-  projectList_.Attach(::GetDlgItem(m_hWnd, kProjectListId));
-  scriptList_.Attach(::GetDlgItem(m_hWnd, kScriptListId));
-  languageList_.Attach(::GetDlgItem(m_hWnd, kLanguageListId));
+  projectList_.AttachToDialogItem(*this, kProjectListId);
+  scriptList_.AttachToDialogItem(*this, kScriptListId);
+  languageList_.AttachToDialogItem(*this, kLanguageListId);
 }
 
-void CTolmericDlg::SetUpBitmapButtons() {}
+void CTolmericDlg::SetUpBitmapButtons() {
+  struct ButtonImages {
+    UINT id, tip, normal, pressed, hot, disabled;
+  };
+  // The save buttons of the project and of the language file look alike.
+  static constexpr ButtonImages kButtons[9] = {
+      {1021, 108, 144, 148, 147, 0},   {1004, 102, 135, 136, 137, 0},
+      {1022, 109, 149, 151, 150, 156}, {1023, 110, 152, 154, 153, 164},
+      {1008, 103, 138, 139, 140, 157}, {1007, 104, 141, 142, 143, 155},
+      {1030, 117, 149, 151, 150, 156}, {1029, 118, 152, 154, 153, 164},
+      {1014, 119, 160, 162, 161, 163},
+  };
+  for (int i = 0; i < 9; ++i) {
+    const ButtonImages& b = kButtons[i];
+    if (!bitmapButtons_[i].SubclassDlgItem(b.id, this)) continue;
+    bitmapButtons_[i].SetUp(b.tip, b.normal, b.pressed, b.hot, b.disabled);
+  }
+}
 
 void CTolmericDlg::SetTabCaptions() {
   tabs_.DeleteAllItems();
@@ -174,7 +197,7 @@ CMainWindowState CTolmericDlg::State() {
   state.projectChanged = session_.projectChanged();
   state.languageFileKnown = session_.languageFileKnown();
   state.languageChanged = session_.languageChanged();
-  state.scriptSelected = scriptList_.m_hWnd && ListView_GetSelectedCount(scriptList_.m_hWnd) > 0;
+  state.scriptSelected = scriptList_.m_hWnd && scriptList_.GetSelectedCount() > 0;
   state.headerComplete = session_.HeaderComplete();
   if (project) {
     state.testVersion = project->testVersion;
@@ -216,7 +239,20 @@ void CTolmericDlg::EnableControl(int id, bool enable) {
   if (CWnd* control = GetDlgItem(id)) control->EnableWindow(enable);
 }
 
-void CTolmericDlg::RefreshAll() { UpdateControls(); }
+void CTolmericDlg::RefreshAll() {
+  if (const CProject* project = session_.project()) {
+    treeView_->Fill(TreeViewItemsOf(*project));
+    projectList_.SetName(Wide(project->FileTitle()), true);
+    scriptList_.Refill(*project);
+    if (session_.languageFileKnown()) {
+      languageList_.SetName(Wide(project->languageFileName), false);
+      std::u16string label;
+      FormatTranslated(label, kStrTestLanguageFile, project->TestLanguageFileName());
+      ::SetDlgItemTextW(m_hWnd, kTestVersionBoxId, Wide(label));
+    }
+  }
+  UpdateControls();
+}
 
 void CTolmericDlg::FillHeaderFields() {
   const CProject* project = session_.project();
@@ -229,7 +265,27 @@ void CTolmericDlg::FillHeaderFields() {
   updatingFields_ = false;
 }
 
-void CTolmericDlg::ShowFlag() {}
+// The flag window lies over the flag marker, whose top left corner it
+// shares.
+void CTolmericDlg::ShowFlag() {
+  const CProject* project = session_.project();
+  CWnd* marker = GetDlgItem(kFlagMarkerId);
+  if (!project || !project->languageData || !marker) return;
+  RECT rect;
+  marker->GetWindowRect(&rect);
+  ScreenToClient(&rect);
+  rect.right = rect.left + kFlagCellPixels;
+  rect.bottom = rect.top + kFlagCellPixels;
+  HDC dc = ::GetDC(m_hWnd);
+  HBITMAP bitmap = project->languageData->CreateFlagBitmap(dc);
+  ::ReleaseDC(m_hWnd, dc);
+  if (flag_) flag_->DestroyWindow();
+  flag_ = std::make_unique<CFlagStatic>();
+  flag_->Create(this, rect, bitmap);
+  // The flag shows with the first page only (the window itself may not be
+  // shown yet).
+  if (!(GetDlgItem(kProjectListId)->GetStyle() & WS_VISIBLE)) flag_->ShowWindow(SW_HIDE);
+}
 
 void CTolmericDlg::ShowLog(const std::u16string& log) {
   if (messageBox_) messageBox_->SetWindowText(Wide(log));
@@ -237,12 +293,9 @@ void CTolmericDlg::ShowLog(const std::u16string& log) {
 
 std::vector<std::u16string> CTolmericDlg::SelectedScripts() {
   std::vector<std::u16string> scripts;
-  HWND list = scriptList_.m_hWnd;
-  for (int row = ListView_GetNextItem(list, -1, LVNI_SELECTED); row >= 0;
-       row = ListView_GetNextItem(list, row, LVNI_SELECTED)) {
-    wchar_t text[MAX_PATH * 2] = {};
-    ListView_GetItemText(list, row, 0, text, MAX_PATH * 2);
-    scripts.push_back(FromWide(text));
+  for (int row = scriptList_.GetNextItem(-1, LVNI_SELECTED); row >= 0;
+       row = scriptList_.GetNextItem(row, LVNI_SELECTED)) {
+    scripts.push_back(FromWide(scriptList_.GetItemText(row, 0)));
   }
   return scripts;
 }
@@ -254,17 +307,24 @@ void CTolmericDlg::TakeFlag(int32_t index) {
   HBITMAP strip = ::LoadBitmapW(AfxGetResourceHandle(), MAKEINTRESOURCEW(kFlagStripId));
   if (!strip) return;
   HDC dc = ::GetDC(m_hWnd);
-  project->languageData->SetFlagFromBitmap(dc, strip, kFlagSide * index, 0);
+  project->languageData->SetFlagFromBitmap(dc, strip, FlagCellLeft(index), 0);
   ::ReleaseDC(m_hWnd, dc);
   ::DeleteObject(strip);
 }
 
 void CTolmericDlg::EndWithOk() { EndDialog(IDOK); }
 
+int32_t CTolmericDlg::AskFlag() {
+  CFlagDialog flags(this);
+  return flags.DoModal() == IDOK ? flags.selectedFlag : -1;
+}
+
 void CTolmericDlg::ShowGeneralPage(bool show) {
+  const int command = show ? SW_SHOW : SW_HIDE;
   for (int id : kGeneralPageIds) {
-    if (CWnd* control = GetDlgItem(id)) control->ShowWindow(show ? SW_SHOW : SW_HIDE);
+    if (CWnd* control = GetDlgItem(id)) control->ShowWindow(command);
   }
+  if (flag_) flag_->ShowWindow(command);
 }
 
 void CTolmericDlg::ShowPage(const CPageVisibility& page) {
@@ -339,8 +399,8 @@ void CTolmericDlg::OnLButtonDown(UINT flags, CPoint point) {
     RECT square;
     marker->GetWindowRect(&square);
     ScreenToClient(&square);
-    square.right = square.left + kFlagSide;
-    square.bottom = square.top + kFlagSide;
+    square.right = square.left + kFlagCellPixels;
+    square.bottom = square.top + kFlagCellPixels;
     if (::PtInRect(&square, POINT{point.x, point.y})) session_.FlagAreaClicked();
   }
   CDialog::OnLButtonDown(flags, point);
@@ -394,7 +454,10 @@ BOOL CTolmericDlg::OnToolTipText(UINT, NMHDR* header, LRESULT* result) {
   return TRUE;
 }
 
-void CTolmericDlg::OnAbout() {}
+void CTolmericDlg::OnAbout() {
+  CAboutDlg about(this);
+  about.DoModal();
+}
 
 void CTolmericDlg::OnHelpContents() {
   WinHelp(kHelpResourceBase + kMainDialogId, HELP_CONTEXT);

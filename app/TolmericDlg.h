@@ -12,9 +12,14 @@
 #include <string>
 #include <vector>
 
+#include "app/FlagStatic.h"
+#include "app/HoverBitmapButton.h"
 #include "app/MainWindowLayout.h"
 #include "app/MainWindowState.h"
+#include "app/NameListCtrl.h"
 #include "app/ProjectSession.h"
+#include "app/ScriptListCtrl.h"
+#include "app/TextTreeView.h"
 #include "framework/Dialog.h"
 #include "framework/Edit.h"
 #include "framework/Font.h"
@@ -46,6 +51,9 @@ enum TolmericDlgId : UINT {
 
 class CTolmericDlg : public CDialog, public IMainWindowView {
  public:
+  // The tool's window: the session asks the user with the tool's own
+  // dialogs and message boxes, and works in the process's folders.
+  explicit CTolmericDlg(CWnd* parent = nullptr);
   // prompts and files answer the session's questions and give it the
   // process's folder; neither is owned, both outlive the window.
   CTolmericDlg(IToolPrompts& prompts, IToolFiles& files, CWnd* parent = nullptr);
@@ -121,16 +129,24 @@ class CTolmericDlg : public CDialog, public IMainWindowView {
   std::vector<CControlRect> ControlRects();
   void EnableControl(int id, bool enable);
 
+  // The flag dialog; the chosen flag's index or -1.
+  int32_t AskFlag();
+
+  // The window's own prompts and folders, when none are given.
+  std::unique_ptr<IToolFiles> ownFiles_;
+  std::unique_ptr<IToolPrompts> ownPrompts_;
   CProjectSession session_;
   bool updatingFields_ = false;
   HICON icon_ = nullptr;
   CTabCtrl tabs_;
-  std::unique_ptr<CWnd> treeView_;
+  std::unique_ptr<CTextTreeView> treeView_;
   std::unique_ptr<CEdit> messageBox_;
   std::unique_ptr<CFont> messageFont_;
-  CWnd projectList_;
-  CWnd scriptList_;
-  CWnd languageList_;
+  CNameListCtrl projectList_;
+  CScriptListCtrl scriptList_;
+  CNameListCtrl languageList_;
+  CHoverBitmapButton bitmapButtons_[9];
+  std::unique_ptr<CFlagStatic> flag_;
   CString tabCaptions_[3];
   std::wstring tipText_;
   CResizeTracker resize_;

@@ -4,8 +4,12 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 namespace tolmeric {
+
+class CProject;
+class CTextNode;
 
 struct CTreeViewItem {
   std::u16string text;
@@ -14,5 +18,14 @@ struct CTreeViewItem {
   // The index of the parent item, earlier in the list; -1 at the top level.
   int32_t parent;
 };
+
+// The items of a tree: the root's children and all below them, depth first
+// in child order, each with its text and the image of its kind; the root
+// itself is not shown.
+std::vector<CTreeViewItem> TreeViewItemsOf(const CTextNode& root);
+
+// The items of the project's tree; with the test version on, the texts as
+// the test language file holds them. None without a tree.
+std::vector<CTreeViewItem> TreeViewItemsOf(const CProject& project);
 
 }  // namespace tolmeric

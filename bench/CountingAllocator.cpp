@@ -13,10 +13,11 @@ namespace {
 std::atomic<size_t> inUse{0};
 std::atomic<size_t> peak{0};
 
-void* Allocate(size_t size) {
-  void* p = std::malloc(size == 0 ? 1 : size);
+void* Allocate(size_t requested) {
+  void* p = std::malloc(requested == 0 ? 1 : requested);
   if (p == nullptr) throw std::bad_alloc();
-  const size_t now = inUse.fetch_add(malloc_usable_size(p)) + malloc_usable_size(p);
+  const size_t size = malloc_usable_size(p);
+  const size_t now = inUse.fetch_add(size) + size;
   size_t seen = peak.load();
   while (now > seen && !peak.compare_exchange_weak(seen, now)) {
   }

@@ -8,14 +8,13 @@
 // a regression that allocates without bound fails instead of taking the
 // machine down.
 #include <benchmark/benchmark.h>
-#include <sys/resource.h>
 
-#include <cstdio>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "bench/CountingAllocator.h"
+#include "bench/MemoryLimit.h"
 #include "rcreader/ProblemLog.h"
 #include "rcreader/RcFile.h"
 #include "rcreader/RcTokenList.h"
@@ -28,7 +27,7 @@ namespace tolmeric {
 namespace {
 
 // Far above what these inputs need (a few hundred MiB at most).
-constexpr rlim_t kAddressSpaceLimit = rlim_t{4} << 30;
+constexpr size_t kAddressSpaceLimit = size_t{4} << 30;
 
 std::u16string Numbered(const char* stem, int64_t n) {
   return FromAscii(stem) + FromAscii(std::to_string(n));
@@ -165,14 +164,5 @@ BENCHMARK(BM_ScanShiftedUtf16)->Arg(64)->Arg(256)->Arg(5120)->Unit(benchmark::kM
 }  // namespace tolmeric
 
 int main(int argc, char** argv) {
-  const rlimit limit{tolmeric::kAddressSpaceLimit, tolmeric::kAddressSpaceLimit};
-  if (setrlimit(RLIMIT_AS, &limit) != 0) {
-    std::perror("setrlimit");
-    return 1;
-  }
-  benchmark::Initialize(&argc, argv);
-  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
+  return tolmeric::RunBenchmarksWithMemoryLimit(argc, argv, tolmeric::kAddressSpaceLimit);
 }

@@ -1,7 +1,7 @@
-// What a translating frame shows for a command: the tool tip of a toolbar
-// button and the status-bar prompt, both parts of the command's string (its
-// prompt, a line feed, its tip), and which tool a tip request is for. The
-// frames on Windows only fetch, convert and copy.
+// What a frame shows for a command: the tool tip of a toolbar button and
+// the status-bar prompt, both parts of the command's string (its prompt, a
+// line feed, its tip), and which tool a tip request is for. The frames on
+// Windows only fetch, convert and copy.
 #pragma once
 
 #include <cstddef>

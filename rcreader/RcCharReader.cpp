@@ -62,7 +62,7 @@ char16_t CRcCharReader::Peek() const {
 // Block comments vanish wherever they stand, also between quotes. The
 // comment ends at the first "/" that follows a "*", and the opening star
 // counts: "/*/" is a whole comment, as other readers of our scans take it.
-char16_t CRcCharReader::NextCharWithoutComments() {
+char16_t CRcCharReader::NextCharOrComment() {
   char16_t c = NextChar();
   while (stripComments_ && c == u'/' && Peek() == u'*') {
     inBlockComment_ = true;

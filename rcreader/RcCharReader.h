@@ -28,8 +28,19 @@ class CRcCharReader {
   // The character at position without consuming it, or 0 past the line.
   char16_t Peek() const;
   // The next character with block comments removed. A block comment cut off
-  // by the end of input ends there, and the request yields 0.
-  char16_t NextCharWithoutComments();
+  // by the end of input ends there, and the request yields 0. Inline for
+  // the common case, a plain character inside the line.
+  char16_t NextCharWithoutComments() {
+    if (position_ < line_.size() && !atEnd_) {
+      const char16_t c = line_[position_];
+      if (c != u'/' && c != u'"') {
+        ++position_;
+        current_ = c;
+        return c;
+      }
+    }
+    return NextCharOrComment();
+  }
 
   const std::shared_ptr<const std::u16string>& fileName() const { return fileName_; }
   bool atEnd() const { return atEnd_; }
@@ -40,6 +51,7 @@ class CRcCharReader {
  private:
   void FetchLine();
   void CutLineComment();
+  char16_t NextCharOrComment();
 
   std::shared_ptr<const std::u16string> fileName_;
   std::unique_ptr<CRcPreprocessor> lines_;

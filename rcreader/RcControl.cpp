@@ -28,22 +28,24 @@ bool Contains(const std::array<std::u16string_view, N>& set, std::u16string_view
   return false;
 }
 
-bool HasNoTextOperand(const std::u16string& keyword) {
+bool HasNoTextOperand(std::u16string_view keyword) {
   return keyword == u"LISTBOX" || keyword == u"COMBOBOX" || keyword == u"EDITTEXT" ||
          keyword == u"SCROLLBAR" || keyword == u"ICON" || keyword == u"BEDIT" ||
          keyword == u"HEDIT" || keyword == u"IEDIT";
 }
 
 // Buttons that show their text as a push button does.
-bool IsPushButton(const std::u16string& keyword) {
+bool IsPushButton(std::u16string_view keyword) {
   return keyword == u"PUSHBUTTON" || keyword == u"DEFPUSHBUTTON" || keyword == u"PUSHBOX";
 }
 
 }  // namespace
 
-CRcControl::CRcControl(const IStringSource& strings, uint32_t textId, std::u16string keyword,
+CRcControl::CRcControl(const IStringSource& strings, uint32_t textId, std::u16string_view keyword,
                        int32_t cx, int32_t cy)
-    : keyword(std::move(keyword)), text(strings.LoadString(textId)), cx(cx), cy(cy) {}
+    : keyword(keyword), cx(cx), cy(cy) {
+  text = Keep(strings.LoadString(textId));
+}
 
 bool CRcControl::IsControlKeyword(const CRcToken& token, RcGrammar grammar) {
   if (token.type != kTokenIdentifier) return false;
@@ -130,7 +132,7 @@ bool CRcControl::ReadControlClassAndStyle() {
 // A comma commits to the optional expression after it. In the compiler's
 // grammar, as with the resource compiler, a comma at the end of the
 // statement leaves it out.
-bool CRcControl::ReadOptionalExpression(std::u16string& into, bool& present) {
+bool CRcControl::ReadOptionalExpression(std::u16string_view& into, bool& present) {
   present = ReadComma() && !(Compiler() && AtStatementEnd());
   return !present || Expect(ReadExpression(into), "a style after the comma");
 }
@@ -143,7 +145,7 @@ bool CRcControl::ReadOptionalHelpId() {
   return Expect(read, "a help identifier after the comma");
 }
 
-int32_t CRcControl::NodeKind(const std::u16string& keyword, const std::u16string& className) {
+int32_t CRcControl::NodeKind(std::u16string_view keyword, std::u16string_view className) {
   if (IsPushButton(keyword)) return kKindPushButton;
   if (keyword == u"CONTROL" && className == u"Button") return kKindPushButton;
   if (keyword == u"LTEXT" || keyword == u"CTEXT" || keyword == u"RTEXT") return kKindStaticText;
@@ -154,7 +156,7 @@ int32_t CRcControl::NodeKind(const std::u16string& keyword, const std::u16string
 std::unique_ptr<CTextNode> CRcControl::BuildNode(CTextNode* parent, SourcePlaces* places) const {
   if (text.empty()) return nullptr;
   if (keyword == u"CONTROL" && Contains(kClassesWithoutText, className)) return nullptr;
-  auto node = std::make_unique<CTextNode>(parent, text, text, NodeKind(keyword, className), cx, cy);
+  auto node = MakeNode(parent, text, NodeKind(keyword, className), cx, cy);
   NotePlace(places, node.get(), textPosition);
   return node;
 }

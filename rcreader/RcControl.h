@@ -12,8 +12,8 @@ class CRcControl : public CRcElement {
   CRcControl() = default;
   // A control made from values rather than read: its text is the string
   // with number textId, cx and cy its size; everything else stays empty.
-  CRcControl(const IStringSource& strings, uint32_t textId, std::u16string keyword, int32_t cx,
-             int32_t cy);
+  CRcControl(const IStringSource& strings, uint32_t textId, std::u16string_view keyword,
+             int32_t cx, int32_t cy);
 
   // True when the token is one of the control keywords that a dialog body
   // recognises: fourteen in the classic grammar, all of the resource
@@ -27,20 +27,20 @@ class CRcControl : public CRcElement {
   std::unique_ptr<CTextNode> BuildNode(CTextNode* parent,
                                        SourcePlaces* places = nullptr) const override;
   // The node kind of a control with this keyword and window class.
-  static int32_t NodeKind(const std::u16string& keyword, const std::u16string& className);
+  static int32_t NodeKind(std::u16string_view keyword, std::u16string_view className);
 
-  std::u16string keyword;
-  std::u16string text;
-  std::u16string name;
+  std::u16string_view keyword;
+  std::u16string_view text;
+  std::u16string_view name;
   int32_t x = 0;
   int32_t y = 0;
   int32_t cx = 0;
   int32_t cy = 0;
-  std::u16string style;
-  std::u16string exStyle;
-  std::u16string helpId;
-  std::u16string iconName;
-  std::u16string className;
+  std::u16string_view style;
+  std::u16string_view exStyle;
+  std::u16string_view helpId;
+  std::u16string_view iconName;
+  std::u16string_view className;
   // The token of the text, or -1.
   int32_t textPosition = -1;
 
@@ -49,7 +49,7 @@ class CRcControl : public CRcElement {
   bool ReadIconOperand();
   bool ReadRectangle();
   bool ReadControlClassAndStyle();
-  bool ReadOptionalExpression(std::u16string& into, bool& present);
+  bool ReadOptionalExpression(std::u16string_view& into, bool& present);
   bool ReadOptionalHelpId();
 };
 

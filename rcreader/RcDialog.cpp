@@ -72,14 +72,14 @@ bool CRcDialog::ReadFont() {
   if (!CurrentIs(u"FONT")) return false;
   ++position;
   int32_t size = 0;
-  std::u16string face;
+  std::u16string_view face;
   if (!Expect(ReadNumber(size), "the font size") ||
       !Expect(ReadComma(), "a comma after the font size") ||
       !Expect(ReadQuoted(face), "the font's face name"))
     return false;
   int32_t weight = 0;
   int32_t italic = 0;
-  std::u16string charset;
+  std::u16string_view charset;
   if (Compiler()) {
     if (ReadComma() && !Expect(ReadFontValue(weight), "the font weight")) return false;
     if (ReadComma() && !Expect(ReadFontValue(italic), "the italic flag")) return false;
@@ -88,15 +88,15 @@ bool CRcDialog::ReadFont() {
     if (!ReadNumber(weight) || !ReadComma() || !ReadNumber(italic) || !ReadComma()) return false;
     if (!CurrentIs(u"0")) return false;
     ++position;
-    std::u16string digits;
+    std::u16string_view digits;
     if (!ReadIdentifier(digits)) return false;
-    charset = u"0" + digits;
+    charset = Keep(u"0" + std::u16string(digits));
   }
   fontSize = size;
-  fontFace = std::move(face);
+  fontFace = face;
   fontWeight = weight;
   fontItalic = italic;
-  fontCharset = std::move(charset);
+  fontCharset = charset;
   return true;
 }
 
@@ -108,7 +108,7 @@ bool CRcDialog::ReadFontValue(int32_t& value) {
   if (ReadNumber(value)) return true;
   position = start;
   value = 0;
-  std::u16string name;
+  std::u16string_view name;
   return ReadExpression(name);
 }
 
@@ -117,9 +117,9 @@ bool CRcDialog::ReadClass() {
   if (!CurrentIs(u"CLASS")) return false;
   ++position;
   if (ReadQuoted(className)) return true;
-  std::u16string name;
+  std::u16string_view name;
   if (!ReadName(name)) return false;
-  className = std::move(name);
+  className = name;
   return true;
 }
 
@@ -145,7 +145,7 @@ int32_t CRcDialog::ParseBody(CProblemLog& log) {
 }
 
 std::unique_ptr<CTextNode> CRcDialog::BuildNode(CTextNode* parent, SourcePlaces* places) const {
-  auto node = std::make_unique<CTextNode>(parent, caption, caption, Kind(), cx, cy);
+  auto node = MakeNode(parent, caption, Kind(), cx, cy);
   NotePlace(places, node.get(), captionPosition);
   std::vector<std::unique_ptr<CTextNode>> children;
   for (const auto& control : controls) {
@@ -172,7 +172,7 @@ void CRcDialog::MakeStandardSwitch(const IStringSource& strings) {
   isStandardSwitch = true;
   isEx = false;
   name = u"IDD_DLG_AUTOMATIC_STANDARD_SWITCH";
-  caption = strings.LoadString(1000);
+  caption = Keep(strings.LoadString(1000));
   x = y = cx = cy = 0;
   fontSize = fontWeight = fontItalic = 0;
   for (const ControlValues& values : kControls) {

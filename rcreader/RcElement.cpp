@@ -119,13 +119,12 @@ bool CRcElement::ReadMinus(bool& negative) {
 
 // name: any-token | "-" number
 // Reading past the last token fails: the empty token there is no name.
-bool CRcElement::ReadName(std::u16string& name) {
-  name.clear();
+bool CRcElement::ReadName(std::u16string_view& name) {
+  name = {};
   bool negative = false;
   if (!ReadMinus(negative)) return false;
   if (Current().type == kTokenNone) return false;
-  if (negative) name = u"-";
-  name += Current().text;
+  name = negative ? Keep(u"-" + std::u16string(Current().text)) : Current().text;
   ++position;
   return true;
 }
@@ -230,15 +229,21 @@ bool CRcElement::ReadStyleTerm(std::u16string& expression, int32_t depth) {
   return true;
 }
 
-// expression: "0"                      (a lone 0: no flags)
-//           | term ("|" term)*
+// expression: style (the compiler's grammar) | classic-expression
+// The text made is kept by the element.
+bool CRcElement::ReadExpression(std::u16string_view& expression) {
+  std::u16string text;
+  if (!(Compiler() ? ReadStyle(text, 0) : ReadClassicExpression(text))) return false;
+  expression = Keep(std::move(text));
+  return true;
+}
+
+// classic-expression: "0"               (a lone 0: no flags)
+//                   | term ("|" term)*
 // term:       ["0"] ["NOT"] identifier  ("0" and x-digits join a hex number)
 // The result holds the terms, each followed by a blank, "NOT " before a
 // negated one; the "|" are dropped.
-// The compiler's grammar reads a style instead.
-bool CRcElement::ReadExpression(std::u16string& expression) {
-  expression.clear();
-  if (Compiler()) return ReadStyle(expression, 0);
+bool CRcElement::ReadClassicExpression(std::u16string& expression) {
   if (CurrentIs(u"0")) {
     const std::u16string_view next = tokens->TokenAt(position + 1).text;
     if (next.empty() || next[0] != u'x') {
@@ -270,7 +275,7 @@ bool CRcElement::ReadExpression(std::u16string& expression) {
 
 // memory-options: ("PRELOAD" | "LOADONCALL" | "FIXED" | "MOVEABLE"
 //                  | "DISCARDABLE" | "PURE" | "IMPURE")*
-std::u16string CRcElement::ReadMemoryOptions() {
+std::u16string_view CRcElement::ReadMemoryOptions() {
   std::u16string options;
   for (;;) {
     bool found = false;
@@ -280,14 +285,26 @@ std::u16string CRcElement::ReadMemoryOptions() {
         break;
       }
     }
-    if (!found) return options;
+    if (!found) return Keep(std::move(options));
     options += Current().text;
     options += u' ';
     ++position;
   }
 }
 
-bool CRcElement::ReadTokenOfType(int32_t type, std::u16string& text) {
+std::u16string_view CRcElement::Keep(std::u16string text) {
+  if (text.empty()) return {};
+  ownTexts_.push_front(std::move(text));
+  return ownTexts_.front();
+}
+
+std::unique_ptr<CTextNode> CRcElement::MakeNode(CTextNode* parent, std::u16string_view text,
+                                                int32_t kind, int32_t number1, int32_t number2) {
+  return std::make_unique<CTextNode>(parent, std::u16string(text), std::u16string(text), kind,
+                                     number1, number2);
+}
+
+bool CRcElement::ReadTokenOfType(int32_t type, std::u16string_view& text) {
   if (Current().type != type) return false;
   text = Current().text;
   ++position;
@@ -295,15 +312,15 @@ bool CRcElement::ReadTokenOfType(int32_t type, std::u16string& text) {
 }
 
 // quoted-text: one quoted text, decoded
-bool CRcElement::ReadQuoted(std::u16string& text) { return ReadTokenOfType(kTokenQuoted, text); }
+bool CRcElement::ReadQuoted(std::u16string_view& text) { return ReadTokenOfType(kTokenQuoted, text); }
 
 // identifier: one identifier token
-bool CRcElement::ReadIdentifier(std::u16string& text) {
+bool CRcElement::ReadIdentifier(std::u16string_view& text) {
   return ReadTokenOfType(kTokenIdentifier, text);
 }
 
 // any-token: one token of any type, but not the empty one past the list
-bool CRcElement::ReadAnyToken(std::u16string& text) {
+bool CRcElement::ReadAnyToken(std::u16string_view& text) {
   if (Current().type == kTokenNone) return false;
   text = Current().text;
   ++position;
@@ -311,24 +328,22 @@ bool CRcElement::ReadAnyToken(std::u16string& text) {
 }
 
 // expression-statement := keyword expression
-bool CRcResource::ReadExpressionStatement(const char16_t* keyword, std::u16string& into) {
+bool CRcResource::ReadExpressionStatement(const char16_t* keyword, std::u16string_view& into) {
   if (!CurrentIs(keyword)) return false;
   ++position;
-  std::u16string expression;
-  if (!ReadExpression(expression)) return false;
-  into = std::move(expression);
-  return true;
+  return ReadExpression(into);
 }
 
 // language := "LANGUAGE" name "," name
-bool CRcResource::ReadLanguageStatement(std::u16string& language, std::u16string& subLanguage) {
+bool CRcResource::ReadLanguageStatement(std::u16string_view& language,
+                                        std::u16string_view& subLanguage) {
   if (!CurrentIs(u"LANGUAGE")) return false;
   ++position;
-  std::u16string primary;
-  std::u16string secondary;
+  std::u16string_view primary;
+  std::u16string_view secondary;
   if (!ReadName(primary) || !ReadComma() || !ReadName(secondary)) return false;
-  language = std::move(primary);
-  subLanguage = std::move(secondary);
+  language = primary;
+  subLanguage = secondary;
   return true;
 }
 

@@ -1,11 +1,17 @@
 // The elements the section parsers build from a script, and the parsing
 // primitives they share. Every element walks the scan's token list by index.
+// An element's texts are views: of the token texts, which the list keeps as
+// long as it lives, or of the few texts the element makes itself (a negative
+// name, a style written out, a text from the string table), which it keeps.
+// So an element is read and its nodes built while its token list lives.
 #pragma once
 
 #include <cstdint>
+#include <forward_list>
 #include <functional>
 #include <memory>
 #include <string>
+#include <string_view>
 
 #include "rcreader/RcDiagnostic.h"
 #include "rcreader/RcTokenList.h"
@@ -30,6 +36,10 @@ bool IsCompilerControlKeyword(std::u16string_view text);
 
 class CRcElement {
  public:
+  CRcElement() = default;
+  // The views of an element may point into its own texts: never copied.
+  CRcElement(const CRcElement&) = delete;
+  CRcElement& operator=(const CRcElement&) = delete;
   virtual ~CRcElement() = default;
   // Stores the list and the start position, reads the element and returns
   // the position after it, or kParseFailed.
@@ -60,18 +70,25 @@ class CRcElement {
   // as those of node's text; nothing for an index below 0.
   void NotePlace(SourcePlaces* places, const CTextNode* node, int32_t index) const;
   bool CurrentIs(const char16_t* literal) const { return Current().text == literal; }
+  // Keeps a text the element made and returns a view of it; the view of an
+  // empty text needs nothing kept.
+  std::u16string_view Keep(std::u16string text);
+  // A node whose base text and text are both text.
+  static std::unique_ptr<CTextNode> MakeNode(CTextNode* parent, std::u16string_view text,
+                                             int32_t kind, int32_t number1, int32_t number2);
 
   // The primitives. On success they leave the position after what they
   // consumed; a failing one leaves it where its failing step left it.
   bool ReadComma();
-  bool ReadName(std::u16string& name);
+  bool ReadName(std::u16string_view& name);
   bool ReadNumber(int32_t& value);
   // One token of the kind named; the target is set only on success.
-  bool ReadQuoted(std::u16string& text);
-  bool ReadIdentifier(std::u16string& text);
-  bool ReadAnyToken(std::u16string& text);
-  bool ReadExpression(std::u16string& expression);
-  std::u16string ReadMemoryOptions();
+  bool ReadQuoted(std::u16string_view& text);
+  bool ReadIdentifier(std::u16string_view& text);
+  bool ReadAnyToken(std::u16string_view& text);
+  // The target is set only on success.
+  bool ReadExpression(std::u16string_view& expression);
+  std::u16string_view ReadMemoryOptions();
 
   const CRcTokenList* tokens = nullptr;
   int32_t position = 0;
@@ -83,8 +100,12 @@ class CRcElement {
   bool ReadValueTerm(uint32_t& value, int32_t depth);
   bool ReadStyle(std::u16string& expression, int32_t depth);
   bool ReadStyleTerm(std::u16string& expression, int32_t depth);
+  bool ReadClassicExpression(std::u16string& expression);
   void TakeToken(std::u16string& into);
-  bool ReadTokenOfType(int32_t type, std::u16string& text);
+  bool ReadTokenOfType(int32_t type, std::u16string_view& text);
+
+  // The texts made by this element; a list, so that they never move.
+  std::forward_list<std::u16string> ownTexts_;
 };
 
 // body := { statement } "END"     (the BEGIN is already read)
@@ -107,8 +128,8 @@ class CRcResource : public CRcElement {
   // Optional header statements that dialogs and menus share. Each applies
   // only when its keyword matches and its operands are read; the target is
   // set only then, and a failure leaves the position where it failed.
-  bool ReadExpressionStatement(const char16_t* keyword, std::u16string& into);
-  bool ReadLanguageStatement(std::u16string& language, std::u16string& subLanguage);
+  bool ReadExpressionStatement(const char16_t* keyword, std::u16string_view& into);
+  bool ReadLanguageStatement(std::u16string_view& language, std::u16string_view& subLanguage);
 };
 
 }  // namespace tolmeric

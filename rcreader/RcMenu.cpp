@@ -38,7 +38,7 @@ bool CRcMenu::ReadOptionalStatement() {
 }
 
 std::unique_ptr<CTextNode> CRcMenu::BuildNode(CTextNode* parent, SourcePlaces* places) const {
-  auto node = std::make_unique<CTextNode>(parent, name, name, kKindMenu, -1, -1);
+  auto node = MakeNode(parent, name, kKindMenu, -1, -1);
   block.BuildNodes(*node, places);
   return node;
 }

@@ -19,13 +19,13 @@ class CRcMenu : public CRcResource {
   int32_t entryCount() const { return static_cast<int32_t>(block.entries.size()); }
 
   CRcMenuBlock block;
-  std::u16string name;
-  std::u16string memoryOptions;
+  std::u16string_view name;
+  std::u16string_view memoryOptions;
   bool isEx = false;
-  std::u16string characteristics;
-  std::u16string version;
-  std::u16string language;
-  std::u16string subLanguage;
+  std::u16string_view characteristics;
+  std::u16string_view version;
+  std::u16string_view language;
+  std::u16string_view subLanguage;
 
  private:
   bool ParseHeader();

@@ -44,17 +44,20 @@ bool CRcMenuEntry::ReadItemOperands(bool popup) {
 // option := "CHECKED" | "GRAYED" | "HELP" | "INACTIVE" | "MENUBARBREAK" | "MENUBREAK"
 // The options go to typeFlags, each followed by a blank.
 bool CRcMenuEntry::ReadMenuOptions() {
+  std::u16string options;
   for (;;) {
     if (ReadComma()) {
-      if (AtStatementEnd()) return true;
+      if (AtStatementEnd()) break;
       if (!Expect(IsMenuOption(Current()), "a menu option after the comma")) return false;
     } else if (!IsMenuOption(Current())) {
-      return true;
+      break;
     }
-    typeFlags += Current().text;
-    typeFlags += u' ';
+    options += Current().text;
+    options += u' ';
     ++position;
   }
+  typeFlags = Keep(std::move(options));
+  return true;
 }
 
 // ex-fields := [ name ] [ "," [ type ] [ "," [ state ] [ "," [ help-id ] ] ] ]
@@ -66,11 +69,11 @@ bool CRcMenuEntry::ReadExFields(bool popup) {
   if (!ReadComma()) return true;
   if (!ReadExField(stateFlags, "the menu item's state")) return false;
   if (!popup || !ReadComma()) return true;
-  std::u16string helpId;
+  std::u16string_view helpId;
   return ReadExField(helpId, "the popup's help identifier");
 }
 
-bool CRcMenuEntry::ReadExField(std::u16string& into, const char* expected) {
+bool CRcMenuEntry::ReadExField(std::u16string_view& into, const char* expected) {
   return FieldIsEmpty() || Expect(ReadExpression(into), expected);
 }
 

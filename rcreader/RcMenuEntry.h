@@ -10,10 +10,10 @@ namespace tolmeric {
 
 class CRcMenuEntry : public CRcElement {
  public:
-  std::u16string text;
-  std::u16string name;
-  std::u16string typeFlags;
-  std::u16string stateFlags;
+  std::u16string_view text;
+  std::u16string_view name;
+  std::u16string_view typeFlags;
+  std::u16string_view stateFlags;
   // The token of the text, or -1.
   int32_t textPosition = -1;
   // The entry stands in a MENUEX; set before Parse.
@@ -29,7 +29,7 @@ class CRcMenuEntry : public CRcElement {
  private:
   bool ReadMenuOptions();
   bool ReadExFields(bool popup);
-  bool ReadExField(std::u16string& into, const char* expected);
+  bool ReadExField(std::u16string_view& into, const char* expected);
   bool FieldIsEmpty() const;
 };
 

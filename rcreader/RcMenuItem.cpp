@@ -19,7 +19,7 @@ int32_t CRcMenuItem::Parse(const CRcTokenList& list, int32_t start, CProblemLog&
 
 std::unique_ptr<CTextNode> CRcMenuItem::BuildNode(CTextNode* parent, SourcePlaces* places) const {
   if (isSeparator) return nullptr;
-  auto node = std::make_unique<CTextNode>(parent, text, text, kKindMenuItem, -1, -1);
+  auto node = MakeNode(parent, text, kKindMenuItem, -1, -1);
   NotePlace(places, node.get(), textPosition);
   return node;
 }

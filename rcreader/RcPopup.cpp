@@ -18,7 +18,7 @@ int32_t CRcPopup::Parse(const CRcTokenList& list, int32_t start, CProblemLog& lo
 }
 
 std::unique_ptr<CTextNode> CRcPopup::BuildNode(CTextNode* parent, SourcePlaces* places) const {
-  auto node = std::make_unique<CTextNode>(parent, text, text, kKindPopup, -1, -1);
+  auto node = MakeNode(parent, text, kKindPopup, -1, -1);
   NotePlace(places, node.get(), textPosition);
   block.BuildNodes(*node, places);
   return node;

@@ -35,7 +35,9 @@ class CRcReader {
 
   // Parses all sections; with withStandardSwitch the language switch
   // dialog follows the dialogs of the scripts, its texts taken from
-  // strings (or from the log's strings). Problems go to log.
+  // strings (or from the log's strings). Problems go to log. The file's
+  // elements refer to the texts of this reader's tokens: build the tree
+  // while the reader lives.
   std::unique_ptr<CRcFile> Parse(CProblemLog& log, bool withStandardSwitch,
                                  const IStringSource& strings);
   std::unique_ptr<CRcFile> Parse(CProblemLog& log, bool withStandardSwitch);

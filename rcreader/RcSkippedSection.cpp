@@ -1,32 +1,43 @@
 #include "rcreader/RcSkippedSection.h"
 
+#include <algorithm>
+
 namespace tolmeric {
 
-CRcBlockIndex::CRcBlockIndex(const CRcTokenList& list)
-    : nextBegin_(static_cast<size_t>(list.count()) + 1, -1),
-      matchingEnd_(static_cast<size_t>(list.count()), -1) {
-  std::vector<int32_t> open;
+CRcBlockIndex::CRcBlockIndex(const CRcTokenList& list) : count_(list.count()) {
+  std::vector<size_t> open;
   for (int32_t i = 0; i < list.count(); ++i) {
     const CRcToken& token = list.TokenAt(i);
     if (IsBlockBegin(token, list.grammar())) {
-      open.push_back(i);
+      open.push_back(blocks_.size());
+      blocks_.push_back({i, -1});
     } else if (IsBlockEnd(token, list.grammar()) && !open.empty()) {
-      matchingEnd_[open.back()] = i;
+      blocks_[open.back()].end = i;
       open.pop_back();
     }
   }
-  for (int32_t i = list.count() - 1; i >= 0; --i)
-    nextBegin_[i] = IsBlockBegin(list.TokenAt(i), list.grammar()) ? i : nextBegin_[i + 1];
 }
 
+namespace {
+
+template <typename Blocks>
+auto FirstBlockFrom(const Blocks& blocks, int32_t from) {
+  return std::lower_bound(blocks.begin(), blocks.end(), from,
+                          [](const auto& block, int32_t i) { return block.begin < i; });
+}
+
+}  // namespace
+
 int32_t CRcBlockIndex::NextBegin(int32_t from) const {
-  if (from < 0 || from >= static_cast<int32_t>(matchingEnd_.size())) return -1;
-  return nextBegin_[from];
+  if (from < 0 || from >= count_) return -1;
+  const auto block = FirstBlockFrom(blocks_, from);
+  return block == blocks_.end() ? -1 : block->begin;
 }
 
 int32_t CRcBlockIndex::MatchingEnd(int32_t begin) const {
-  if (begin < 0 || begin >= static_cast<int32_t>(matchingEnd_.size())) return -1;
-  return matchingEnd_[begin];
+  if (begin < 0 || begin >= count_) return -1;
+  const auto block = FirstBlockFrom(blocks_, begin);
+  return block == blocks_.end() || block->begin != begin ? -1 : block->end;
 }
 
 int32_t CRcSkippedSection::Parse(const CRcTokenList& list, int32_t start, CProblemLog&) {

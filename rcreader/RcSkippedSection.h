@@ -8,8 +8,9 @@
 namespace tolmeric {
 
 // Where every BEGIN of a token list finds its matching END, computed once
-// per scan so that skipping a section costs constant time however often the
-// search meets the same unbalanced blocks.
+// per scan so that skipping a section costs logarithmic time however often
+// the search meets the same unbalanced blocks. Only the BEGINs are noted,
+// so the index is small beside the list.
 class CRcBlockIndex {
  public:
   explicit CRcBlockIndex(const CRcTokenList& list);
@@ -20,8 +21,12 @@ class CRcBlockIndex {
   int32_t MatchingEnd(int32_t begin) const;
 
  private:
-  std::vector<int32_t> nextBegin_;
-  std::vector<int32_t> matchingEnd_;
+  struct Block {
+    int32_t begin;
+    int32_t end;  // -1: the list ends first
+  };
+  std::vector<Block> blocks_;  // in the order of their BEGINs
+  int32_t count_ = 0;          // tokens in the list
 };
 
 class CRcSkippedSection : public CRcElement {

@@ -22,20 +22,20 @@ class CRcStringTable : public CRcResource {
   bool EndReached() const { return endReached_; }
   int32_t entryCount() const { return static_cast<int32_t>(texts.size()); }
 
-  std::vector<std::u16string> names;
-  std::vector<std::u16string> texts;
+  std::vector<std::u16string_view> names;
+  std::vector<std::u16string_view> texts;
   // The token of each text.
   std::vector<int32_t> textPositions;
-  std::u16string options;
+  std::u16string_view options;
   // The header statements of the compiler's grammar, or empty.
-  std::u16string language;
-  std::u16string subLanguage;
-  std::u16string characteristics;
-  std::u16string version;
+  std::u16string_view language;
+  std::u16string_view subLanguage;
+  std::u16string_view characteristics;
+  std::u16string_view version;
   int32_t number;
 
  private:
-  bool ReadHeaderStatement();
+  bool ReadHeaderStatement(std::u16string& headerOptions);
   bool ReadEntry();
 
   bool endReached_ = false;

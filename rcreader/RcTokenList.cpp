@@ -85,8 +85,10 @@ void CRcTokenList::Append(int32_t type, std::u16string_view text, int32_t line,
     scripts_.push_back(Script{count_, file});
   }
   const bool single = type == kTokenCharacter && text.size() == 1;
+  // Keywords and names repeat; quoted texts mostly do not.
+  const bool word = type == kTokenIdentifier || type == kTokenNumber;
   Entry entry;
-  entry.offset = single ? text[0] : texts_.Append(text);
+  entry.offset = single ? text[0] : word ? texts_.AppendShared(text) : texts_.Append(text);
   entry.lengthAndType = static_cast<uint32_t>(text.size()) |
                         (static_cast<uint32_t>(type) << kTypeShift);
   entry.line = line;

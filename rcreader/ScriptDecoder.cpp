@@ -74,8 +74,8 @@ bool CScriptDecoder::NextByteLine(std::u16string& line) {
   if (decoder_) {
     line = decoder_->Decode(raw);
   } else {
-    line.assign(raw.size(), u'\0');
-    for (size_t i = 0; i < raw.size(); ++i) line[i] = static_cast<unsigned char>(raw[i]);
+    line.clear();
+    for (char c : raw) line += static_cast<char16_t>(static_cast<unsigned char>(c));
   }
   if (!followPragmas_) return true;
   int selected = ParseCodePagePragma(line);

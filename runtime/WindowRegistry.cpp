@@ -90,12 +90,11 @@ void CWindowRegistry::Retranslate() {
 void CWindowRegistry::NotifyLanguageChanged() {
   IWindowSystem* windows = module_.Windows();
   if (!windows) return;
-  // A copy: a window's answer may touch the registry.
+  // A copy, each window once: a window's answer may touch the registry.
   std::vector<WindowId> told;
+  std::set<WindowId> seen;
   for (const Entry& entry : entries_) {
-    if (entry.window != 0 && std::find(told.begin(), told.end(), entry.window) == told.end()) {
-      told.push_back(entry.window);
-    }
+    if (entry.window != 0 && seen.insert(entry.window).second) told.push_back(entry.window);
   }
   for (WindowId window : told) {
     if (windows->IsWindow(window)) windows->NotifyLanguageChanged(window);

@@ -41,7 +41,7 @@ xvfb-run -a -s "-screen 0 1024x768x24" sh -c '
 # The virtual desktop sits at the top left of the screen, the window at the
 # desktop's.
 crop() {
-  /usr/bin/convert "$work/$1.png" -crop 440x640+0+0 +repage "docs/screenshots/$2.png"
+  /usr/bin/convert "$work/$1.png" -crop 380x528+0+0 +repage "docs/screenshots/$2.png"
   echo "docs/screenshots/$2.png"
 }
 crop general tool-general

@@ -148,34 +148,44 @@ void CArchive::WriteBytes(const uint8_t* data, size_t size) {
   bytes_.insert(bytes_.end(), data, data + size);
 }
 
+void CArchive::Reserve(size_t bytes) { bytes_.reserve(bytes_.size() + bytes); }
+
+size_t CArchive::StoredStringSize(size_t length) {
+  const size_t lengthBytes = length < kLongerLength ? 1 : length < kUnicodeMarker ? 3 : 7;
+  return 3 + lengthBytes + 2 * length;
+}
+
 // string := marker length units
 // marker := FF FE FF
 // length := byte (< FF) | FF u16 (< FFFE) | FF FFFF u32
-void CArchive::WriteString(const std::u16string& value) {
+// The whole string is written in place: one size change of the buffer,
+// which grows geometrically when it has to.
+void CArchive::WriteString(std::u16string_view value) {
   if (value.size() > std::numeric_limits<uint32_t>::max()) {
     throw CFileError(FileErrorKind::kWriteFailed, fileName_, "text too long");
   }
   const uint32_t length = static_cast<uint32_t>(value.size());
-  bytes_.push_back(kLongerLength);
-  bytes_.push_back(kUnicodeMarker & 0xFF);
-  bytes_.push_back(kUnicodeMarker >> 8);
+  const size_t start = bytes_.size();
+  bytes_.resize(start + StoredStringSize(length));
+  uint8_t* out = bytes_.data() + start;
+  auto put16 = [&out](uint16_t v) {
+    *out++ = static_cast<uint8_t>(v);
+    *out++ = static_cast<uint8_t>(v >> 8);
+  };
+  *out++ = kLongerLength;
+  put16(kUnicodeMarker);
   if (length < kLongerLength) {
-    bytes_.push_back(static_cast<uint8_t>(length));
+    *out++ = static_cast<uint8_t>(length);
   } else if (length < kUnicodeMarker) {
-    bytes_.push_back(kLongerLength);
-    bytes_.push_back(static_cast<uint8_t>(length));
-    bytes_.push_back(static_cast<uint8_t>(length >> 8));
+    *out++ = kLongerLength;
+    put16(static_cast<uint16_t>(length));
   } else {
-    bytes_.push_back(kLongerLength);
-    bytes_.push_back(kLongestLength & 0xFF);
-    bytes_.push_back(kLongestLength >> 8);
-    WriteU32(length);
+    *out++ = kLongerLength;
+    put16(kLongestLength);
+    put16(static_cast<uint16_t>(length));
+    put16(static_cast<uint16_t>(length >> 16));
   }
-  bytes_.reserve(bytes_.size() + 2 * static_cast<size_t>(length));
-  for (char16_t unit : value) {
-    bytes_.push_back(static_cast<uint8_t>(unit));
-    bytes_.push_back(static_cast<uint8_t>(unit >> 8));
-  }
+  for (char16_t unit : value) put16(unit);
 }
 
 const uint8_t* CArchive::Take(size_t size) {

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "FileError.h"
@@ -59,8 +60,13 @@ class CArchive {
 
   void WriteU32(uint32_t value);
   void WriteI32(int32_t value);
-  void WriteString(const std::u16string& value);  // always with the Unicode marker
+  void WriteString(std::u16string_view value);  // always with the Unicode marker
   void WriteBytes(const uint8_t* data, size_t size);
+  // Makes room for bytes more to be written without moving what is there
+  // again (storing).
+  void Reserve(size_t bytes);
+  // The bytes WriteString writes for a text of length units.
+  static size_t StoredStringSize(size_t length);
 
   uint32_t ReadU32();
   int32_t ReadI32();

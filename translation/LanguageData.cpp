@@ -147,9 +147,25 @@ void WriteNodeRecord(CArchive& archive, const CTextNode& node) {
   archive.WriteI32(node.state);
 }
 
-// Depth first, each node before its children, without recursion.
+// The bytes WriteNodeRecord writes for node.
+size_t NodeRecordSize(const CTextNode& node) {
+  return 4 + CArchive::StoredStringSize(node.baseText.size()) +
+         CArchive::StoredStringSize(node.text.size()) + 4 * 4;
+}
+
+// Depth first, each node before its children, without recursion. The
+// records' size is added up first, so the buffer is sized once.
 void WriteTree(CArchive& archive, const CTextNode& root) {
+  size_t bytes = 0;
   std::vector<const CTextNode*> pending{&root};
+  while (!pending.empty()) {
+    const CTextNode* node = pending.back();
+    pending.pop_back();
+    bytes += NodeRecordSize(*node);
+    for (int32_t i = 0; i < node->childCount; ++i) pending.push_back(node->children[i].get());
+  }
+  archive.Reserve(bytes);
+  pending.push_back(&root);
   while (!pending.empty()) {
     const CTextNode* node = pending.back();
     pending.pop_back();

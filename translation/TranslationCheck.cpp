@@ -164,10 +164,10 @@ std::vector<CCheckItem> CheckItemsOfTree(const CTextNode& root, const std::strin
 std::vector<CCheckItem> CheckItemsOfDocument(const CExchangeDocument& document,
                                              const CTextNode& base, const std::string& fileName,
                                              std::vector<CFinding>& findings) {
-  std::unordered_map<std::u16string, CExchangeEntry> baseEntries;
-  for (CExchangeEntry& entry : CollectEntries(base)) {
-    baseEntries.emplace(entry.context, std::move(entry));
-  }
+  const std::vector<CExchangeEntry> baseEntries = CollectEntries(base);
+  std::unordered_map<std::u16string, size_t> baseIndex;
+  for (size_t i = 0; i < baseEntries.size(); ++i) baseIndex.emplace(baseEntries[i].context, i);
+  std::vector<bool> named(baseEntries.size(), false);
   std::vector<CCheckItem> items;
   for (const CExchangeEntry& entry : document.entries) {
     if (entry.obsolete) continue;
@@ -178,18 +178,28 @@ std::vector<CCheckItem> CheckItemsOfDocument(const CExchangeDocument& document,
     item.target = entry.target;
     item.translated = !entry.target.empty();
     if (!entry.context.empty()) {
-      auto found = baseEntries.find(entry.context);
-      if (found == baseEntries.end()) {
+      auto found = baseIndex.find(entry.context);
+      if (found == baseIndex.end()) {
         findings.push_back({item.where, CheckKind::kUnknownContext,
                             "context " + Quoted(entry.context) + " is not in the base file"});
         continue;
       }
-      item.source = found->second.source;
-      item.kind = found->second.kind;
-      item.width = found->second.width;
-      item.height = found->second.height;
+      const CExchangeEntry& baseEntry = baseEntries[found->second];
+      named[found->second] = true;
+      item.source = baseEntry.source;
+      item.kind = baseEntry.kind;
+      item.width = baseEntry.width;
+      item.height = baseEntry.height;
     }
     items.push_back(std::move(item));
+  }
+  // A text of the base that the file lacks is as untranslated as an empty
+  // one: a text added to the script since the file was made.
+  for (size_t i = 0; i < baseEntries.size(); ++i) {
+    if (named[i] || !HasLetter(baseEntries[i].source)) continue;
+    findings.push_back({fileName, CheckKind::kUntranslated,
+                        "missing: " + Quoted(baseEntries[i].source) + " (context " +
+                            Quoted(baseEntries[i].context) + ")"});
   }
   return items;
 }

@@ -44,8 +44,8 @@ std::vector<CFinding> CheckTranslation(const std::vector<CCheckItem>& items,
 std::vector<CCheckItem> CheckItemsOfTree(const CTextNode& root, const std::string& fileName);
 
 // Items of an exchange document against its base file: sizes and kinds come
-// from the base; an entry whose context the base lacks is a finding of its
-// own, added to findings.
+// from the base; an entry whose context the base lacks, and a text of the
+// base that no entry names, are findings of their own, added to findings.
 std::vector<CCheckItem> CheckItemsOfDocument(const CExchangeDocument& document,
                                              const CTextNode& base, const std::string& fileName,
                                              std::vector<CFinding>& findings);

@@ -6,11 +6,13 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <filesystem>
 #include <map>
 #include <string>
 #include <vector>
 
 #include "app/HostToolFiles.h"
+#include "app/TolmericApp.h"
 #include "app/TolmericDlg.h"
 #include "runtime/ApplicationInterfaceWin32.h"
 #include "runtime/tests/LanguageFiles.h"
@@ -311,6 +313,67 @@ TEST_F(TolmericDlgTest, WiderWindowMovesAndWidensAndCannotShrinkBelowItsStart) {
   ::GetWindowRect(dialog_, &window);
   EXPECT_EQ(window.right - window.left, width);
   EXPECT_EQ(window.bottom - window.top, height);
+}
+
+// The tool's two language files in the current folder, the German one
+// held, and the tool's application object, which handles the language
+// command.
+class TolmericLanguageTest : public TolmericDlgTest {
+ protected:
+  void SetUp() override {
+    ::GetCurrentDirectoryW(MAX_PATH, previousFolder_);
+    for (const char* name : {"Tolmeric.tra", "Tolmeric_English.tra"}) {
+      std::filesystem::copy_file(std::filesystem::path(TOLMERIC_TOOL_FOLDER) / name,
+                                 folder_.Path() / name);
+    }
+    ::SetCurrentDirectoryW(folder_.Path().wstring().c_str());
+    ASSERT_TRUE(LoadTranslationFile(Wide(folder_.File("Tolmeric.tra"))));
+    TolmericDlgTest::SetUp();
+    app_.m_pMainWnd = window_.get();
+  }
+  void TearDown() override {
+    app_.m_pMainWnd = nullptr;
+    TolmericDlgTest::TearDown();
+    ExitTranslation();
+    ::SetCurrentDirectoryW(previousFolder_);
+  }
+
+  CTempFolder folder_;
+  wchar_t previousFolder_[MAX_PATH] = {};
+  CTolmericApp app_;
+};
+
+TEST_F(TolmericLanguageTest, LanguageCommandSwitchesTheTabCaptions) {
+  // The switch dialog, answered like a user: the English entry, then OK.
+  bool answered = false;
+  CModalDriver driver([&](HWND active) {
+    HWND list = ::GetDlgItem(active, kSwitchListId);
+    if (!list || ListView_GetItemCount(list) != 2) return false;
+    LVFINDINFOW find{};
+    find.flags = LVFI_STRING;
+    find.psz = L"English";
+    const int index = ListView_FindItem(list, -1, &find);
+    ListView_SetItemState(list, index, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
+    NMITEMACTIVATE click{};
+    click.hdr = {list, kSwitchListId, static_cast<UINT>(NM_CLICK)};
+    click.iItem = index;
+    ::SendMessageW(active, WM_NOTIFY, kSwitchListId, reinterpret_cast<LPARAM>(&click));
+    ::PostMessageW(active, WM_COMMAND, IDOK, 0);
+    answered = true;
+    return true;
+  });
+  ::PostMessageW(dialog_, WM_COMMAND, kLanguageCommandId, 0);
+  for (int i = 0; i < 500 && !driver.Done(); ++i) {
+    PumpMessages();
+    ::Sleep(10);
+  }
+  PumpMessages();
+  ASSERT_TRUE(answered) << "the switch dialog did not open";
+  EXPECT_EQ(TabCaptions(tabs_),
+            (std::vector<std::wstring>{L"General", L"Language Resources", L"Messages / Problems"}));
+  const wchar_t* tip = TabTip(dialog_, tabs_, 0);
+  ASSERT_TRUE(tip);
+  EXPECT_STREQ(tip, L"Settings of the project");
 }
 
 }  // namespace

@@ -152,5 +152,28 @@ TEST(ToolPictures, FlagCellsAndSmallImages) {
   }
 }
 
+// The icon's directory lists both sizes the window asks for. On Windows it
+// is the icon group resource, whose entries are 14 bytes instead of 16.
+TEST(ToolPictures, IconHoldsBothSizes) {
+#ifdef _WIN32
+  HRSRC found = FindResourceW(nullptr, MAKEINTRESOURCEW(128), MAKEINTRESOURCEW(14));  // RT_GROUP_ICON
+  ASSERT_NE(found, nullptr);
+  const auto* data = static_cast<const uint8_t*>(LockResource(LoadResource(nullptr, found)));
+  const std::vector<uint8_t> bytes(data, data + SizeofResource(nullptr, found));
+  const size_t entryBytes = 14;
+  EXPECT_NE(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(128), IMAGE_ICON, 16, 16, 0), nullptr);
+#else
+  std::ifstream in(std::string(TOLMERIC_PICTURES_FOLDER) + "/Tolmeric.ico", std::ios::binary);
+  const std::vector<uint8_t> bytes{std::istreambuf_iterator<char>(in), {}};
+  const size_t entryBytes = 16;
+#endif
+  ASSERT_GE(bytes.size(), 6 + 2 * entryBytes);
+  EXPECT_EQ(bytes[2] | bytes[3] << 8, 1);  // an icon
+  ASSERT_EQ(bytes[4] | bytes[5] << 8, 2);
+  EXPECT_EQ(bytes[6], 32);
+  EXPECT_EQ(bytes[6 + entryBytes], 16);
+  EXPECT_EQ(bytes[6 + 6] | bytes[6 + 7] << 8, 32);  // bits per pixel
+}
+
 }  // namespace
 }  // namespace tolmeric

@@ -39,10 +39,8 @@ BOOL CDemoApp::InitInstance() {
   StartAutomaticTranslation(german.c_str(), L"Demo", TRUE, TRUE, TRUE);
 
   auto* frame = new CMainFrame;
-  if (!frame->LoadFrame(IDR_MAINFRAME)) {
-    delete frame;
-    return FALSE;
-  }
+  // A frame whose window failed has deleted itself with it.
+  if (!frame->LoadFrame(IDR_MAINFRAME)) return FALSE;
   m_pMainWnd = frame;
   // The frame takes its title from the resources as they are; the
   // application's title is one of its strings, so it comes translated.

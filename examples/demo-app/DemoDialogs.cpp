@@ -54,8 +54,10 @@ void CFindDialog::Show(CWnd* owner) {
   auto* dialog = new CFindDialog;
   openFindDialog = dialog;
   if (!dialog->Create(IDD_FIND, AfxGetApp()->m_pMainWnd)) {
+    // A window that was made and failed has deleted its object already
+    // (and forgotten it).
+    if (openFindDialog == dialog) delete dialog;
     openFindDialog = nullptr;
-    delete dialog;
     return;
   }
   dialog->ShowWindow(SW_SHOW);

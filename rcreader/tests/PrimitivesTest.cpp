@@ -44,7 +44,7 @@ TEST(Primitives, ReadComma) {
 
 TEST(Primitives, ReadNameTakesAnyTokenOrANegativeNumber) {
   CPrimitiveProbe probe("IDD_MAIN 101 \"Quoted\" + - 3 - X");
-  std::u16string name;
+  std::u16string_view name;
   for (const char16_t* expected : {u"IDD_MAIN", u"101", u"Quoted", u"+", u"-3"}) {
     ASSERT_TRUE(probe.ReadName(name));
     EXPECT_EQ(name, expected);
@@ -57,7 +57,7 @@ TEST(Primitives, ReadNameTakesAnyTokenOrANegativeNumber) {
 
 TEST(Primitives, ReadNameFailsPastTheLastToken) {
   CPrimitiveProbe probe("A");
-  std::u16string name;
+  std::u16string_view name;
   ASSERT_TRUE(probe.ReadName(name));
   EXPECT_FALSE(probe.ReadName(name));
   EXPECT_EQ(probe.position, 1);
@@ -93,7 +93,7 @@ TEST(Primitives, ReadNumberWraps) {
 
 TEST(Primitives, ReadExpressionJoinsTermsAndHexNumbers) {
   CPrimitiveProbe probe("WS_CHILD | NOT WS_VISIBLE | 0x80, 0x1F");
-  std::u16string expression;
+  std::u16string_view expression;
   ASSERT_TRUE(probe.ReadExpression(expression));
   EXPECT_EQ(expression, u"WS_CHILD NOT WS_VISIBLE 0x80 ");
   EXPECT_EQ(probe.position, 7);  // on the comma
@@ -104,7 +104,7 @@ TEST(Primitives, ReadExpressionJoinsTermsAndHexNumbers) {
 }
 
 TEST(Primitives, ReadExpressionLoneZero) {
-  std::u16string expression = u"left over";
+  std::u16string_view expression = u"left over";
   CPrimitiveProbe comma("0 , X");
   ASSERT_TRUE(comma.ReadExpression(expression));
   EXPECT_EQ(expression, u"");
@@ -121,7 +121,7 @@ TEST(Primitives, ReadExpressionLoneZero) {
 }
 
 TEST(Primitives, ReadExpressionFailures) {
-  std::u16string expression;
+  std::u16string_view expression;
   CPrimitiveProbe number("12");
   EXPECT_FALSE(number.ReadExpression(expression));
   EXPECT_EQ(number.position, 0);

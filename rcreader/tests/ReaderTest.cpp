@@ -25,7 +25,9 @@ class CRecordedProgress : public IProgress {
   std::vector<int32_t> positions;
 };
 
+// The reader stays: the parsed elements refer to its tokens.
 struct ReaderScan {
+  std::unique_ptr<CRcReader> reader;
   std::unique_ptr<CRcFile> file;
   std::unique_ptr<CTextNode> root;
   std::u16string log;
@@ -34,10 +36,10 @@ struct ReaderScan {
 ReaderScan Read(const std::vector<std::u16string>& names, bool withSwitch,
                 IProgress* progress = nullptr) {
   static const testing::CReaderStrings strings;
-  CRcReader reader(names, progress, 0, 60);
-  CProblemLog log(strings);
   ReaderScan scan;
-  scan.file = reader.Parse(log, withSwitch);
+  scan.reader = std::make_unique<CRcReader>(names, progress, 0, 60);
+  CProblemLog log(strings);
+  scan.file = scan.reader->Parse(log, withSwitch);
   scan.root = scan.file->BuildNode(nullptr);
   scan.log = log.text;
   return scan;

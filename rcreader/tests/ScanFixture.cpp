@@ -46,14 +46,14 @@ std::string ScanResult::Diagnostics() const {
 ScanResult ScanScripts(const std::vector<std::pair<std::u16string, std::string>>& scripts,
                        bool withStandardSwitch, RcGrammar grammar) {
   static const CReaderStrings strings;
-  CRcTokenList list(grammar);
+  ScanResult result;
+  result.list = std::make_unique<CRcTokenList>(grammar);
   for (const auto& [name, bytes] : scripts)
-    list.AppendList(CRcTokenList::FromBytes(name, bytes, 0, grammar));
+    result.list->AppendList(CRcTokenList::FromBytes(name, bytes, 0, grammar));
   CProblemLog log(strings);
   log.Begin();
-  ScanResult result;
   result.file = std::make_unique<CRcFile>();
-  result.file->Parse(list, 0, log);
+  result.file->Parse(*result.list, 0, log);
   if (withStandardSwitch) result.file->AddStandardSwitchDialog(strings);
   result.root = result.file->BuildNode(nullptr);
   result.log = log.text;

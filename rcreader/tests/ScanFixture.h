@@ -27,6 +27,8 @@ class CReaderStrings : public IStringSource {
 };
 
 struct ScanResult {
+  // The list stays: the parsed elements refer to its tokens.
+  std::unique_ptr<CRcTokenList> list;
   std::unique_ptr<CRcFile> file;
   std::unique_ptr<CTextNode> root;
   std::u16string log;

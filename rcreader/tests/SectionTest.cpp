@@ -237,8 +237,8 @@ TEST(StringTable, KeepsOptionsIdentifiersAndTexts) {
   const CRcStringTable& table = TableAt(scan, 0);
   EXPECT_EQ(table.options, u"DISCARDABLE PURE ");
   EXPECT_EQ(table.number, 1);
-  EXPECT_EQ(table.names, (std::vector<std::u16string>{u"IDS_A", u"7", u"-3", u","}));
-  EXPECT_EQ(table.texts, (std::vector<std::u16string>{u"a", u"seven", u"minus", u"comma"}));
+  EXPECT_EQ(table.names, (std::vector<std::u16string_view>{u"IDS_A", u"7", u"-3", u","}));
+  EXPECT_EQ(table.texts, (std::vector<std::u16string_view>{u"a", u"seven", u"minus", u"comma"}));
   EXPECT_EQ(scan.LogUtf8(),
             kLogStart + Problem("!Fehler bei Stringtable-Eintrag!",
                                 "test.rc (6): IDS_B , comma "));
