@@ -2,7 +2,10 @@
 # Takes docs/screenshots/tool-general.png, tool-resources.png and
 # tool-messages.png: the tool's main window with the notebook example's
 # project open (examples/notebook, started as "Tolmeric.exe -p notebook" in
-# a copy of its folder), once on each page. Builds what it needs for Windows
+# a copy of its folder), once on each page; then tool-general-en.png, the
+# first page of the tool started with its English language file as the one
+# it loads (a copy of the tool's folder where Tolmeric.tra is the English
+# file). Builds what it needs for Windows
 # and runs Tolmeric.exe in a Wine virtual desktop on a virtual display.
 # Rerun it from anywhere; WINEPREFIX is honoured.
 set -eu
@@ -20,10 +23,14 @@ work=$(pwd)/build/tool-shot
 rm -rf "$work"
 mkdir -p "$work" docs/screenshots
 cp -r examples/notebook "$work/notebook"
+english=$work/english
+mkdir -p "$english"
+cp "$bin/Tolmeric.exe" "$english/"
+cp "$bin/Tolmeric_English.tra" "$english/Tolmeric.tra"
 
 xvfb-run -a -s "-screen 0 1024x768x24" sh -c '
   set -eu
-  wine=$1 bin=$2 select=$3 work=$4
+  wine=$1 bin=$2 select=$3 work=$4 english=$5
   mkdir -p "${WINEPREFIX:-$HOME/.wine}"
   $wine cmd /c exit >/dev/null 2>&1 || true
   cd "$work/notebook"
@@ -36,7 +43,11 @@ xvfb-run -a -s "-screen 0 1024x768x24" sh -c '
     import -window root "$work/page$page.png"
   done
   /usr/lib/wine/wineserver -k || true
-' sh "$wine" "$bin" "$select" "$work"
+  $wine explorer /desktop=shot,800x700 "$english/Tolmeric.exe" -p notebook &
+  sleep 12
+  import -window root "$work/english.png"
+  /usr/lib/wine/wineserver -k || true
+' sh "$wine" "$bin" "$select" "$work" "$english"
 
 # The virtual desktop sits at the top left of the screen, the window at the
 # desktop's.
@@ -47,3 +58,4 @@ crop() {
 crop general tool-general
 crop page1 tool-resources
 crop page2 tool-messages
+crop english tool-general-en
