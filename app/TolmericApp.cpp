@@ -51,6 +51,9 @@ void CTolmericApp::OnSwitchLanguage() {
                  first + 4, first + 5, first + 6, first + 7, first + 8, FALSE);
   if (auto* window = dynamic_cast<CTolmericDlg*>(m_pMainWnd)) {
     window->SetTabCaptions();
+    // The switch gives the window its caption from the dialog's resource:
+    // the title names the project again.
+    window->UpdateControls();
     window->Invalidate();
   }
 }
