@@ -362,12 +362,7 @@ TEST_F(TolmericLanguageTest, LanguageCommandSwitchesTheTabCaptions) {
     answered = true;
     return true;
   });
-  ::PostMessageW(dialog_, WM_COMMAND, kLanguageCommandId, 0);
-  for (int i = 0; i < 500 && !driver.Done(); ++i) {
-    PumpMessages();
-    ::Sleep(10);
-  }
-  PumpMessages();
+  PostCommandAndDrive(dialog_, kLanguageCommandId, driver);
   ASSERT_TRUE(answered) << "the switch dialog did not open";
   EXPECT_EQ(TabCaptions(tabs_),
             (std::vector<std::wstring>{L"General", L"Language Resources", L"Messages / Problems"}));

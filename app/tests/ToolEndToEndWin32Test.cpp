@@ -306,21 +306,11 @@ TEST_F(ToolEndToEndTest, LanguageCommandTurnsTheToolEnglish) {
       LVFINDINFOW find{};
       find.flags = LVFI_STRING;
       find.psz = language;
-      const int index = ListView_FindItem(list, -1, &find);
-      ListView_SetItemState(list, index, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
-      NMITEMACTIVATE click{};
-      click.hdr = {list, 1234, static_cast<UINT>(NM_CLICK)};
-      click.iItem = index;
-      ::SendMessageW(active, WM_NOTIFY, 1234, reinterpret_cast<LPARAM>(&click));
+      ClickListItem(list, ListView_FindItem(list, -1, &find));
       ::PostMessageW(active, WM_COMMAND, button, 0);
       return true;
     });
-    ::PostMessageW(dialog_, WM_COMMAND, kLanguageCommandId, 0);
-    for (int i = 0; i < 500 && !driver.Done(); ++i) {
-      PumpMessages();
-      ::Sleep(10);
-    }
-    PumpMessages();
+    PostCommandAndDrive(dialog_, kLanguageCommandId, driver);
   };
   answerSwitchDialog(L"English", IDOK);
   EXPECT_EQ(switchCaption, u"Sprache umschalten");

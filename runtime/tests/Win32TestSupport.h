@@ -154,6 +154,17 @@ class CModalDriver {
   bool done_ = false;
 };
 
+// Posts a command to window, then delivers messages while the modal loop it
+// opens runs and the driver is not done (5 s at most).
+inline void PostCommandAndDrive(HWND window, UINT command, const CModalDriver& driver) {
+  ::PostMessageW(window, WM_COMMAND, command, 0);
+  for (int i = 0; i < 500 && !driver.Done(); ++i) {
+    PumpMessages();
+    ::Sleep(10);
+  }
+  PumpMessages();
+}
+
 // A whole module on the real Win32 platform, active for one test, with an
 // application object whose profile is a file in the test's folder, message
 // boxes answered by the test, and the switch dialog replaced by a counter.
