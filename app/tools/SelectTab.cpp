@@ -13,25 +13,11 @@
 #include <cwchar>
 #include <string>
 
+#include "framework/TopWindowSearch.h"
+
 namespace {
 
 constexpr int kTabControlId = 1000;
-
-struct Search {
-  std::wstring prefix;
-  HWND found = nullptr;
-};
-
-BOOL CALLBACK Visit(HWND window, LPARAM lParam) {
-  auto* search = reinterpret_cast<Search*>(lParam);
-  wchar_t title[512] = {};
-  ::GetWindowTextW(window, title, 512);
-  if (::IsWindowVisible(window) && std::wstring(title).rfind(search->prefix, 0) == 0) {
-    search->found = window;
-    return FALSE;
-  }
-  return TRUE;
-}
 
 }  // namespace
 
@@ -40,12 +26,8 @@ int wmain(int argc, wchar_t** argv) {
     std::fwprintf(stderr, L"usage: tool_select_tab TITLE INDEX\n");
     return 2;
   }
-  Search search{argv[1]};
-  for (int tries = 0; tries < 60 && !search.found; ++tries) {
-    if (tries > 0) ::Sleep(500);
-    ::EnumWindows(&Visit, reinterpret_cast<LPARAM>(&search));
-  }
-  HWND tabs = search.found ? ::GetDlgItem(search.found, kTabControlId) : nullptr;
+  const HWND found = tolmeric::WaitForTopWindow(argv[1]);
+  HWND tabs = found ? ::GetDlgItem(found, kTabControlId) : nullptr;
   if (!tabs) return 1;
   const WPARAM index = static_cast<WPARAM>(std::wcstoul(argv[2], nullptr, 0));
   return ::PostMessageW(tabs, TCM_SETCURFOCUS, index, 0) ? 0 : 1;

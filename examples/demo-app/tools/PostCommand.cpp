@@ -10,37 +10,15 @@
 #include <cwchar>
 #include <string>
 
-namespace {
-
-struct Search {
-  std::wstring prefix;
-  HWND found = nullptr;
-};
-
-BOOL CALLBACK Visit(HWND window, LPARAM lParam) {
-  auto* search = reinterpret_cast<Search*>(lParam);
-  wchar_t title[512] = {};
-  ::GetWindowTextW(window, title, 512);
-  if (::IsWindowVisible(window) && std::wstring(title).rfind(search->prefix, 0) == 0) {
-    search->found = window;
-    return FALSE;
-  }
-  return TRUE;
-}
-
-}  // namespace
+#include "framework/TopWindowSearch.h"
 
 int wmain(int argc, wchar_t** argv) {
   if (argc != 3) {
     std::fwprintf(stderr, L"usage: demo_post_command TITLE COMMAND\n");
     return 2;
   }
-  Search search{argv[1]};
-  for (int tries = 0; tries < 60 && !search.found; ++tries) {
-    if (tries > 0) ::Sleep(500);
-    ::EnumWindows(&Visit, reinterpret_cast<LPARAM>(&search));
-  }
-  if (!search.found) return 1;
+  const HWND found = tolmeric::WaitForTopWindow(argv[1]);
+  if (!found) return 1;
   const WPARAM command = static_cast<WPARAM>(std::wcstoul(argv[2], nullptr, 0));
-  return ::PostMessageW(search.found, WM_COMMAND, command, 0) ? 0 : 1;
+  return ::PostMessageW(found, WM_COMMAND, command, 0) ? 0 : 1;
 }
