@@ -12,10 +12,12 @@ namespace {
 
 std::atomic<size_t> inUse{0};
 std::atomic<size_t> peak{0};
+std::atomic<bool> counting{true};
 
 void* Allocate(size_t requested) {
   void* p = std::malloc(requested == 0 ? 1 : requested);
   if (p == nullptr) throw std::bad_alloc();
+  if (!counting.load(std::memory_order_relaxed)) return p;
   const size_t size = malloc_usable_size(p);
   const size_t now = inUse.fetch_add(size) + size;
   size_t seen = peak.load();
@@ -26,7 +28,7 @@ void* Allocate(size_t requested) {
 
 void Release(void* p) {
   if (p == nullptr) return;
-  inUse.fetch_sub(malloc_usable_size(p));
+  if (counting.load(std::memory_order_relaxed)) inUse.fetch_sub(malloc_usable_size(p));
   std::free(p);
 }
 
@@ -35,6 +37,7 @@ void Release(void* p) {
 size_t HeapBytesInUse() { return inUse.load(); }
 size_t HeapPeakBytes() { return peak.load(); }
 void ResetHeapPeak() { peak.store(inUse.load()); }
+void CountHeap(bool on) { counting.store(on); }
 
 }  // namespace tolmeric
 

@@ -13,5 +13,8 @@ size_t HeapBytesInUse();
 size_t HeapPeakBytes();
 // Starts a new peak from what is held now.
 void ResetHeapPeak();
+// Counting is on at the start. Off, allocations cost what they cost
+// without it, for timing; switch only while nothing counted is held.
+void CountHeap(bool on);
 
 }  // namespace tolmeric

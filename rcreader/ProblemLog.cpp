@@ -11,7 +11,7 @@ namespace tolmeric {
 namespace {
 
 bool SameLineInList(const CRcTokenList& tokens, int32_t index, int32_t line) {
-  return index >= 0 && index < tokens.count() && tokens.TokenAt(index).line == line;
+  return tokens.Has(index) && tokens.TokenAt(index).line == line;
 }
 
 std::u16string Decimal(int64_t value) { return FromAscii(std::to_string(value)); }
@@ -32,7 +32,7 @@ std::u16string LinePlace(const CRcTokenList& tokens, int32_t index) {
 // An index outside the list is a run of its own.
 void FindRun(const CRcTokenList& tokens, int32_t index, int32_t& first, int32_t& last) {
   first = last = index;
-  if (index < 0 || index >= tokens.count()) return;
+  if (!tokens.Has(index)) return;
   const int32_t line = tokens.TokenAt(index).line;
   while (SameLineInList(tokens, first - 1, line)) --first;
   while (SameLineInList(tokens, last + 1, line)) ++last;
@@ -80,8 +80,7 @@ bool CProblemLog::Full() const {
 }
 
 const std::u16string& CProblemLog::RunText(const CRcTokenList& tokens, int32_t index) {
-  if (runList_ != &tokens || index < runFirst_ || index > runLast_ || index < 0 ||
-      index >= tokens.count()) {
+  if (runList_ != &tokens || index < runFirst_ || index > runLast_ || !tokens.Has(index)) {
     runList_ = &tokens;
     FindRun(tokens, index, runFirst_, runLast_);
     runText_ = TokensText(tokens, runFirst_, runLast_);

@@ -14,13 +14,17 @@ const char16_t* CategoryText(int32_t categoryKind) {
   }
 }
 
+std::unique_ptr<CTextNode> EmptyCategoryNode(int32_t categoryKind, CTextNode* parent) {
+  const char16_t* text = CategoryText(categoryKind);
+  return std::make_unique<CTextNode>(parent, text, text, categoryKind, -1, -1);
+}
+
 // The category node with the nodes of its elements in order. Given the
 // elements to change, it lets go of each once its node is made.
 template <typename Elements>
 std::unique_ptr<CTextNode> CategoryNode(int32_t categoryKind, Elements& elements,
                                         CTextNode* parent, SourcePlaces* places) {
-  const char16_t* text = CategoryText(categoryKind);
-  auto node = std::make_unique<CTextNode>(parent, text, text, categoryKind, -1, -1);
+  auto node = EmptyCategoryNode(categoryKind, parent);
   std::vector<std::unique_ptr<CTextNode>> children;
   children.reserve(elements.size());
   for (auto& element : elements) {
@@ -37,19 +41,35 @@ std::unique_ptr<CTextNode> CategoryNode(int32_t categoryKind, Elements& elements
 int32_t CRcCategory::Parse(const CRcTokenList&, int32_t, CProblemLog&) { return kParseFailed; }
 
 std::unique_ptr<CTextNode> CRcCategory::BuildNode(CTextNode* parent, SourcePlaces* places) const {
+  if (node_) return node_->Clone(parent);
   return CategoryNode(categoryKind_, elements_, parent, places);
 }
 
+// Once taken, the nodes made on adding are gone: the category is empty.
 std::unique_ptr<CTextNode> CRcCategory::TakeNode(CTextNode* parent, SourcePlaces* places) {
+  if (node_) {
+    node_->parent = parent;
+    return std::move(node_);
+  }
   return CategoryNode(categoryKind_, elements_, parent, places);
+}
+
+void CRcCategory::BuildNodesOnAdd(SourcePlaces* places) {
+  places_ = places;
+  if (!node_) node_ = EmptyCategoryNode(categoryKind_, nullptr);
 }
 
 void CRcCategory::Add(std::unique_ptr<CRcElement> element) {
-  elements_.push_back(std::move(element));
+  ++added_;
+  if (!node_) {
+    elements_.push_back(std::move(element));
+    return;
+  }
+  if (auto child = element->BuildNode(node_.get(), places_)) node_->AddChild(std::move(child));
 }
 
 const CRcElement* CRcCategory::ElementAt(int32_t index) const {
-  if (index < 0 || index >= elementCount()) return nullptr;
+  if (index < 0 || static_cast<size_t>(index) >= elements_.size()) return nullptr;
   return elements_[static_cast<size_t>(index)].get();
 }
 

@@ -25,13 +25,24 @@ class CRcCategory : public CRcElement {
   // is empty afterwards.
   std::unique_ptr<CTextNode> TakeNode(CTextNode* parent, SourcePlaces* places = nullptr);
 
+  // From now on an element added is made into its node at once and let go
+  // (with places, the places of its texts noted): the category holds the
+  // nodes, which BuildNode and TakeNode give, and no elements.
+  void BuildNodesOnAdd(SourcePlaces* places);
+
   void Add(std::unique_ptr<CRcElement> element);
-  int32_t elementCount() const { return static_cast<int32_t>(elements_.size()); }
+  // The elements added, also those made into nodes at once.
+  int32_t elementCount() const { return added_; }
+  // An element kept as it was added, or null.
   const CRcElement* ElementAt(int32_t index) const;
 
  private:
   std::vector<std::unique_ptr<CRcElement>> elements_;
   int32_t categoryKind_;
+  int32_t added_ = 0;
+  // With BuildNodesOnAdd: the category node made so far, and the places.
+  std::unique_ptr<CTextNode> node_;
+  SourcePlaces* places_ = nullptr;
 };
 
 // Appends nodes below parent. The child array is sized once, to exactly the

@@ -353,7 +353,7 @@ int32_t ParseStatementBlock(const CRcTokenList& list, int32_t position, CProblem
   endReached = false;
   bool afterFailure = false;
   while (!IsBlockEnd(list.TokenAt(position), list.grammar())) {
-    if (position >= list.count()) {
+    if (!list.Has(position)) {
       endReached = true;
       return kParseFailed;
     }

@@ -82,8 +82,8 @@ bool ReadLanguage(const CRcTokenList& list, int32_t& position, uint16_t& languag
 // else the current one.
 uint16_t ResourceLanguage(const CRcTokenList& list, int32_t position, uint16_t current) {
   constexpr int32_t kMaxHeaderTokens = 256;
-  const int32_t end = std::min(list.count(), position + kMaxHeaderTokens);
-  for (int32_t at = position + 1; at < end; ++at) {
+  const int32_t end = position + kMaxHeaderTokens;
+  for (int32_t at = position + 1; at < end && list.Has(at); ++at) {
     const CRcToken& token = list.TokenAt(at);
     if (token.Is(u"BEGIN") || token.Is(u"{")) break;
     uint16_t language = 0;
@@ -145,7 +145,7 @@ CRcFile::CRcFile()
 int32_t CRcFile::Parse(const CRcTokenList& list, int32_t start, CProblemLog& log) {
   tokens = &list;
   position = start;
-  const CRcBlockIndex blocks(list);
+  CRcBlockIndex blocks(list);
   int32_t stringTableNumber = 0;
   uint16_t currentLanguage = kDefaultLanguage;
   languages.clear();
@@ -157,7 +157,9 @@ int32_t CRcFile::Parse(const CRcTokenList& list, int32_t start, CProblemLog& log
     }
     return !languageSection || *languageSection == language;
   };
-  while (position < list.count()) {
+  while (list.Has(position)) {
+    // Nothing before the section's name is read again.
+    if (release_) release_->ReleaseBefore(position - 1);
     const CRcToken& token = Current();
     SectionResult result;
     if (token.type == kTokenIdentifier && token.Is(u"LANGUAGE")) {
@@ -207,6 +209,13 @@ std::unique_ptr<CTextNode> CRcFile::BuildNode(CTextNode* parent, SourcePlaces* p
 
 std::unique_ptr<CTextNode> CRcFile::TakeNode(CTextNode* parent, SourcePlaces* places) {
   return RootNode(*this, parent, places);
+}
+
+void CRcFile::BuildNodesWhileParsing(SourcePlaces* places, CRcTokenList* release) {
+  dialogs.BuildNodesOnAdd(places);
+  menus.BuildNodesOnAdd(places);
+  stringTables.BuildNodesOnAdd(places);
+  release_ = release;
 }
 
 void CRcFile::AddStandardSwitchDialog(const IStringSource& strings) {

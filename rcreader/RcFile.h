@@ -28,6 +28,14 @@ class CRcFile : public CRcElement {
   // the tree whole at once.
   std::unique_ptr<CTextNode> TakeNode(CTextNode* parent, SourcePlaces* places = nullptr);
 
+  // Before Parse, for a scan that wants the tree only: each section's node
+  // is made as soon as the section is read and its element let go (with
+  // places, the places of its texts noted), and when release is given (the
+  // list that Parse reads), the tokens behind each section are let go from
+  // it. So the elements and the tokens are never all held; TakeNode then
+  // gives the tree.
+  void BuildNodesWhileParsing(SourcePlaces* places, CRcTokenList* release);
+
   // Appends the run-time module's language switch dialog after all dialogs.
   void AddStandardSwitchDialog(const IStringSource& strings);
 
@@ -49,6 +57,9 @@ class CRcFile : public CRcElement {
   CRcCategory dialogs;
   CRcCategory menus;
   CRcCategory stringTables;
+
+ private:
+  CRcTokenList* release_ = nullptr;
 };
 
 }  // namespace tolmeric

@@ -27,31 +27,47 @@ CRcWarning SeveralLanguages(const std::vector<uint16_t>& languages) {
 CRcReader::CRcReader(const std::vector<std::u16string>& scriptNames, IProgress* progress,
                      int32_t start, int32_t end, int defaultCodePage, RcGrammar grammar,
                      const CPreprocessorOptions& options) {
-  const auto n = static_cast<int32_t>(scriptNames.size());
-  for (int32_t k = 0; k < n; ++k) {
-    const std::u16string& name = scriptNames[static_cast<size_t>(k)];
-    if (k > 0 && progress) progress->SetPosition(start + k * ((end - start) / n));
-    if (!tokenList_) tokenList_ = std::make_unique<CRcTokenList>(grammar);
-    tokenList_->ReadScriptFile(name, std::filesystem::path(name), defaultCodePage, options,
-                               &warnings_);
+  if (scriptNames.empty()) return;
+  tokenList_ = std::make_unique<CRcTokenList>(grammar);
+  for (const std::u16string& name : scriptNames) {
+    tokenList_->AddScriptFile(name, std::filesystem::path(name), defaultCodePage, options,
+                              &warnings_);
   }
+  const auto n = static_cast<int32_t>(scriptNames.size());
+  tokenList_->OnScriptStart([progress, start, end, n](size_t k) {
+    if (k > 0 && progress) progress->SetPosition(start + static_cast<int32_t>(k) * ((end - start) / n));
+  });
+}
+
+void CRcReader::ParseInto(CRcFile& file, CProblemLog& log, bool withStandardSwitch,
+                          const IStringSource& strings) {
+  file.languageSection = language_;
+  if (tokenList_) file.Parse(*tokenList_, 0, log);
+  // Only the compiler's grammar can keep one language.
+  if (!language_ && file.languages.size() > 1 && tokenList_->grammar() == RcGrammar::kCompiler) {
+    warnings_.Add(SeveralLanguages(file.languages));
+  }
+  if (withStandardSwitch) file.AddStandardSwitchDialog(strings);
 }
 
 std::unique_ptr<CRcFile> CRcReader::Parse(CProblemLog& log, bool withStandardSwitch,
                                           const IStringSource& strings) {
   auto file = std::make_unique<CRcFile>();
-  file->languageSection = language_;
-  if (tokenList_) file->Parse(*tokenList_, 0, log);
-  // Only the compiler's grammar can keep one language.
-  if (!language_ && file->languages.size() > 1 && tokenList_->grammar() == RcGrammar::kCompiler) {
-    warnings_.Add(SeveralLanguages(file->languages));
-  }
-  if (withStandardSwitch) file->AddStandardSwitchDialog(strings);
+  ParseInto(*file, log, withStandardSwitch, strings);
   return file;
 }
 
 std::unique_ptr<CRcFile> CRcReader::Parse(CProblemLog& log, bool withStandardSwitch) {
   return Parse(log, withStandardSwitch, log.strings());
+}
+
+std::unique_ptr<CTextNode> CRcReader::ParseTree(CProblemLog& log, bool withStandardSwitch,
+                                                const IStringSource& strings,
+                                                SourcePlaces* places) {
+  CRcFile file;
+  file.BuildNodesWhileParsing(places, tokenList_.get());
+  ParseInto(file, log, withStandardSwitch, strings);
+  return file.TakeNode(nullptr);
 }
 
 }  // namespace tolmeric

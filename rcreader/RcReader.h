@@ -18,10 +18,11 @@ class IStringSource;
 
 class CRcReader {
  public:
-  // Reads the scripts in order, moving progress (may be null) from start
-  // towards end as each further script begins. The names are what the
-  // tokens and the log carry; each is opened as a path. A script that
-  // cannot be opened throws CFileError (kCannotOpen) naming it. Scripts
+  // Opens the scripts, to be read in order as the parse asks for their
+  // tokens, moving progress (may be null) from start towards end as each
+  // further script begins. The names are what the tokens and the log carry;
+  // each is opened as a path. A script that cannot be opened throws
+  // CFileError (kCannotOpen) naming it. Scripts
   // without byte-order mark are read in defaultCodePage (see CScriptDecoder),
   // all of them in grammar; the compiler's grammar evaluates preprocessor
   // lines with options (warnings: TakeWarnings).
@@ -42,6 +43,14 @@ class CRcReader {
                                  const IStringSource& strings);
   std::unique_ptr<CRcFile> Parse(CProblemLog& log, bool withStandardSwitch);
 
+  // The same parse for a scan that wants the tree only: each section's
+  // node is made as soon as it is read, and the tokens behind it are let go,
+  // so that the scan holds little more than the tree (with places, the
+  // places of its texts are noted). Once only.
+  std::unique_ptr<CTextNode> ParseTree(CProblemLog& log, bool withStandardSwitch,
+                                       const IStringSource& strings,
+                                       SourcePlaces* places = nullptr);
+
   // Null when there were no scripts.
   const CRcTokenList* tokenList() const { return tokenList_.get(); }
 
@@ -49,6 +58,9 @@ class CRcReader {
   std::vector<CRcWarning> TakeWarnings() { return warnings_.Take(); }
 
  private:
+  void ParseInto(CRcFile& file, CProblemLog& log, bool withStandardSwitch,
+                 const IStringSource& strings);
+
   std::unique_ptr<CRcTokenList> tokenList_;
   std::optional<uint16_t> language_;
   CRcWarnings warnings_;

@@ -1,7 +1,6 @@
 // The texts of a scan's tokens, one after the other in large blocks: a token
-// costs no allocation of its own, and a text once stored never moves. A
-// short text the caller expects to repeat (keywords, names, numbers) is
-// stored once however often it comes: later tokens share it.
+// costs no allocation of its own, and a text once stored never moves. Texts
+// that nobody reads any more are let go from the front, block by block.
 #pragma once
 
 #include <cstdint>
@@ -16,40 +15,37 @@ class CRcTextArena {
   // Stores text and returns its offset. Throws std::length_error when the
   // texts of one scan pass 4 G characters.
   uint32_t Append(std::u16string_view text);
-  // The same, but a short text already stored is shared, not stored again.
-  uint32_t AppendShared(std::u16string_view text);
-  // The characters stored at offset (as Append returned it).
+  // The characters stored at offset (as Append returned it), while they
+  // are kept.
   const char16_t* At(uint32_t offset) const {
     return blocks_[offset >> kBlockBits] + (offset & (kBlockSize - 1));
   }
+  // The offset the next text stored will have, or a later one.
+  uint32_t NextOffset() const { return used_; }
+  // Lets go of the storage that holds only texts before offset: their
+  // offsets must not be read again.
+  void ReleaseBefore(uint32_t offset);
 
  private:
   static constexpr uint32_t kBlockBits = 16;
   static constexpr uint32_t kBlockSize = uint32_t{1} << kBlockBits;
 
-  // Texts up to this length are shared.
-  static constexpr size_t kMaxSharedLength = 32;
-
   // Starts fresh storage of at least n characters at a block boundary.
   void StartStorage(size_t n);
-  // Doubles the table of shared texts.
-  void GrowShared();
-
-  // A shared text: its offset and length; an empty slot has length 0.
-  struct Shared {
-    uint32_t offset = 0;
-    uint32_t length = 0;
+  // One allocation, covering the blocks from firstBlock on.
+  struct Storage {
+    size_t firstBlock;
+    size_t blockCount;
+    std::unique_ptr<char16_t[]> characters;
   };
 
-  std::vector<std::unique_ptr<char16_t[]>> storage_;
+  std::vector<Storage> storage_;
+  size_t released_ = 0;  // storages let go, from the front
   // One entry per block of the offset space; a text longer than a block
   // has storage of its own, spread over as many consecutive entries.
   std::vector<char16_t*> blocks_;
   uint32_t used_ = 0;  // offset of the next free character
   uint32_t end_ = 0;   // offset after the last character of the current storage
-  // Open addressing, at most half full; its size a power of 2.
-  std::vector<Shared> shared_;
-  size_t sharedCount_ = 0;
 };
 
 }  // namespace tolmeric

@@ -36,10 +36,18 @@ const char16_t* AllCharacters() {
 
 }  // namespace
 
+struct CRcTokenList::Pending {
+  std::unique_ptr<CRcTokenizer> tokenizer;  // the script being read, or null
+  std::deque<std::unique_ptr<CRcPreprocessor>> scripts;
+  size_t started = 0;  // scripts whose reading has begun
+};
+
 const std::u16string& CRcToken::FileName() const {
   static const std::u16string kNone;
   return file ? *file : kNone;
 }
+
+CRcTokenList::CRcTokenList(RcGrammar grammar) : grammar_(grammar) {}
 
 CRcTokenList::CRcTokenList(const std::u16string& fileName, const std::filesystem::path& path,
                            int defaultCodePage, RcGrammar grammar,
@@ -47,6 +55,10 @@ CRcTokenList::CRcTokenList(const std::u16string& fileName, const std::filesystem
     : grammar_(grammar) {
   ReadScriptFile(fileName, path, defaultCodePage, options, warnings);
 }
+
+CRcTokenList::CRcTokenList(CRcTokenList&&) noexcept = default;
+CRcTokenList& CRcTokenList::operator=(CRcTokenList&&) noexcept = default;
+CRcTokenList::~CRcTokenList() = default;
 
 void CRcTokenList::ReadScriptFile(const std::u16string& fileName,
                                   const std::filesystem::path& path, int defaultCodePage,
@@ -61,20 +73,67 @@ CRcTokenList CRcTokenList::FromBytes(const std::u16string& fileName, std::string
   return list;
 }
 
-// Tokens are taken as long as the reader has not met the end of input, so a
-// script whose last token is followed by white space gets one more token:
-// the single character 0, which matches nothing.
 void CRcTokenList::ReadScript(const std::u16string& fileName, std::string bytes,
                               int defaultCodePage, const std::filesystem::path& path,
                               const CPreprocessorOptions& options, CRcWarnings* warnings) {
+  ReadUpTo(INT32_MAX);  // the queued scripts come first
   CRcTokenizer tokenizer(std::make_unique<CRcPreprocessor>(
       std::make_shared<const std::u16string>(fileName), path, std::move(bytes), defaultCodePage,
       grammar_, options, warnings));
+  ReadTokens(tokenizer, INT32_MAX);
+}
+
+void CRcTokenList::AddScript(std::unique_ptr<CRcPreprocessor> lines) {
+  if (!pending_) pending_ = std::make_unique<Pending>();
+  pending_->scripts.push_back(std::move(lines));
+}
+
+void CRcTokenList::AddScriptFile(const std::u16string& fileName,
+                                 const std::filesystem::path& path, int defaultCodePage,
+                                 const CPreprocessorOptions& options, CRcWarnings* warnings) {
+  AddScript(std::make_unique<CRcPreprocessor>(std::make_shared<const std::u16string>(fileName),
+                                              path, BytesOf(path), defaultCodePage, grammar_,
+                                              options, warnings));
+}
+
+// Tokens are taken as long as the reader has not met the end of input, so a
+// script whose last token is followed by white space gets one more token:
+// the single character 0, which matches nothing.
+bool CRcTokenList::ReadTokens(CRcTokenizer& tokenizer, int32_t index) {
   CRcTokenDraft token;
   while (!tokenizer.AtEnd()) {
+    if (count_ > index) return false;
     tokenizer.NextToken(token);
     Append(token.type, token.text, token.line, token.file);
   }
+  return true;
+}
+
+// Reading on is no change a reader of the list can see: the tokens are
+// those the list would have held had it read everything at once. It reads
+// a good way past index, so that a reader walking the list one token at a
+// time does not come here for every token.
+void CRcTokenList::ReadUpTo(int32_t index) const {
+  constexpr int32_t kReadAhead = 1024;
+  auto& self = const_cast<CRcTokenList&>(*this);
+  Pending* pending = self.pending_.get();
+  if (!pending) return;
+  index = std::max(index, count_ > INT32_MAX - kReadAhead ? INT32_MAX : count_ + kReadAhead);
+  while (pending && count_ <= index) {
+    if (!pending->tokenizer) {
+      if (pending->scripts.empty()) return;
+      pending->tokenizer = std::make_unique<CRcTokenizer>(std::move(pending->scripts.front()));
+      pending->scripts.pop_front();
+      if (onScriptStart_) onScriptStart_(pending->started);
+      ++pending->started;
+    }
+    if (self.ReadTokens(*pending->tokenizer, index)) pending->tokenizer.reset();
+  }
+}
+
+int32_t CRcTokenList::count() const {
+  ReadUpTo(INT32_MAX);
+  return count_;
 }
 
 void CRcTokenList::Append(int32_t type, std::u16string_view text, int32_t line,
@@ -85,29 +144,39 @@ void CRcTokenList::Append(int32_t type, std::u16string_view text, int32_t line,
     scripts_.push_back(Script{count_, file});
   }
   const bool single = type == kTokenCharacter && text.size() == 1;
-  // Keywords and names repeat; quoted texts mostly do not.
-  const bool word = type == kTokenIdentifier || type == kTokenNumber;
   Entry entry;
-  entry.offset = single ? text[0] : word ? texts_.AppendShared(text) : texts_.Append(text);
+  entry.offset = single ? text[0] : texts_.Append(text);
   entry.lengthAndType = static_cast<uint32_t>(text.size()) |
                         (static_cast<uint32_t>(type) << kTypeShift);
   entry.line = line;
-  if ((static_cast<uint32_t>(count_) & (kChunkSize - 1)) == 0) {
-    chunks_.push_back(std::make_unique_for_overwrite<Entry[]>(kChunkSize));
+  const uint32_t slot = static_cast<uint32_t>(count_) & (kChunkSize - 1);
+  if (slot == 0) {
+    chunks_.push_back({std::make_unique_for_overwrite<Entry[]>(kChunkSize), texts_.NextOffset()});
   }
-  chunks_.back()[static_cast<uint32_t>(count_) & (kChunkSize - 1)] = entry;
+  chunks_.back().entries[slot] = entry;
   ++count_;
 }
 
 void CRcTokenList::AppendList(const CRcTokenList& other) {
+  const int32_t count = other.count();
   for (size_t s = 0; s < other.scripts_.size(); ++s) {
-    const int32_t end =
-        s + 1 < other.scripts_.size() ? other.scripts_[s + 1].firstToken : other.count_;
+    const int32_t end = s + 1 < other.scripts_.size() ? other.scripts_[s + 1].firstToken : count;
     for (int32_t i = other.scripts_[s].firstToken; i < end; ++i) {
       const CRcToken token = other.TokenAt(i);
       Append(token.type, token.text, token.line, other.scripts_[s].fileName);
     }
   }
+}
+
+// The chunk before index's chunk stays, so that a reader may still look a
+// little way back (along the line of a statement that failed, for example).
+void CRcTokenList::ReleaseBefore(int32_t index) {
+  if (index <= 0) return;
+  const size_t keep = std::min<size_t>(chunks_.size(), static_cast<uint32_t>(index) >> kChunkBits);
+  if (keep < 1) return;
+  const size_t firstKept = keep - 1;
+  while (releasedChunks_ < firstKept) chunks_[releasedChunks_++].entries.reset();
+  texts_.ReleaseBefore(chunks_[firstKept].firstText);
 }
 
 const std::u16string* CRcTokenList::FileOf(int32_t index) const {
@@ -119,15 +188,16 @@ const std::u16string* CRcTokenList::FileOf(int32_t index) const {
   return after == scripts_.begin() ? nullptr : (after - 1)->fileName.get();
 }
 
-CRcToken CRcTokenList::TokenAt(int32_t index) const {
+CRcToken CRcTokenList::TokenInList(int32_t index) const {
   CRcToken token;
-  if (index < 0 || index >= count_) return token;
-  const Entry& entry = EntryAt(index);
+  const Chunk& chunk = chunks_[static_cast<uint32_t>(index) >> kChunkBits];
+  if (!chunk.entries) return token;
+  const Entry& entry = chunk.entries[static_cast<uint32_t>(index) & (kChunkSize - 1)];
   const uint32_t length = entry.lengthAndType & ((uint32_t{1} << kTypeShift) - 1);
   token.type = static_cast<int32_t>(entry.lengthAndType >> kTypeShift);
   const bool single = token.type == kTokenCharacter && length == 1;
-  token.text = std::u16string_view(
-      single ? AllCharacters() + entry.offset : texts_.At(entry.offset), length);
+  token.text = std::u16string_view(single ? AllCharacters() + entry.offset : texts_.At(entry.offset),
+                                   length);
   token.line = entry.line;
   token.file = FileOf(index);
   return token;

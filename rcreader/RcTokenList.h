@@ -2,7 +2,9 @@
 #pragma once
 
 #include <cstdint>
+#include <deque>
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -15,9 +17,16 @@
 
 namespace tolmeric {
 
+class CRcTokenizer;
+
+// A script is read either at once (the constructors, ReadScript) or as its
+// tokens are asked for (AddScript): then TokenAt, Has and count read on as
+// far as they look, and a reader that is done with the front of the list
+// lets it go with ReleaseBefore, so that a scan holds only the tokens near
+// where it reads.
 class CRcTokenList {
  public:
-  explicit CRcTokenList(RcGrammar grammar = RcGrammar::kClassic) : grammar_(grammar) {}
+  explicit CRcTokenList(RcGrammar grammar = RcGrammar::kClassic);
   // Reads the whole script into a new list; fileName is what tokens carry,
   // path is where the bytes are read from (CFileError kCannotOpen).
   // defaultCodePage as for CScriptDecoder; grammar is the one the tokens are
@@ -25,6 +34,10 @@ class CRcTokenList {
   CRcTokenList(const std::u16string& fileName, const std::filesystem::path& path,
                int defaultCodePage = 0, RcGrammar grammar = RcGrammar::kClassic,
                const CPreprocessorOptions& options = {}, CRcWarnings* warnings = nullptr);
+  CRcTokenList(CRcTokenList&&) noexcept;
+  CRcTokenList& operator=(CRcTokenList&&) noexcept;
+  ~CRcTokenList();
+
   // Reads a script whose bytes are already in memory.
   static CRcTokenList FromBytes(const std::u16string& fileName, std::string bytes,
                                 int defaultCodePage = 0, RcGrammar grammar = RcGrammar::kClassic);
@@ -38,6 +51,16 @@ class CRcTokenList {
   void ReadScriptFile(const std::u16string& fileName, const std::filesystem::path& path,
                       int defaultCodePage = 0, const CPreprocessorOptions& options = {},
                       CRcWarnings* warnings = nullptr);
+  // Queues a further script whose tokens are read when they are asked for,
+  // after those of the scripts before it; from the file at path, which is
+  // opened now (CFileError as for ReadScriptFile).
+  void AddScript(std::unique_ptr<CRcPreprocessor> lines);
+  void AddScriptFile(const std::u16string& fileName, const std::filesystem::path& path,
+                     int defaultCodePage = 0, const CPreprocessorOptions& options = {},
+                     CRcWarnings* warnings = nullptr);
+  // Called with the number of the queued script (from 0) when its reading
+  // begins.
+  void OnScriptStart(std::function<void(size_t)> started) { onScriptStart_ = std::move(started); }
 
   RcGrammar grammar() const { return grammar_; }
 
@@ -47,10 +70,26 @@ class CRcTokenList {
               const std::shared_ptr<const std::u16string>& file);
   // Appends copies of all tokens of other, in order.
   void AppendList(const CRcTokenList& other);
+
   // The token at index, or the empty token (type 0, text "", line -1) when
-  // the index lies outside the list.
-  CRcToken TokenAt(int32_t index) const;
-  int32_t count() const { return count_; }
+  // the index lies outside the list or was let go.
+  CRcToken TokenAt(int32_t index) const {
+    if (index >= 0 && index < count_) return TokenInList(index);
+    return Has(index) ? TokenInList(index) : CRcToken();
+  }
+  // True when the list holds a token at index (let go or not).
+  bool Has(int32_t index) const {
+    if (index < 0) return false;
+    if (index >= count_) ReadUpTo(index);
+    return index < count_;
+  }
+  // The number of tokens: reads the queued scripts to their end.
+  int32_t count() const;
+
+  // Lets go of the tokens well before index, and of their texts: those of
+  // the token chunks before the one before index's chunk. TokenAt then
+  // gives the empty token for them.
+  void ReleaseBefore(int32_t index);
 
  private:
   // 12 bytes a token: its text's offset in texts_ (for a single character,
@@ -64,6 +103,13 @@ class CRcTokenList {
   static constexpr uint32_t kChunkBits = 12;
   static constexpr uint32_t kChunkSize = uint32_t{1} << kChunkBits;
 
+  // Entries in chunks of fixed size: a list of millions of tokens is never
+  // moved as a whole, which keeps reading linear in the script's size.
+  struct Chunk {
+    std::unique_ptr<Entry[]> entries;  // null once let go
+    uint32_t firstText;                // texts_ offset of the chunk's first quoted text, or later
+  };
+
   // The tokens from firstToken on, up to the next script's, come from
   // fileName.
   struct Script {
@@ -71,19 +117,27 @@ class CRcTokenList {
     std::shared_ptr<const std::u16string> fileName;
   };
 
-  const Entry& EntryAt(int32_t index) const {
-    return chunks_[static_cast<uint32_t>(index) >> kChunkBits]
-                  [static_cast<uint32_t>(index) & (kChunkSize - 1)];
-  }
+  CRcToken TokenInList(int32_t index) const;
   const std::u16string* FileOf(int32_t index) const;
+  // Reads queued scripts until the list holds index or none is left.
+  void ReadUpTo(int32_t index) const;
+  // Moves tokens of the tokenizer into the list until it holds index or
+  // the tokenizer's script has ended (true then).
+  bool ReadTokens(CRcTokenizer& tokenizer, int32_t index);
 
-  // Entries in chunks of fixed size: a list of millions of tokens is never
-  // moved as a whole, which keeps reading linear in the script's size.
-  std::vector<std::unique_ptr<Entry[]>> chunks_;
+  std::vector<Chunk> chunks_;
+  size_t releasedChunks_ = 0;
   int32_t count_ = 0;
   CRcTextArena texts_;
   std::vector<Script> scripts_;
   RcGrammar grammar_ = RcGrammar::kClassic;
+
+  // Reading on demand: the script being read and those after it. Reading
+  // ahead changes nothing a reader of the list can see, so the const
+  // members that look ahead may do it.
+  struct Pending;
+  mutable std::unique_ptr<Pending> pending_;
+  std::function<void(size_t)> onScriptStart_;
 };
 
 }  // namespace tolmeric

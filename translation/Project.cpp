@@ -154,14 +154,14 @@ std::u16string CProject::BuildLanguageData(IProgress* progress, int32_t* problem
   if (grammar == RcGrammar::kCompiler && languageSection != kAllLanguages) {
     reader.SelectLanguage(static_cast<uint16_t>(languageSection));
   }
-  SetProgress(progress, kProgressRead);
 
   CProblemLog log(strings);
   log.Begin();
-  std::unique_ptr<CRcFile> file = reader.Parse(log, autoInstall, strings);
+  // The scripts are read as the parse goes: the bar moves on as each
+  // further one begins, and stands at the end of reading when all are.
+  auto data = std::make_unique<CLanguageData>(reader.ParseTree(log, autoInstall, strings, places));
+  SetProgress(progress, kProgressRead);
   SetProgress(progress, kProgressParsed);
-
-  auto data = std::make_unique<CLanguageData>(file->TakeNode(nullptr, places));
   data->CopyFlag(*languageData);
   languageData = std::move(data);
   languageData->root->ResetStates();

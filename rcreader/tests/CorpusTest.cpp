@@ -2,7 +2,8 @@
 // them, in both grammars: each must scan to its end, every problem must
 // point into the script, the elements found must all reach the tree, and
 // the compiler's grammar must find every text the classic one finds. A few
-// have their tree and log checked in full under data/corpus-golden.
+// have their tree and log checked in full under data/corpus-golden. The scan
+// straight into the tree gives what the elements give.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -44,25 +45,40 @@ std::string ReadBytes(const fs::path& path) {
 }
 
 struct Scan {
-  std::unique_ptr<CRcFile> file;
+  std::unique_ptr<CRcFile> file;  // null for a scan of the tree only
   std::unique_ptr<CTextNode> root;
   std::u16string log;
   int32_t problems = 0;
+  std::vector<std::string> places;  // of the tree's nodes, depth first
 };
 
-// Reads the script through the reader as the scan of a project does, named
-// by its path inside the corpus.
-Scan ScanCorpusScript(const std::string& relative, RcGrammar grammar) {
+void CollectPlaces(const CTextNode& node, const SourcePlaces& places,
+                   std::vector<std::string>& into) {
+  const auto found = places.find(&node);
+  into.push_back(found == places.end() ? "" : found->second);
+  for (int32_t i = 0; i < node.childCount; ++i) CollectPlaces(*node.ChildAt(i), places, into);
+}
+
+// Reads the script through the reader, named by its path inside the
+// corpus: into elements and then the tree, or (treeOnly) straight into the
+// tree as the scan of a project does, letting go of the tokens behind.
+Scan ScanCorpusScript(const std::string& relative, RcGrammar grammar, bool treeOnly = false) {
   static const testing::CReaderStrings strings;
   const fs::path path = kCorpusFolder / relative;
   CRcReader reader({path.u16string()}, nullptr, 0, 60, 0, grammar);
   CProblemLog log(strings);
   log.Begin();
   Scan scan;
-  scan.file = reader.Parse(log, false, strings);
-  scan.root = scan.file->BuildNode(nullptr);
+  SourcePlaces places;
+  if (treeOnly) {
+    scan.root = reader.ParseTree(log, false, strings, &places);
+  } else {
+    scan.file = reader.Parse(log, false, strings);
+    scan.root = scan.file->BuildNode(nullptr, &places);
+  }
   scan.log = log.text;
   scan.problems = log.problemCount();
+  CollectPlaces(*scan.root, places, scan.places);
   return scan;
 }
 
@@ -127,6 +143,12 @@ TEST_P(CorpusScript, ScansToTheEndAndReportsInsideTheScript) {
     ++located;
   }
   EXPECT_EQ(located, scan.problems);
+
+  // The project's scan, straight into the tree, gives the same.
+  const Scan treeOnly = ScanCorpusScript(GetParam(), grammar, true);
+  EXPECT_EQ(DumpTextTree(*treeOnly.root), DumpTextTree(*scan.root));
+  EXPECT_EQ(treeOnly.places, scan.places);
+  EXPECT_EQ(treeOnly.log, scan.log);
   }
 }
 

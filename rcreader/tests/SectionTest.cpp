@@ -326,7 +326,7 @@ TEST(SkippedSection, IndexAgreesWithWalkingOverRandomBlocks) {
     const int length = static_cast<int>(random() % 30);
     for (int i = 0; i < length; ++i) script += std::string(words[random() % 4]) + " ";
     const CRcTokenList list = CRcTokenList::FromBytes(u"r.rc", script);
-    const CRcBlockIndex index(list);
+    CRcBlockIndex index(list);
     testing::CReaderStrings strings;
     CProblemLog log(strings);
     for (int32_t start = -1; start <= list.count(); ++start) {

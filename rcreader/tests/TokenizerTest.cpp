@@ -1,8 +1,15 @@
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <vector>
+
 #include "rcreader/RcTokenList.h"
 #include "rcreader/tests/TokenDump.h"
 #include "translation/FileError.h"
+#include "translation/Utf.h"
 
 namespace tolmeric {
 namespace {
@@ -110,6 +117,42 @@ TEST(TokenList, HoldsMoreThanTwoHundredThousandTokens) {
   CRcTokenList list = Tokens(script);
   EXPECT_EQ(list.count(), 250001);
   EXPECT_EQ(list.TokenAt(249999).text, u"x");
+}
+
+// A list read as it is asked for, let go of behind the reader as a scan
+// does: every token ahead, and those a little way back, keep their text,
+// type, line and script, also where the texts of one token chunk share
+// storage with those of the chunk before.
+TEST(TokenList, ReadOnDemandAndLetGoBehindKeepsEveryTokenAhead) {
+  const int kLines = 20000;
+  auto text = [](int line) { return "text " + std::string(line % 200, 'x'); };
+  std::string script;
+  for (int i = 0; i < kLines; ++i) script += "NAME" + std::to_string(i) + " \"" + text(i) + "\" ,\n";
+  const std::filesystem::path path = std::filesystem::temp_directory_path() /
+                                     ("tolmeric-lazy-" + std::to_string(::getpid()) + ".rc");
+  std::ofstream(path, std::ios::binary) << script;
+  CRcTokenList list;
+  list.AddScriptFile(u"lazy.rc", path);
+  std::vector<size_t> started;
+  list.OnScriptStart([&started](size_t k) { started.push_back(k); });
+  auto check = [&](int32_t i) {
+    const CRcToken token = list.TokenAt(i);
+    const int line = i / 3;
+    ASSERT_EQ(token.line, line);
+    ASSERT_EQ(token.FileName(), u"lazy.rc");
+    const std::string expected[] = {"NAME" + std::to_string(line), text(line), ","};
+    ASSERT_EQ(token.text, FromUtf8(expected[i % 3])) << i;
+  };
+  for (int32_t i = 0; i < 3 * kLines; ++i) {
+    list.ReleaseBefore(i);
+    check(i);
+    if (i >= 2000) check(i - 2000);
+  }
+  EXPECT_EQ(list.TokenAt(0).type, kTokenNone);  // let go
+  EXPECT_TRUE(list.Has(0));
+  EXPECT_EQ(list.count(), 3 * kLines);
+  EXPECT_EQ(started, std::vector<size_t>{0});
+  std::filesystem::remove(path);
 }
 
 TEST(TokenList, ReadsAFileAndReportsOneThatCannotBeOpened) {
