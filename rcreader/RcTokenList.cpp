@@ -23,17 +23,6 @@ std::string BytesOf(const std::filesystem::path& path) {
   return text;
 }
 
-// Every UTF-16 code unit once: the text of a single-character token is a
-// view of its place here.
-const char16_t* AllCharacters() {
-  static const auto kAll = [] {
-    auto all = std::make_unique_for_overwrite<std::array<char16_t, 0x10000>>();
-    for (size_t c = 0; c < all->size(); ++c) (*all)[c] = static_cast<char16_t>(c);
-    return all;
-  }();
-  return kAll->data();
-}
-
 }  // namespace
 
 struct CRcTokenList::Pending {
@@ -41,6 +30,15 @@ struct CRcTokenList::Pending {
   std::deque<std::unique_ptr<CRcPreprocessor>> scripts;
   size_t started = 0;  // scripts whose reading has begun
 };
+
+const char16_t* CRcTokenList::AllCharacters() {
+  static const auto kAll = [] {
+    auto all = std::make_unique_for_overwrite<std::array<char16_t, 0x10000>>();
+    for (size_t c = 0; c < all->size(); ++c) (*all)[c] = static_cast<char16_t>(c);
+    return all;
+  }();
+  return kAll->data();
+}
 
 const std::u16string& CRcToken::FileName() const {
   static const std::u16string kNone;
@@ -179,28 +177,10 @@ void CRcTokenList::ReleaseBefore(int32_t index) {
   texts_.ReleaseBefore(chunks_[firstKept].firstText);
 }
 
-const std::u16string* CRcTokenList::FileOf(int32_t index) const {
-  if (!scripts_.empty() && scripts_.back().firstToken <= index) {
-    return scripts_.back().fileName.get();
-  }
+const std::u16string* CRcTokenList::FileBefore(int32_t index) const {
   auto after = std::upper_bound(scripts_.begin(), scripts_.end(), index,
                                 [](int32_t i, const Script& s) { return i < s.firstToken; });
   return after == scripts_.begin() ? nullptr : (after - 1)->fileName.get();
-}
-
-CRcToken CRcTokenList::TokenInList(int32_t index) const {
-  CRcToken token;
-  const Chunk& chunk = chunks_[static_cast<uint32_t>(index) >> kChunkBits];
-  if (!chunk.entries) return token;
-  const Entry& entry = chunk.entries[static_cast<uint32_t>(index) & (kChunkSize - 1)];
-  const uint32_t length = entry.lengthAndType & ((uint32_t{1} << kTypeShift) - 1);
-  token.type = static_cast<int32_t>(entry.lengthAndType >> kTypeShift);
-  const bool single = token.type == kTokenCharacter && length == 1;
-  token.text = std::u16string_view(single ? AllCharacters() + entry.offset : texts_.At(entry.offset),
-                                   length);
-  token.line = entry.line;
-  token.file = FileOf(index);
-  return token;
 }
 
 }  // namespace tolmeric

@@ -117,8 +117,32 @@ class CRcTokenList {
     std::shared_ptr<const std::u16string> fileName;
   };
 
-  CRcToken TokenInList(int32_t index) const;
-  const std::u16string* FileOf(int32_t index) const;
+  // Every UTF-16 code unit once: the text of a single-character token is
+  // a view of its place here.
+  static const char16_t* AllCharacters();
+
+  CRcToken TokenInList(int32_t index) const {
+    CRcToken token;
+    const Chunk& chunk = chunks_[static_cast<uint32_t>(index) >> kChunkBits];
+    if (!chunk.entries) return token;
+    const Entry& entry = chunk.entries[static_cast<uint32_t>(index) & (kChunkSize - 1)];
+    const uint32_t length = entry.lengthAndType & ((uint32_t{1} << kTypeShift) - 1);
+    token.type = static_cast<int32_t>(entry.lengthAndType >> kTypeShift);
+    const bool single = token.type == kTokenCharacter && length == 1;
+    token.text = std::u16string_view(
+        single ? AllCharacters() + entry.offset : texts_.At(entry.offset), length);
+    token.line = entry.line;
+    token.file = FileOf(index);
+    return token;
+  }
+  const std::u16string* FileOf(int32_t index) const {
+    if (!scripts_.empty() && scripts_.back().firstToken <= index) {
+      return scripts_.back().fileName.get();
+    }
+    return FileBefore(index);
+  }
+  // The file of a token of a script before the last.
+  const std::u16string* FileBefore(int32_t index) const;
   // Reads queued scripts until the list holds index or none is left.
   void ReadUpTo(int32_t index) const;
   // Moves tokens of the tokenizer into the list until it holds index or
