@@ -5,7 +5,6 @@
 #include <optional>
 #include <system_error>
 
-#include "translation/Archive.h"
 #include "translation/Utf.h"
 
 namespace tolmeric {
@@ -400,6 +399,16 @@ std::filesystem::path Canonical(const std::filesystem::path& path) {
   return error ? path : canonical;
 }
 
+// The decoder of the script at path, read in blocks; a binary file is
+// refused before any line is read.
+std::unique_ptr<CScriptDecoder> OpenScript(const std::filesystem::path& path, int defaultCodePage,
+                                           RcGrammar grammar) {
+  auto file = std::make_unique<CScriptFile>(path);
+  file->RefuseBinary();
+  return std::make_unique<CScriptDecoder>(std::move(file), defaultCodePage,
+                                          grammar == RcGrammar::kCompiler);
+}
+
 }  // namespace
 
 // ---------------------------------------------------------------------------
@@ -482,18 +491,6 @@ CRcPreprocessor::CRcPreprocessor(std::shared_ptr<const std::u16string> fileName,
     : CRcPreprocessor(std::move(fileName), path, defaultCodePage, grammar, options, warnings,
                       std::make_unique<CScriptDecoder>(std::move(bytes), defaultCodePage,
                                                        grammar == RcGrammar::kCompiler)) {}
-
-namespace {
-
-std::unique_ptr<CScriptDecoder> OpenScript(const std::filesystem::path& path, int defaultCodePage,
-                                           RcGrammar grammar) {
-  auto file = std::make_unique<CScriptFile>(path);
-  file->RefuseBinary();
-  return std::make_unique<CScriptDecoder>(std::move(file), defaultCodePage,
-                                          grammar == RcGrammar::kCompiler);
-}
-
-}  // namespace
 
 CRcPreprocessor::CRcPreprocessor(std::shared_ptr<const std::u16string> fileName,
                                  const std::filesystem::path& path, int defaultCodePage,
