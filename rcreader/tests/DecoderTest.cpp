@@ -3,7 +3,6 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
-#include <unistd.h>
 
 #include "rcreader/CodePageDecoder.h"
 #include "rcreader/RcTokenList.h"
@@ -142,7 +141,7 @@ TEST(ScriptDecoder, Utf8WithMark) {
 // cross block ends.
 TEST(ScriptDecoder, ReadsAFileInBlocks) {
   const std::filesystem::path path =
-      std::filesystem::temp_directory_path() / (std::to_string(::getpid()) + "-blocks.rc");
+      std::filesystem::temp_directory_path() / "tolmeric_script_blocks_test.rc";
   const std::string scripts[] = {
       "first line\r\nsecond\rthird\r\r\n\nlast",
       "#pragma code_page(1251)\n\xCF\xF0\n#pragma code_page(DEFAULT)\n\xCF\r",
