@@ -77,6 +77,7 @@ void CRcTokenizer::Take(CRcTokenDraft& token, Keep keep) {
   }
 }
 
+// Appends the present character alone and moves on.
 void CRcTokenizer::TakeOne(CRcTokenDraft& token) {
   token.text += current_;
   current_ = reader_->NextCharWithoutComments();
