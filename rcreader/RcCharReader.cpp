@@ -1,5 +1,7 @@
 #include "rcreader/RcCharReader.h"
 
+#include "rcreader/UnitSearch.h"
+
 namespace tolmeric {
 
 CRcCharReader::CRcCharReader(std::shared_ptr<const std::u16string> fileName, std::string bytes,
@@ -34,8 +36,10 @@ void CRcCharReader::FetchLine() {
 void CRcCharReader::CutLineComment() {
   const char16_t* const text = line_.data();
   const size_t size = line_.size();
-  size_t slashes = 0;
-  while (slashes + 1 < size && !(text[slashes] == u'/' && text[slashes + 1] == u'/')) ++slashes;
+  size_t slashes = FindUnit(text, 0, size, u'/');
+  while (slashes + 1 < size && text[slashes + 1] != u'/') {
+    slashes = FindUnit(text, slashes + 1, size, u'/');
+  }
   if (slashes + 1 >= size) return;
   bool quoted = inQuotes_;
   for (size_t i = 0; i < slashes; ++i) {

@@ -5,6 +5,7 @@
 #include <optional>
 #include <system_error>
 
+#include "rcreader/UnitSearch.h"
 #include "translation/Utf.h"
 
 namespace tolmeric {
@@ -91,8 +92,7 @@ void FollowComments(const std::u16string& line, bool& inComment) {
       i += 2;
       continue;
     }
-    size_t slash = i;
-    while (slash < size && text[slash] != u'/') ++slash;
+    const size_t slash = FindUnit(text, i, size, u'/');
     if (slash + 1 >= size) return;
     for (; i < slash; ++i) {
       if (text[i] == u'"') quoted = !quoted;
