@@ -129,12 +129,32 @@ void CCodePageDecoder::BuildSingleByteTable() {
 }
 
 std::u16string CCodePageDecoder::Decode(std::string_view bytes) const {
-  if (codePage_ == kUtf8) return FromUtf8(bytes);
-  if (IsMultiByte(codePage_)) return DecodeMultiByte(bytes);
   std::u16string out;
-  out.reserve(bytes.size());
-  for (char c : bytes) out += singleByte_[static_cast<unsigned char>(c)];
+  Decode(bytes, out);
   return out;
+}
+
+void CCodePageDecoder::Decode(std::string_view bytes, std::u16string& out) const {
+  if (codePage_ == kUtf8) {
+    DecodeUtf8(bytes, out);
+  } else if (IsMultiByte(codePage_)) {
+    DecodeMultiByte(bytes, out);
+  } else {
+    out.resize(bytes.size());
+    for (size_t i = 0; i < bytes.size(); ++i) {
+      out[i] = singleByte_[static_cast<unsigned char>(bytes[i])];
+    }
+  }
+}
+
+// The ASCII bytes before the first other one are characters of their own;
+// only the rest needs the full decoder.
+void CCodePageDecoder::DecodeUtf8(std::string_view bytes, std::u16string& out) {
+  size_t ascii = 0;
+  while (ascii < bytes.size() && static_cast<unsigned char>(bytes[ascii]) < 0x80) ++ascii;
+  out.resize(ascii);
+  for (size_t i = 0; i < ascii; ++i) out[i] = static_cast<char16_t>(bytes[i]);
+  if (ascii < bytes.size()) out += FromUtf8(bytes.substr(ascii));
 }
 
 // Every character of these code pages is one or two bytes. A byte that
@@ -142,9 +162,8 @@ std::u16string CCodePageDecoder::Decode(std::string_view bytes) const {
 // and decoding goes on at the next byte. The user-defined characters, which
 // some platforms map into the private use area and others reject, count as
 // invalid everywhere.
-std::u16string CCodePageDecoder::DecodeMultiByte(std::string_view bytes) const {
-  std::u16string out;
-  out.reserve(bytes.size());
+void CCodePageDecoder::DecodeMultiByte(std::string_view bytes, std::u16string& out) const {
+  out.clear();
   size_t i = 0;
   while (i < bytes.size()) {
     unsigned char lead = static_cast<unsigned char>(bytes[i]);
@@ -177,7 +196,6 @@ std::u16string CCodePageDecoder::DecodeMultiByte(std::string_view bytes) const {
     out.append(units, static_cast<size_t>(made));
     i += used;
   }
-  return out;
 }
 
 }  // namespace tolmeric

@@ -28,13 +28,18 @@ class CCodePageDecoder {
 
   int CodePage() const { return codePage_; }
   std::u16string Decode(std::string_view bytes) const;
+  // The same into out, whose storage is reused.
+  void Decode(std::string_view bytes, std::u16string& out) const;
+
+  // UTF-8 into out: each maximal invalid subpart becomes one U+FFFD.
+  static void DecodeUtf8(std::string_view bytes, std::u16string& out);
 
  private:
   class CConverter;
 
   static bool IsMultiByte(int codePage);
   void BuildSingleByteTable();
-  std::u16string DecodeMultiByte(std::string_view bytes) const;
+  void DecodeMultiByte(std::string_view bytes, std::u16string& out) const;
 
   int codePage_;
   std::array<char16_t, 256> singleByte_{};

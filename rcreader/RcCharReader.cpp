@@ -1,5 +1,7 @@
 #include "rcreader/RcCharReader.h"
 
+#include "rcreader/UnitSearch.h"
+
 namespace tolmeric {
 
 CRcCharReader::CRcCharReader(std::shared_ptr<const std::u16string> fileName, std::string bytes,
@@ -23,7 +25,7 @@ void CRcCharReader::FetchLine() {
     return;
   }
   lineNumber_ = lines_->lineNumber();
-  fileName_ = lines_->file();
+  if (fileName_ != lines_->file()) fileName_ = lines_->file();
   if (stripComments_ && !inBlockComment_) CutLineComment();
 }
 
@@ -32,11 +34,16 @@ void CRcCharReader::FetchLine() {
 // characters are delivered. Inside quotes the line stays whole, even when a
 // later "//" would start a real comment.
 void CRcCharReader::CutLineComment() {
-  size_t slashes = line_.find(u"//");
-  if (slashes == std::u16string::npos) return;
+  const char16_t* const text = line_.data();
+  const size_t size = line_.size();
+  size_t slashes = FindUnit(text, 0, size, u'/');
+  while (slashes + 1 < size && text[slashes + 1] != u'/') {
+    slashes = FindUnit(text, slashes + 1, size, u'/');
+  }
+  if (slashes + 1 >= size) return;
   bool quoted = inQuotes_;
   for (size_t i = 0; i < slashes; ++i) {
-    if (line_[i] == u'"') quoted = !quoted;
+    if (text[i] == u'"') quoted = !quoted;
   }
   if (!quoted) line_.resize(slashes);
 }

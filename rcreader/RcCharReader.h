@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <string_view>
 
 #include "rcreader/RcGrammar.h"
 #include "rcreader/RcPreprocessor.h"
@@ -40,6 +41,24 @@ class CRcCharReader {
       }
     }
     return NextCharOrComment();
+  }
+
+  // The characters from the present position on that keep accepts, up to
+  // the line's end, a "/" or a '"', taken at once: what
+  // NextCharWithoutComments would deliver one by one. current() becomes the
+  // last of them. Valid until the next line is fetched; empty at the end of
+  // input.
+  template <typename Keep>
+  std::u16string_view TakeWhile(Keep keep) {
+    if (atEnd_) return {};
+    const char16_t* const text = line_.data();
+    const size_t start = position_;
+    size_t end = start;
+    while (end < line_.size() && text[end] != u'/' && text[end] != u'"' && keep(text[end])) ++end;
+    if (end == start) return {};
+    position_ = end;
+    current_ = text[end - 1];
+    return std::u16string_view(text + start, end - start);
   }
 
   const std::shared_ptr<const std::u16string>& fileName() const { return fileName_; }

@@ -5,7 +5,7 @@
 #include <optional>
 #include <system_error>
 
-#include "translation/Archive.h"
+#include "rcreader/UnitSearch.h"
 #include "translation/Utf.h"
 
 namespace tolmeric {
@@ -73,6 +73,37 @@ void StripComments(const std::u16string& line, bool& inComment, std::u16string* 
     }
     if (c == u'"') quoted = !quoted;
     if (code) *code += c;
+  }
+}
+
+// What StripComments does to inComment, without the code. Quotes count
+// only before a slash: a line outside a comment without one leaves it as
+// it is.
+void FollowComments(const std::u16string& line, bool& inComment) {
+  const char16_t* const text = line.data();
+  const size_t size = line.size();
+  bool quoted = false;
+  size_t i = 0;
+  while (i < size) {
+    if (inComment) {
+      while (i + 1 < size && !(text[i] == u'*' && text[i + 1] == u'/')) ++i;
+      if (i + 1 >= size) return;
+      inComment = false;
+      i += 2;
+      continue;
+    }
+    const size_t slash = FindUnit(text, i, size, u'/');
+    if (slash + 1 >= size) return;
+    for (; i < slash; ++i) {
+      if (text[i] == u'"') quoted = !quoted;
+    }
+    i = slash + 1;
+    if (quoted) continue;
+    if (text[i] == u'/') return;
+    if (text[i] == u'*') {
+      inComment = true;
+      ++i;
+    }
   }
 }
 
@@ -368,6 +399,16 @@ std::filesystem::path Canonical(const std::filesystem::path& path) {
   return error ? path : canonical;
 }
 
+// The decoder of the script at path, read in blocks; a binary file is
+// refused before any line is read.
+std::unique_ptr<CScriptDecoder> OpenScript(const std::filesystem::path& path, int defaultCodePage,
+                                           RcGrammar grammar) {
+  auto file = std::make_unique<CScriptFile>(path);
+  file->RefuseBinary();
+  return std::make_unique<CScriptDecoder>(std::move(file), defaultCodePage,
+                                          grammar == RcGrammar::kCompiler);
+}
+
 }  // namespace
 
 // ---------------------------------------------------------------------------
@@ -447,6 +488,21 @@ CRcPreprocessor::CRcPreprocessor(std::shared_ptr<const std::u16string> fileName,
                                  std::filesystem::path path, std::string bytes,
                                  int defaultCodePage, RcGrammar grammar,
                                  const CPreprocessorOptions& options, CRcWarnings* warnings)
+    : CRcPreprocessor(std::move(fileName), path, defaultCodePage, grammar, options, warnings,
+                      std::make_unique<CScriptDecoder>(std::move(bytes), defaultCodePage,
+                                                       grammar == RcGrammar::kCompiler)) {}
+
+CRcPreprocessor::CRcPreprocessor(std::shared_ptr<const std::u16string> fileName,
+                                 const std::filesystem::path& path, int defaultCodePage,
+                                 RcGrammar grammar, const CPreprocessorOptions& options,
+                                 CRcWarnings* warnings)
+    : CRcPreprocessor(std::move(fileName), path, defaultCodePage, grammar, options, warnings,
+                      OpenScript(path, defaultCodePage, grammar)) {}
+
+CRcPreprocessor::CRcPreprocessor(std::shared_ptr<const std::u16string> fileName,
+                                 const std::filesystem::path& path, int defaultCodePage,
+                                 RcGrammar grammar, const CPreprocessorOptions& options,
+                                 CRcWarnings* warnings, std::unique_ptr<CScriptDecoder> decoder)
     : options_(options),
       grammar_(grammar),
       enabled_(grammar == RcGrammar::kCompiler),
@@ -454,7 +510,7 @@ CRcPreprocessor::CRcPreprocessor(std::shared_ptr<const std::u16string> fileName,
   auto file = std::make_unique<OpenFile>();
   file->name = std::move(fileName);
   file->path = Canonical(path);
-  file->decoder = std::make_unique<CScriptDecoder>(std::move(bytes), defaultCodePage, enabled_);
+  file->decoder = std::move(decoder);
   if (enabled_) file->decoder->LeavePragmasToCaller();
   files_.push_back(std::move(file));
   auto define = [this](const std::u16string& name, const std::u16string& value) {
@@ -481,7 +537,7 @@ bool CRcPreprocessor::NextLine(std::u16string& line) {
     }
     const int32_t number = file.nextLine++;
     if (!enabled_) {
-      file_ = file.name;
+      if (file_ != file.name) file_ = file.name;
       lineNumber_ = number;
       return true;
     }
@@ -500,7 +556,7 @@ bool CRcPreprocessor::NextLine(std::u16string& line) {
       Directive(file, code, number);
       continue;
     }
-    StripComments(line, file.inComment, nullptr);
+    FollowComments(line, file.inComment);
     if (!file.Active() || file.macrosOnly) {
       if (file.inComment) file.commentHidden = true;
       continue;
@@ -512,7 +568,7 @@ bool CRcPreprocessor::NextLine(std::u16string& line) {
     }
     // A comment left open on a line handed on is the character reader's.
     file.commentHidden = false;
-    file_ = file.name;
+    if (file_ != file.name) file_ = file.name;
     lineNumber_ = number;
     return true;
   }
@@ -754,16 +810,15 @@ void CRcPreprocessor::Include(OpenFile& file, const std::u16string& rest, int32_
     return;
   }
   ++filesRead_;
-  const std::vector<uint8_t> bytes = ReadWholeFile(found, kMaxScriptBytes);
-  std::string text(bytes.begin(), bytes.end());
-  if (CScriptDecoder::IsBinary(text)) {
+  auto bytes = std::make_unique<CScriptFile>(found);
+  if (bytes->binary()) {
     Warn(file, line, u"include file is not a text file: " + name);
     return;
   }
   auto included = std::make_unique<OpenFile>();
   included->name = std::make_shared<const std::u16string>(shownName);
   included->path = canonical;
-  included->decoder = std::make_unique<CScriptDecoder>(std::move(text), defaultCodePage_, true);
+  included->decoder = std::make_unique<CScriptDecoder>(std::move(bytes), defaultCodePage_, true);
   included->decoder->LeavePragmasToCaller();
   included->macrosOnly = file.macrosOnly || !IsScriptName(name);
   files_.push_back(std::move(included));

@@ -74,6 +74,14 @@ class CRcPreprocessor {
   CRcPreprocessor(std::shared_ptr<const std::u16string> fileName, std::filesystem::path path,
                   std::string bytes, int defaultCodePage, RcGrammar grammar,
                   const CPreprocessorOptions& options, CRcWarnings* warnings);
+  // The same for the script at path, read in blocks as its lines are
+  // needed (see CScriptFile), so that its bytes are never held whole.
+  // Before any line: CFileError kCannotOpen, naming path, for a file that
+  // cannot be read or is larger than kMaxScriptBytes, and kBadData for one
+  // with NUL bytes outside a UTF-16 script.
+  CRcPreprocessor(std::shared_ptr<const std::u16string> fileName, const std::filesystem::path& path,
+                  int defaultCodePage, RcGrammar grammar, const CPreprocessorOptions& options,
+                  CRcWarnings* warnings);
   ~CRcPreprocessor();
 
   // The next line for the tokenizer, or false when none is left. file() and
@@ -92,6 +100,9 @@ class CRcPreprocessor {
   struct OpenFile;
 
  private:
+  CRcPreprocessor(std::shared_ptr<const std::u16string> fileName, const std::filesystem::path& path,
+                  int defaultCodePage, RcGrammar grammar, const CPreprocessorOptions& options,
+                  CRcWarnings* warnings, std::unique_ptr<CScriptDecoder> decoder);
   void Directive(OpenFile& file, const std::u16string& text, int32_t line);
   void Conditional(OpenFile& file, const std::u16string& name, const std::u16string& rest,
                    int32_t line);

@@ -1,18 +1,29 @@
 #include "rcreader/RcTokenizer.h"
 
+#include <algorithm>
+
 namespace tolmeric {
 
 namespace {
 
-bool IsWhiteSpace(char16_t c) {
+// Character classes as function objects, so that the runs taken with them
+// are tested inline.
+constexpr auto IsWhiteSpace = [](char16_t c) {
   return c == u'\t' || c == u'\n' || c == u'\v' || c == u'\f' || c == u'\r' || c == u' ';
-}
-bool IsLetter(char16_t c) { return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z'); }
-bool IsDigit(char16_t c) { return c >= u'0' && c <= u'9'; }
-bool IsOctalDigit(char16_t c) { return c >= u'0' && c <= u'7'; }
-bool IsHexDigit(char16_t c) {
+};
+constexpr auto IsLetter = [](char16_t c) {
+  return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z');
+};
+constexpr auto IsDigit = [](char16_t c) { return c >= u'0' && c <= u'9'; };
+constexpr auto IsOctalDigit = [](char16_t c) { return c >= u'0' && c <= u'7'; };
+constexpr auto IsHexDigit = [](char16_t c) {
   return IsDigit(c) || (c >= u'a' && c <= u'f') || (c >= u'A' && c <= u'F');
-}
+};
+constexpr auto IsNameChar = [](char16_t c) { return IsLetter(c) || c == u'_' || IsDigit(c); };
+constexpr auto IsSuffix = [](char16_t c) {
+  return c == u'L' || c == u'l' || c == u'U' || c == u'u';
+};
+constexpr auto IsAny = [](char16_t) { return true; };
 
 }  // namespace
 
@@ -31,7 +42,10 @@ CRcTokenizer::CRcTokenizer(std::unique_ptr<CRcPreprocessor> lines)
 
 // token: identifier | number | quoted-text | any single character
 void CRcTokenizer::NextToken(CRcTokenDraft& token) {
-  while (IsWhiteSpace(current_)) current_ = reader_->NextCharWithoutComments();
+  while (IsWhiteSpace(current_)) {
+    reader_->TakeWhile(IsWhiteSpace);
+    current_ = reader_->NextCharWithoutComments();
+  }
   token.text.clear();
   token.line = reader_->lineNumber();
   if (token.file != reader_->fileName()) token.file = reader_->fileName();
@@ -51,15 +65,30 @@ void CRcTokenizer::NextToken(CRcTokenDraft& token) {
   }
 }
 
+// Appends the present character and those after it while keep accepts
+// them; the present character is then the first one not taken. Plain runs
+// of the line are taken at once.
+template <typename Keep>
+void CRcTokenizer::Take(CRcTokenDraft& token, Keep keep) {
+  while (keep(current_)) {
+    token.text += current_;
+    token.text += reader_->TakeWhile(keep);
+    current_ = reader_->NextCharWithoutComments();
+  }
+}
+
+// Appends the present character alone and moves on.
+void CRcTokenizer::TakeOne(CRcTokenDraft& token) {
+  token.text += current_;
+  current_ = reader_->NextCharWithoutComments();
+}
+
 // identifier: (letter | "_") (letter | "_" | digit)*
 // The compiler's grammar reads an L right before a quote as the mark of a
 // wide text: L"..." is the quoted text.
 void CRcTokenizer::ReadIdentifier(CRcTokenDraft& token) {
   token.type = kTokenIdentifier;
-  while (IsLetter(current_) || current_ == u'_' || IsDigit(current_)) {
-    token.text += current_;
-    current_ = reader_->NextCharWithoutComments();
-  }
+  Take(token, IsNameChar);
   if (grammar_ == RcGrammar::kCompiler && token.text == u"L" && current_ == u'"') {
     token.text.clear();
     ReadQuotedText(token);
@@ -69,28 +98,21 @@ void CRcTokenizer::ReadIdentifier(CRcTokenDraft& token) {
 // number: digit+   (no sign, no hexadecimal, no suffix)
 void CRcTokenizer::ReadNumber(CRcTokenDraft& token) {
   token.type = kTokenNumber;
-  while (IsDigit(current_)) {
-    token.text += current_;
-    current_ = reader_->NextCharWithoutComments();
-  }
+  Take(token, IsDigit);
 }
 
 // compiler-number: ( "0" ("x" | "X") hex-digit* | digit+ ) ("L" | "l" | "U" | "u")*
 // The text keeps the number as written, suffixes included.
 void CRcTokenizer::ReadCompilerNumber(CRcTokenDraft& token) {
   token.type = kTokenNumber;
-  auto take = [&] {
-    token.text += current_;
-    current_ = reader_->NextCharWithoutComments();
-  };
-  take();
+  TakeOne(token);
   if (token.text == u"0" && (current_ == u'x' || current_ == u'X')) {
-    take();
-    while (IsHexDigit(current_)) take();
+    TakeOne(token);
+    Take(token, IsHexDigit);
   } else {
-    while (IsDigit(current_)) take();
+    Take(token, IsDigit);
   }
-  while (current_ == u'L' || current_ == u'l' || current_ == u'U' || current_ == u'u') take();
+  Take(token, IsSuffix);
 }
 
 // quoted-text: '"' (any character but '"' | '""')* '"'
@@ -101,6 +123,7 @@ void CRcTokenizer::ReadQuotedText(CRcTokenDraft& token) {
   raw.assign(1, u'"');
   for (;;) {
     for (;;) {
+      raw += reader_->TakeWhile(IsAny);
       char16_t c = reader_->NextCharWithoutComments();
       if (reader_->atEnd()) {
         raw += u'"';
@@ -126,8 +149,12 @@ void CRcTokenizer::DecodeQuoted(std::u16string_view raw, std::u16string& text) {
   text.clear();
   size_t i = 0;
   while (i < content.size()) {
+    const size_t backslash = std::min(content.find(u'\\', i), content.size());
+    text.append(content.substr(i, backslash - i));
+    i = backslash;
+    if (i >= content.size()) break;
     char16_t c = content[i];
-    if (c != u'\\' || i + 1 >= content.size()) {
+    if (i + 1 >= content.size()) {
       text += c;
       ++i;
       continue;

@@ -33,6 +33,9 @@ class CRcTokenizer {
   bool AtEnd() const { return reader_->atEnd(); }
 
  private:
+  template <typename Keep>
+  void Take(CRcTokenDraft& token, Keep keep);
+  void TakeOne(CRcTokenDraft& token);
   void ReadIdentifier(CRcTokenDraft& token);
   void ReadNumber(CRcTokenDraft& token);
   void ReadCompilerNumber(CRcTokenDraft& token);

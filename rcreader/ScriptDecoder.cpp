@@ -1,6 +1,6 @@
 #include "rcreader/ScriptDecoder.h"
 
-#include "translation/Utf.h"
+#include <cstring>
 
 namespace tolmeric {
 
@@ -33,6 +33,23 @@ CScriptDecoder::CScriptDecoder(std::string bytes, int defaultCodePage, bool lone
     : bytes_(std::move(bytes)),
       defaultCodePage_(CCodePageDecoder::IsSupported(defaultCodePage) ? defaultCodePage : 0),
       loneCrEndsLine_(loneCrEndsLine) {
+  DetectEncoding();
+}
+
+CScriptDecoder::CScriptDecoder(std::unique_ptr<CScriptFile> file, int defaultCodePage,
+                               bool loneCrEndsLine)
+    : file_(std::move(file)),
+      defaultCodePage_(CCodePageDecoder::IsSupported(defaultCodePage) ? defaultCodePage : 0),
+      loneCrEndsLine_(loneCrEndsLine) {
+  while (bytes_.size() < 3 && MoreBytes()) {
+  }
+  DetectEncoding();
+}
+
+CScriptDecoder::~CScriptDecoder() = default;
+
+// From the byte order mark, which is passed over.
+void CScriptDecoder::DetectEncoding() {
   if (StartsWithUtf16Mark(bytes_)) {
     encoding_ = bytes_[0] == '\xFF' ? Encoding::kUtf16 : Encoding::kUtf16BigEndian;
     next_ = 2;
@@ -44,7 +61,17 @@ CScriptDecoder::CScriptDecoder(std::string bytes, int defaultCodePage, bool lone
   }
 }
 
-CScriptDecoder::~CScriptDecoder() = default;
+// Drops the bytes already delivered and reads the file's next block behind
+// the rest; false when no byte was added. Offsets into the bytes in hand
+// move with next_, which becomes 0.
+bool CScriptDecoder::MoreBytes() {
+  if (!file_) return false;
+  bytes_.erase(0, next_);
+  next_ = 0;
+  if (file_->ReadBlock(bytes_)) return true;
+  file_.reset();
+  return false;
+}
 
 bool CScriptDecoder::NextLine(std::u16string& line) {
   if (encoding_ == Encoding::kUtf16 || encoding_ == Encoding::kUtf16BigEndian) {
@@ -53,59 +80,111 @@ bool CScriptDecoder::NextLine(std::u16string& line) {
   return NextByteLine(line);
 }
 
-bool CScriptDecoder::NextByteLine(std::u16string& line) {
-  if (next_ >= bytes_.size()) return false;
-  size_t end = bytes_.find_first_of(loneCrEndsLine_ ? "\n\r" : "\n", next_);
-  size_t after = end == std::string::npos ? bytes_.size() : end + 1;
-  if (end == std::string::npos) {
-    end = bytes_.size();
-  } else if (bytes_[end] == '\r') {
-    if (after < bytes_.size() && bytes_[after] == '\n') ++after;
-  } else if (end > next_ && bytes_[end - 1] == '\r') {
-    --end;
+// The offset of the first byte from `from` on that ends a line, or npos.
+size_t CScriptDecoder::FindByteLineEnd(size_t from) const {
+  const char* const begin = bytes_.data() + from;
+  const size_t size = bytes_.size() - from;
+  const void* feed = std::memchr(begin, '\n', size);
+  size_t end = feed ? static_cast<size_t>(static_cast<const char*>(feed) - bytes_.data())
+                    : std::string::npos;
+  if (loneCrEndsLine_) {
+    const void* cr = std::memchr(begin, '\r', feed ? end - from : size);
+    if (cr) end = static_cast<size_t>(static_cast<const char*>(cr) - bytes_.data());
   }
-  std::string_view raw(bytes_.data() + next_, end - next_);
-  next_ = after;
+  return end;
+}
 
-  if (encoding_ == Encoding::kUtf8) {
-    line = FromUtf8(raw);
-    return true;
+// Offsets in here count from next_, which MoreBytes may move. A carriage
+// return at the end of the bytes in hand may have its line feed in the
+// next block, so that block is read first.
+bool CScriptDecoder::NextByteLine(std::u16string& line) {
+  if (next_ >= bytes_.size() && !MoreBytes()) return false;
+  size_t end = std::string::npos;
+  for (size_t from = 0;;) {
+    const size_t found = FindByteLineEnd(next_ + from);
+    const size_t inHand = bytes_.size() - next_;
+    end = found == std::string::npos ? found : found - next_;
+    if (end != std::string::npos && (bytes_[next_ + end] != '\r' || end + 1 < inHand)) break;
+    from = end == std::string::npos ? inHand : end;
+    if (!MoreBytes()) break;
   }
-  if (decoder_) {
-    line = decoder_->Decode(raw);
+  const char* const start = bytes_.data() + next_;
+  const size_t inHand = bytes_.size() - next_;
+  size_t after = inHand;
+  if (end == std::string::npos) {
+    end = inHand;
+  } else if (start[end] == '\r') {
+    after = end + 1;
+    if (after < inHand && start[after] == '\n') ++after;
   } else {
-    line.clear();
-    for (char c : raw) line += static_cast<char16_t>(static_cast<unsigned char>(c));
+    after = end + 1;
+    if (end > 0 && start[end - 1] == '\r') --end;
   }
-  if (!followPragmas_) return true;
+  const std::string_view raw(start, end);
+  if (encoding_ == Encoding::kUtf8) {
+    CCodePageDecoder::DecodeUtf8(raw, line);
+  } else if (decoder_) {
+    decoder_->Decode(raw, line);
+  } else {
+    line.resize(raw.size());
+    for (size_t i = 0; i < raw.size(); ++i) {
+      line[i] = static_cast<char16_t>(static_cast<unsigned char>(raw[i]));
+    }
+  }
+  next_ += after;
+  if (encoding_ == Encoding::kUtf8 || !followPragmas_) return true;
   int selected = ParseCodePagePragma(line);
   if (selected != kNoPragma) SelectCodePage(selected);
   return true;
 }
 
-// The same line rule on code units, in either byte order; an odd last
-// byte is dropped.
-bool CScriptDecoder::NextUtf16Line(std::u16string& line) {
-  size_t units = (bytes_.size() - 2) / 2;
-  size_t unit = (next_ - 2) / 2;
-  if (unit >= units) return false;
-  const size_t low = encoding_ == Encoding::kUtf16 ? 2 : 3;
-  const size_t high = 5 - low;
-  auto at = [this, low, high](size_t u) {
-    return static_cast<char16_t>(static_cast<unsigned char>(bytes_[low + 2 * u]) |
-                                 (static_cast<unsigned char>(bytes_[high + 2 * u]) << 8));
-  };
-  line.clear();
-  size_t u = unit;
-  while (u < units && at(u) != u'\n' && !(loneCrEndsLine_ && at(u) == u'\r')) line += at(u++);
-  if (u < units && at(u) == u'\r') {
-    ++u;  // a carriage return, with the line feed after it
-    if (u < units && at(u) == u'\n') ++u;
-  } else if (u < units) {
-    ++u;  // the line feed
-    if (!line.empty() && line.back() == u'\r') line.pop_back();
+char16_t CScriptDecoder::UnitAt(size_t offset) const {
+  const auto first = static_cast<unsigned char>(bytes_[offset]);
+  const auto second = static_cast<unsigned char>(bytes_[offset + 1]);
+  return static_cast<char16_t>(encoding_ == Encoding::kUtf16 ? first | (second << 8)
+                                                              : second | (first << 8));
+}
+
+// The offset of the first whole code unit from `from` on that ends a line,
+// or npos.
+size_t CScriptDecoder::FindUtf16LineEnd(size_t from) const {
+  for (size_t at = from; at + 1 < bytes_.size(); at += 2) {
+    const char16_t unit = UnitAt(at);
+    if (unit == u'\n' || (loneCrEndsLine_ && unit == u'\r')) return at;
   }
-  next_ = 2 + 2 * u;
+  return std::string::npos;
+}
+
+// The same line rule on code units, in either byte order; an odd last
+// byte is dropped. A unit may straddle two blocks: offsets count from
+// next_, and only whole units are in hand.
+bool CScriptDecoder::NextUtf16Line(std::u16string& line) {
+  while (bytes_.size() - next_ < 2) {
+    if (!MoreBytes()) return false;
+  }
+  size_t end = std::string::npos;
+  for (size_t from = 0;;) {
+    const size_t found = FindUtf16LineEnd(next_ + from);
+    const size_t inHand = (bytes_.size() - next_) & ~size_t{1};
+    end = found == std::string::npos ? found : found - next_;
+    if (end != std::string::npos && (UnitAt(next_ + end) != u'\r' || end + 2 < inHand)) break;
+    from = end == std::string::npos ? inHand : end;
+    if (!MoreBytes()) break;
+  }
+  const size_t inHand = (bytes_.size() - next_) & ~size_t{1};
+  size_t after = inHand;
+  if (end == std::string::npos) {
+    end = inHand;
+  } else if (UnitAt(next_ + end) == u'\r') {
+    after = end + 2;  // a carriage return, with the line feed after it
+    if (after < inHand && UnitAt(next_ + after) == u'\n') after += 2;
+  } else {
+    after = end + 2;  // the line feed
+    if (end > 0 && UnitAt(next_ + end - 2) == u'\r') end -= 2;
+  }
+  line.resize(end / 2);
+  for (size_t i = 0; i < line.size(); ++i) line[i] = UnitAt(next_ + 2 * i);
+  next_ += after;
   return true;
 }
 

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "rcreader/CodePageDecoder.h"
+#include "rcreader/ScriptFile.h"
 
 namespace tolmeric {
 
@@ -26,6 +27,10 @@ class CScriptDecoder {
   // With loneCrEndsLine, a carriage return not followed by a line feed ends
   // a line as well (scripts saved with old Macintosh line ends).
   explicit CScriptDecoder(std::string bytes, int defaultCodePage = 0, bool loneCrEndsLine = false);
+  // The same over a file read in blocks as lines are needed: only the
+  // block in hand and the line it ends are held.
+  explicit CScriptDecoder(std::unique_ptr<CScriptFile> file, int defaultCodePage = 0,
+                          bool loneCrEndsLine = false);
   ~CScriptDecoder();
 
   // True for bytes that cannot be a script: a NUL byte outside a UTF-16
@@ -58,10 +63,18 @@ class CScriptDecoder {
  private:
   enum class Encoding { kBytes, kUtf8, kUtf16, kUtf16BigEndian };
 
+  void DetectEncoding();
+  bool MoreBytes();
+  size_t FindByteLineEnd(size_t from) const;
   bool NextByteLine(std::u16string& line);
   bool NextUtf16Line(std::u16string& line);
+  char16_t UnitAt(size_t offset) const;
+  size_t FindUtf16LineEnd(size_t from) const;
 
+  // The bytes in hand: all of them, or those of the file from the next
+  // line's start on.
   std::string bytes_;
+  std::unique_ptr<CScriptFile> file_;  // null once all bytes are in hand
   size_t next_ = 0;  // offset of the next line's first byte
   Encoding encoding_ = Encoding::kBytes;
   int defaultCodePage_ = 0;

@@ -1,11 +1,14 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <filesystem>
+#include <fstream>
 
 #include "rcreader/CodePageDecoder.h"
 #include "rcreader/RcTokenList.h"
 #include "rcreader/ScriptDecoder.h"
 #include "rcreader/tests/TokenDump.h"
+#include "translation/FileError.h"
 
 namespace tolmeric {
 namespace {
@@ -131,6 +134,51 @@ TEST(ScriptDecoder, Utf8WithMark) {
   EXPECT_EQ(QuotedTexts("\xEF\xBB\xBF\"a\xE2\x82" "b\xC0\xC3\xA4\""), (Texts{u"a\uFFFDb\uFFFD\u00E4"}));
   // The mark is dropped, and a pragma does not change a marked script.
   EXPECT_EQ(Lines("\xEF\xBB\xBF#pragma code_page(1251)\n\xC3\xA4"), (Texts{u"#pragma code_page(1251)", u"\u00E4"}));
+}
+
+// A script read from its file in blocks gives the lines it gives whole,
+// whatever the block size: lines, CR LF pairs, marks and UTF-16 units
+// cross block ends.
+TEST(ScriptDecoder, ReadsAFileInBlocks) {
+  const std::filesystem::path path =
+      std::filesystem::temp_directory_path() / "tolmeric_script_blocks_test.rc";
+  const std::string scripts[] = {
+      "first line\r\nsecond\rthird\r\r\n\nlast",
+      "#pragma code_page(1251)\n\xCF\xF0\n#pragma code_page(DEFAULT)\n\xCF\r",
+      "\xEF\xBB\xBF\xC3\xA4\r\n\xE2\x82\xAC",
+      std::string("\xFF\xFE" "A\0\r\0\n\0\xE4\0\xAC\x20\r\0\r\0\n\0\x41", 19),
+      std::string("\xFE\xFF" "\0A\0\r\0\n\0\xE4\x20\xAC\0\r\0\r\0\n\x41", 19),
+  };
+  for (const std::string& script : scripts) {
+    std::ofstream(path, std::ios::binary) << script;
+    for (bool loneCrEndsLine : {false, true}) {
+      CScriptDecoder whole(script, 0, loneCrEndsLine);
+      Texts expected;
+      std::u16string line;
+      while (whole.NextLine(line)) expected.push_back(line);
+      for (size_t blockSize = 2; blockSize <= 7; ++blockSize) {
+        CScriptDecoder blocks(std::make_unique<CScriptFile>(path, blockSize), 0, loneCrEndsLine);
+        Texts lines;
+        while (blocks.NextLine(line)) lines.push_back(line);
+        EXPECT_EQ(lines, expected) << script << " in blocks of " << blockSize;
+      }
+    }
+  }
+  // NUL bytes are found in any block; a UTF-16 script may have them.
+  for (const std::string& script : {std::string("AB\nCD\0", 7), scripts[3]}) {
+    std::ofstream(path, std::ios::binary) << script;
+    EXPECT_EQ(CScriptFile(path, 2).binary(), CScriptDecoder::IsBinary(script));
+  }
+  try {
+    CScriptFile(path, 2).RefuseBinary();
+    CScriptFile(path.string() + "-missing");
+    FAIL() << "no error for a missing script";
+  } catch (const CFileError& error) {
+    EXPECT_EQ(error.Kind(), FileErrorKind::kCannotOpen);
+  }
+  std::ofstream(path, std::ios::binary) << std::string("A\0", 2);
+  EXPECT_THROW(CScriptFile(path).RefuseBinary(), CFileError);
+  std::filesystem::remove(path);
 }
 
 // A character above U+FFFF is a surrogate pair: two tokens of their own
