@@ -6,24 +6,8 @@
 #include <stdexcept>
 
 #include "rcreader/RcTokenizer.h"
-#include "rcreader/ScriptDecoder.h"
-#include "translation/Archive.h"
 
 namespace tolmeric {
-
-namespace {
-
-std::string BytesOf(const std::filesystem::path& path) {
-  std::string text = ReadWholeTextFile(path, kMaxScriptBytes);
-  if (CScriptDecoder::IsBinary(text)) {
-    throw CFileError(FileErrorKind::kBadData, path,
-                     "NUL bytes: a binary file, not a resource script; a UTF-16 script needs "
-                     "its byte order mark");
-  }
-  return text;
-}
-
-}  // namespace
 
 struct CRcTokenList::Pending {
   std::unique_ptr<CRcTokenizer> tokenizer;  // the script being read, or null
@@ -61,7 +45,8 @@ CRcTokenList::~CRcTokenList() = default;
 void CRcTokenList::ReadScriptFile(const std::u16string& fileName,
                                   const std::filesystem::path& path, int defaultCodePage,
                                   const CPreprocessorOptions& options, CRcWarnings* warnings) {
-  ReadScript(fileName, BytesOf(path), defaultCodePage, path, options, warnings);
+  ReadWhole(std::make_unique<CRcPreprocessor>(std::make_shared<const std::u16string>(fileName),
+                                              path, defaultCodePage, grammar_, options, warnings));
 }
 
 CRcTokenList CRcTokenList::FromBytes(const std::u16string& fileName, std::string bytes,
@@ -74,10 +59,14 @@ CRcTokenList CRcTokenList::FromBytes(const std::u16string& fileName, std::string
 void CRcTokenList::ReadScript(const std::u16string& fileName, std::string bytes,
                               int defaultCodePage, const std::filesystem::path& path,
                               const CPreprocessorOptions& options, CRcWarnings* warnings) {
+  ReadWhole(std::make_unique<CRcPreprocessor>(std::make_shared<const std::u16string>(fileName),
+                                              path, std::move(bytes), defaultCodePage, grammar_,
+                                              options, warnings));
+}
+
+void CRcTokenList::ReadWhole(std::unique_ptr<CRcPreprocessor> lines) {
   ReadUpTo(INT32_MAX);  // the queued scripts come first
-  CRcTokenizer tokenizer(std::make_unique<CRcPreprocessor>(
-      std::make_shared<const std::u16string>(fileName), path, std::move(bytes), defaultCodePage,
-      grammar_, options, warnings));
+  CRcTokenizer tokenizer(std::move(lines));
   ReadTokens(tokenizer, INT32_MAX);
 }
 
@@ -90,8 +79,7 @@ void CRcTokenList::AddScriptFile(const std::u16string& fileName,
                                  const std::filesystem::path& path, int defaultCodePage,
                                  const CPreprocessorOptions& options, CRcWarnings* warnings) {
   AddScript(std::make_unique<CRcPreprocessor>(std::make_shared<const std::u16string>(fileName),
-                                              path, BytesOf(path), defaultCodePage, grammar_,
-                                              options, warnings));
+                                              path, defaultCodePage, grammar_, options, warnings));
 }
 
 // Tokens are taken as long as the reader has not met the end of input, so a

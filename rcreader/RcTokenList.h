@@ -143,6 +143,8 @@ class CRcTokenList {
   }
   // The file of a token of a script before the last.
   const std::u16string* FileBefore(int32_t index) const;
+  // Reads all of a script at once, after the queued ones.
+  void ReadWhole(std::unique_ptr<CRcPreprocessor> lines);
   // Reads queued scripts until the list holds index or none is left.
   void ReadUpTo(int32_t index) const;
   // Moves tokens of the tokenizer into the list until it holds index or
