@@ -124,7 +124,13 @@ bool CRcElement::ReadName(std::u16string_view& name) {
   bool negative = false;
   if (!ReadMinus(negative)) return false;
   if (Current().type == kTokenNone) return false;
-  name = negative ? Keep(u"-" + std::u16string(Current().text)) : Current().text;
+  if (negative) {
+    std::u16string text(u"-");
+    text += Current().text;
+    name = Keep(std::move(text));
+  } else {
+    name = Current().text;
+  }
   ++position;
   return true;
 }
