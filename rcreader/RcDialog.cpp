@@ -148,6 +148,7 @@ std::unique_ptr<CTextNode> CRcDialog::BuildNode(CTextNode* parent, SourcePlaces*
   auto node = MakeNode(parent, caption, Kind(), cx, cy);
   NotePlace(places, node.get(), captionPosition);
   std::vector<std::unique_ptr<CTextNode>> children;
+  children.reserve(controls.size());
   for (const auto& control : controls) {
     if (auto child = control->BuildNode(node.get(), places)) children.push_back(std::move(child));
   }

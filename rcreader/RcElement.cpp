@@ -306,8 +306,7 @@ std::u16string_view CRcElement::Keep(std::u16string text) {
 
 std::unique_ptr<CTextNode> CRcElement::MakeNode(CTextNode* parent, std::u16string_view text,
                                                 int32_t kind, int32_t number1, int32_t number2) {
-  return std::make_unique<CTextNode>(parent, std::u16string(text), std::u16string(text), kind,
-                                     number1, number2);
+  return std::make_unique<CTextNode>(parent, text, kind, number1, number2);
 }
 
 bool CRcElement::ReadTokenOfType(int32_t type, std::u16string_view& text) {

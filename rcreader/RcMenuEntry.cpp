@@ -123,6 +123,7 @@ int32_t CRcMenuBlock::ParseEntry(const CRcTokenList& list, int32_t position, CPr
 
 void CRcMenuBlock::BuildNodes(CTextNode& node, SourcePlaces* places) const {
   std::vector<std::unique_ptr<CTextNode>> children;
+  children.reserve(entries.size());
   for (const auto& entry : entries) {
     if (auto child = entry->BuildNode(&node, places)) children.push_back(std::move(child));
   }

@@ -13,16 +13,9 @@
 
 namespace tolmeric {
 
+#ifndef _WIN32
 namespace {
 
-// Length forms of a string: one byte below 0xFF; else 0xFF and a 16-bit
-// length below 0xFFFE; else 0xFF, 0xFFFF and a 32-bit length. The 16-bit
-// value 0xFFFE in place of a length is the Unicode marker.
-constexpr uint8_t kLongerLength = 0xFF;
-constexpr uint16_t kUnicodeMarker = 0xFFFE;
-constexpr uint16_t kLongestLength = 0xFFFF;
-
-#ifndef _WIN32
 // Windows code page 1252, bytes 0x80 to 0x9F. The five bytes the code page
 // leaves unassigned map to the code point of the same value, as Windows
 // itself converts them.
@@ -32,9 +25,9 @@ constexpr char16_t kCp1252High[32] = {
     0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
     0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
 };
-#endif
 
 }  // namespace
+#endif
 
 CArchive::CArchive(Mode mode, std::vector<uint8_t> bytes, std::filesystem::path fileName)
     : mode_(mode), bytes_(std::move(bytes)), fileName_(std::move(fileName)) {}
@@ -137,55 +130,38 @@ CArchive CArchive::OpenForLoading(const std::filesystem::path& fileName, uint64_
 }
 
 void CArchive::WriteU32(uint32_t value) {
-  uint8_t b[4] = {static_cast<uint8_t>(value), static_cast<uint8_t>(value >> 8),
-                  static_cast<uint8_t>(value >> 16), static_cast<uint8_t>(value >> 24)};
+  uint8_t b[4];
+  PutU32(b, value);
   WriteBytes(b, sizeof b);
 }
 
 void CArchive::WriteI32(int32_t value) { WriteU32(static_cast<uint32_t>(value)); }
 
 void CArchive::WriteBytes(const uint8_t* data, size_t size) {
-  bytes_.insert(bytes_.end(), data, data + size);
+  if (size != 0) bytes_.insert(bytes_.end(), data, data + size);
 }
 
 void CArchive::Reserve(size_t bytes) { bytes_.reserve(bytes_.size() + bytes); }
 
-size_t CArchive::StoredStringSize(size_t length) {
-  const size_t lengthBytes = length < kLongerLength ? 1 : length < kUnicodeMarker ? 3 : 7;
-  return 3 + lengthBytes + 2 * length;
+uint8_t* CArchive::Extend(size_t size) {
+  const size_t start = bytes_.size();
+  bytes_.resize(start + size);
+  return bytes_.data() + start;
 }
 
-// string := marker length units
-// marker := FF FE FF
-// length := byte (< FF) | FF u16 (< FFFE) | FF FFFF u32
-// The whole string is written in place: one size change of the buffer,
-// which grows geometrically when it has to.
+// The marker and length go through a small buffer and the units straight
+// from the text, so that no byte is written twice.
 void CArchive::WriteString(std::u16string_view value) {
-  if (value.size() > std::numeric_limits<uint32_t>::max()) {
-    throw CFileError(FileErrorKind::kWriteFailed, fileName_, "text too long");
-  }
-  const uint32_t length = static_cast<uint32_t>(value.size());
-  const size_t start = bytes_.size();
-  bytes_.resize(start + StoredStringSize(length));
-  uint8_t* out = bytes_.data() + start;
-  auto put16 = [&out](uint16_t v) {
-    *out++ = static_cast<uint8_t>(v);
-    *out++ = static_cast<uint8_t>(v >> 8);
-  };
-  *out++ = kLongerLength;
-  put16(kUnicodeMarker);
-  if (length < kLongerLength) {
-    *out++ = static_cast<uint8_t>(length);
-  } else if (length < kUnicodeMarker) {
-    *out++ = kLongerLength;
-    put16(static_cast<uint16_t>(length));
+  CheckStringLength(value);
+  uint8_t prefix[kMaxStringPrefix];
+  const uint8_t* prefixEnd = PutStringPrefix(prefix, static_cast<uint32_t>(value.size()));
+  WriteBytes(prefix, static_cast<size_t>(prefixEnd - prefix));
+  if constexpr (std::endian::native == std::endian::little) {
+    const auto* units = reinterpret_cast<const uint8_t*>(value.data());
+    WriteBytes(units, 2 * value.size());
   } else {
-    *out++ = kLongerLength;
-    put16(kLongestLength);
-    put16(static_cast<uint16_t>(length));
-    put16(static_cast<uint16_t>(length >> 16));
+    PutUnits(Extend(2 * value.size()), value);
   }
-  for (char16_t unit : value) put16(unit);
 }
 
 const uint8_t* CArchive::Take(size_t size) {
@@ -238,13 +214,19 @@ std::u16string CArchive::ReadString() {
   return ReadAnsiChars(length.length);
 }
 
+// A little-endian host holds the units as they are stored and copies them
+// at once.
 std::u16string CArchive::ReadUnits(uint32_t count) {
   const uint64_t size = 2 * static_cast<uint64_t>(count);
   if (size > Remaining()) ThrowEndOfFile();
   const uint8_t* b = Take(static_cast<size_t>(size));
   std::u16string units(count, u'\0');
-  for (uint32_t i = 0; i < count; ++i) {
-    units[i] = static_cast<char16_t>(b[2 * i] | (b[2 * i + 1] << 8));
+  if constexpr (std::endian::native == std::endian::little) {
+    if (count != 0) std::memcpy(units.data(), b, static_cast<size_t>(size));
+  } else {
+    for (uint32_t i = 0; i < count; ++i) {
+      units[i] = static_cast<char16_t>(b[2 * i] | (b[2 * i + 1] << 8));
+    }
   }
   return units;
 }
@@ -278,6 +260,10 @@ std::u16string CArchive::ReadAnsiChars(uint32_t count) {
 #endif
 
 void CArchive::ThrowEndOfFile() const { throw CFileError(FileErrorKind::kEndOfFile, fileName_); }
+
+void CArchive::ThrowTextTooLong() const {
+  throw CFileError(FileErrorKind::kWriteFailed, fileName_, "text too long");
+}
 
 void CArchive::ThrowBadData(const std::string& detail) const {
   throw CFileError(FileErrorKind::kBadData, fileName_, detail);

@@ -4,8 +4,11 @@
 // archive collects bytes that the caller then writes out.
 #pragma once
 
+#include <bit>
 #include <cstdint>
+#include <cstring>
 #include <filesystem>
+#include <limits>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -67,6 +70,22 @@ class CArchive {
   void Reserve(size_t bytes);
   // The bytes WriteString writes for a text of length units.
   static size_t StoredStringSize(size_t length);
+  // Throws what WriteString throws for a text too long to be stored.
+  void CheckStringLength(std::u16string_view value) const {
+    if (value.size() > std::numeric_limits<uint32_t>::max()) ThrowTextTooLong();
+  }
+
+  // Appends size zero bytes and returns where they start, for a caller that
+  // knows a record's size and fills it at once through the Put functions
+  // below (storing).
+  uint8_t* Extend(size_t size);
+  // The Put functions write at out what the Write function of the same name
+  // appends, and return the end. PutString takes a text that
+  // CheckStringLength accepts.
+  static uint8_t* PutU16(uint8_t* out, uint16_t value);
+  static uint8_t* PutU32(uint8_t* out, uint32_t value);
+  static uint8_t* PutI32(uint8_t* out, int32_t value);
+  static uint8_t* PutString(uint8_t* out, std::u16string_view value);
 
   uint32_t ReadU32();
   int32_t ReadI32();
@@ -81,6 +100,7 @@ class CArchive {
 
   [[noreturn]] void ThrowEndOfFile() const;
   [[noreturn]] void ThrowBadData(const std::string& detail) const;
+  [[noreturn]] void ThrowTextTooLong() const;
 
  private:
   CArchive(Mode mode, std::vector<uint8_t> bytes, std::filesystem::path fileName);
@@ -91,6 +111,20 @@ class CArchive {
     uint32_t length = 0;
     bool unicode = false;
   };
+
+  // Length forms of a string: one byte below 0xFF; else 0xFF and a 16-bit
+  // length below 0xFFFE; else 0xFF, 0xFFFF and a 32-bit length. The 16-bit
+  // value 0xFFFE in place of a length is the Unicode marker.
+  static constexpr uint8_t kLongerLength = 0xFF;
+  static constexpr uint16_t kUnicodeMarker = 0xFFFE;
+  static constexpr uint16_t kLongestLength = 0xFFFF;
+  // The most bytes in front of a string's units: the marker and the longest
+  // length form.
+  static constexpr size_t kMaxStringPrefix = 3 + 7;
+  // The marker and the length form of a text of length units.
+  static uint8_t* PutStringPrefix(uint8_t* out, uint32_t length);
+  // The units, low byte first.
+  static uint8_t* PutUnits(uint8_t* out, std::u16string_view units);
 
   // The next size bytes, or the end-of-file error when fewer remain.
   const uint8_t* Take(size_t size);
@@ -106,5 +140,61 @@ class CArchive {
   std::filesystem::path fileName_;
   IMessageSink* sink_ = nullptr;
 };
+
+inline size_t CArchive::StoredStringSize(size_t length) {
+  const size_t lengthBytes = length < kLongerLength ? 1 : length < kUnicodeMarker ? 3 : 7;
+  return 3 + lengthBytes + 2 * length;
+}
+
+inline uint8_t* CArchive::PutU16(uint8_t* out, uint16_t value) {
+  out[0] = static_cast<uint8_t>(value);
+  out[1] = static_cast<uint8_t>(value >> 8);
+  return out + 2;
+}
+
+inline uint8_t* CArchive::PutU32(uint8_t* out, uint32_t value) {
+  out[0] = static_cast<uint8_t>(value);
+  out[1] = static_cast<uint8_t>(value >> 8);
+  out[2] = static_cast<uint8_t>(value >> 16);
+  out[3] = static_cast<uint8_t>(value >> 24);
+  return out + 4;
+}
+
+inline uint8_t* CArchive::PutI32(uint8_t* out, int32_t value) {
+  return PutU32(out, static_cast<uint32_t>(value));
+}
+
+inline uint8_t* CArchive::PutStringPrefix(uint8_t* out, uint32_t length) {
+  *out++ = kLongerLength;
+  out = PutU16(out, kUnicodeMarker);
+  if (length < kLongerLength) {
+    *out++ = static_cast<uint8_t>(length);
+    return out;
+  }
+  *out++ = kLongerLength;
+  if (length < kUnicodeMarker) return PutU16(out, static_cast<uint16_t>(length));
+  out = PutU16(out, kLongestLength);
+  return PutU32(out, length);
+}
+
+// A little-endian host holds the units as they are stored and copies them
+// at once; any other host stores them one by one.
+inline uint8_t* CArchive::PutUnits(uint8_t* out, std::u16string_view units) {
+  if constexpr (std::endian::native == std::endian::little) {
+    if (units.empty()) return out;
+    std::memcpy(out, units.data(), 2 * units.size());
+    return out + 2 * units.size();
+  } else {
+    for (char16_t unit : units) out = PutU16(out, unit);
+    return out;
+  }
+}
+
+// string := marker length units
+// marker := FF FE FF
+// length := byte (< FF) | FF u16 (< FFFE) | FF FFFF u32
+inline uint8_t* CArchive::PutString(uint8_t* out, std::u16string_view value) {
+  return PutUnits(PutStringPrefix(out, static_cast<uint32_t>(value.size())), value);
+}
 
 }  // namespace tolmeric

@@ -1,6 +1,7 @@
 #include "translation/LanguageData.h"
 
 #include <algorithm>
+#include <memory>
 #include <utility>
 #include <vector>
 
@@ -137,39 +138,52 @@ std::unique_ptr<CTextNode> ReadTree(CArchive& archive) {
   return root;
 }
 
-void WriteNodeRecord(CArchive& archive, const CTextNode& node) {
-  archive.WriteU32(static_cast<uint32_t>(node.childCount));
-  archive.WriteString(node.baseText);
-  archive.WriteString(node.text);
-  archive.WriteI32(node.kind);
-  archive.WriteI32(node.number1);
-  archive.WriteI32(node.number2);
-  archive.WriteI32(node.state);
+// node record := u32 childCount, string baseText, string text, i32 kind,
+//                i32 number1, i32 number2, i32 state
+// Written at out, which has room for NodeRecordSize(node) bytes; returns
+// the end.
+uint8_t* PutNodeRecord(uint8_t* out, const CTextNode& node) {
+  out = CArchive::PutU32(out, static_cast<uint32_t>(node.childCount));
+  out = CArchive::PutString(out, node.baseText);
+  out = CArchive::PutString(out, node.text);
+  out = CArchive::PutI32(out, node.kind);
+  out = CArchive::PutI32(out, node.number1);
+  out = CArchive::PutI32(out, node.number2);
+  return CArchive::PutI32(out, node.state);
 }
 
-// The bytes WriteNodeRecord writes for node.
+// The bytes PutNodeRecord writes for node.
 size_t NodeRecordSize(const CTextNode& node) {
   return 4 + CArchive::StoredStringSize(node.baseText.size()) +
          CArchive::StoredStringSize(node.text.size()) + 4 * 4;
 }
 
-// Depth first, each node before its children, without recursion. The
-// records' size is added up first, so the buffer is sized once.
-void WriteTree(CArchive& archive, const CTextNode& root) {
+// The records of the subtree below root, in any order: their size in bytes.
+// Throws, before anything is written, for a text too long to be stored.
+size_t TreeSize(const CArchive& archive, const CTextNode& root) {
   size_t bytes = 0;
   std::vector<const CTextNode*> pending{&root};
   while (!pending.empty()) {
     const CTextNode* node = pending.back();
     pending.pop_back();
+    archive.CheckStringLength(node->baseText);
+    archive.CheckStringLength(node->text);
     bytes += NodeRecordSize(*node);
     for (int32_t i = 0; i < node->childCount; ++i) pending.push_back(node->children[i].get());
   }
-  archive.Reserve(bytes);
-  pending.push_back(&root);
+  return bytes;
+}
+
+// Depth first, each node before its children, without recursion. The
+// records' size is added up first, so that the buffer is sized once; each
+// record is then written in place, into room made for the whole record.
+void WriteTree(CArchive& archive, const CTextNode& root) {
+  archive.Reserve(TreeSize(archive, root));
+  std::vector<const CTextNode*> pending{&root};
   while (!pending.empty()) {
     const CTextNode* node = pending.back();
     pending.pop_back();
-    WriteNodeRecord(archive, *node);
+    PutNodeRecord(archive.Extend(NodeRecordSize(*node)), *node);
     for (int32_t i = node->childCount - 1; i >= 0; --i) pending.push_back(node->children[i].get());
   }
 }

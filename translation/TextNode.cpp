@@ -1,6 +1,7 @@
 #include "translation/TextNode.h"
 
 #include <algorithm>
+#include <bit>
 #include <string_view>
 #include <unordered_map>
 #include <unordered_set>
@@ -15,6 +16,17 @@ namespace tolmeric {
 namespace {
 
 constexpr int32_t kCapacityStep = 10;
+// Capacities up to this have exactly as many slots.
+constexpr int64_t kExactSlots = 100;
+
+// The slots of the child array of a node of this capacity: exactly the
+// capacity while it is small; beyond, the next power of two, so that adding
+// children one at a time moves the array only a logarithmic number of times.
+// The slot count follows from the capacity and needs no field of its own.
+int64_t SlotsFor(int64_t capacity) {
+  if (capacity <= kExactSlots) return capacity;
+  return static_cast<int64_t>(std::bit_ceil(static_cast<uint64_t>(capacity)));
+}
 
 // Children of from whose base text no child of in has; hashed, so linear in
 // both child counts.
@@ -57,6 +69,10 @@ CTextNode::CTextNode(CTextNode* parent, std::u16string baseText, std::u16string 
       number1(number1),
       number2(number2) {}
 
+CTextNode::CTextNode(CTextNode* parent, std::u16string_view text, int32_t kind, int32_t number1,
+                     int32_t number2)
+    : parent(parent), baseText(text), text(text), kind(kind), number1(number1), number2(number2) {}
+
 // Takes the subtree apart through a work list, so that every node destroyed
 // here has no children left and destruction never recurses.
 CTextNode::~CTextNode() {
@@ -75,10 +91,7 @@ CTextNode::~CTextNode() {
 }
 
 int32_t CTextNode::AddChild(std::unique_ptr<CTextNode> node) {
-  if (childCount == capacity) {
-    capacity += kCapacityStep;
-    if (capacity > slots_) Reallocate(std::max<int64_t>(capacity, 2 * slots_));
-  }
+  if (childCount == capacity) GrowCapacity(int64_t{capacity} + kCapacityStep);
   children[childCount] = std::move(node);
   return ++childCount;
 }
@@ -87,16 +100,17 @@ void CTextNode::ReserveChildren(int32_t count) {
   const int64_t needed = int64_t{childCount} + count;
   if (count <= 0 || needed <= capacity) return;
   const int64_t steps = (needed - capacity + kCapacityStep - 1) / kCapacityStep;
-  const int64_t grown = capacity + steps * kCapacityStep;
-  if (grown > slots_) Reallocate(grown);
-  capacity = static_cast<int32_t>(grown);
+  GrowCapacity(capacity + steps * kCapacityStep);
 }
 
-void CTextNode::Reallocate(int64_t slots) {
-  auto grown = std::make_unique<std::unique_ptr<CTextNode>[]>(static_cast<size_t>(slots));
-  std::move(children.get(), children.get() + childCount, grown.get());
-  children = std::move(grown);
-  slots_ = slots;
+void CTextNode::GrowCapacity(int64_t newCapacity) {
+  const int64_t slots = SlotsFor(newCapacity);
+  if (slots > SlotsFor(capacity)) {
+    auto grown = std::make_unique<std::unique_ptr<CTextNode>[]>(static_cast<size_t>(slots));
+    std::move(children.get(), children.get() + childCount, grown.get());
+    children = std::move(grown);
+  }
+  capacity = static_cast<int32_t>(newCapacity);
 }
 
 CTextNode* CTextNode::ChildAt(int32_t index) const {
@@ -113,8 +127,7 @@ int32_t CTextNode::CountNodes() const {
 std::unique_ptr<CTextNode> CTextNode::CopyWithoutChildren(CTextNode* newParent) const {
   auto copy = std::make_unique<CTextNode>(newParent, baseText, text, kind, number1, number2);
   copy->state = state;
-  if (capacity > 0) copy->Reallocate(capacity);
-  copy->capacity = capacity;
+  copy->GrowCapacity(capacity);
   return copy;
 }
 

@@ -7,6 +7,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <string_view>
 
 namespace tolmeric {
 
@@ -40,22 +41,28 @@ enum TextNodeState : int32_t {
   kStateSubtreeMissing = 5,
 };
 
-class CTextNode {
+// No class derives from a node: it has no virtual functions, which keeps
+// each of the many nodes of a scan small.
+class CTextNode final {
  public:
   // The plain constructor: a node about to be read from a file.
   explicit CTextNode(CTextNode* parent);
   // The full constructor: a node made by the resource reader.
   CTextNode(CTextNode* parent, std::u16string baseText, std::u16string text, int32_t kind,
             int32_t number1, int32_t number2);
-  virtual ~CTextNode();
+  // A node whose base text and text are both text, each made straight from
+  // the view.
+  CTextNode(CTextNode* parent, std::u16string_view text, int32_t kind, int32_t number1,
+            int32_t number2);
+  ~CTextNode();
 
   CTextNode(const CTextNode&) = delete;
   CTextNode& operator=(const CTextNode&) = delete;
 
   // Appends a child (the caller has set its parent) and returns the new
   // child count. capacity grows by exactly 10 slots when full; the memory
-  // behind it grows geometrically, so adding children one at a time stays
-  // linear however many there are.
+  // behind it grows geometrically beyond a hundred slots, so adding children
+  // one at a time stays linear however many there are.
   int32_t AddChild(std::unique_ptr<CTextNode> node);
   // Makes room for count more children at once, with the capacity that
   // adding them one at a time would give (the next multiple of 10).
@@ -93,9 +100,11 @@ class CTextNode {
   // The best match of a among the children of s, or null.
   static const CTextNode* BestMatch(const CTextNode& a, const CTextNode& s);
 
+  // The fields are ordered so that none needs padding.
   CTextNode* parent = nullptr;
   // Owned children in stored order; change only through AddChild and
-  // ReserveChildren, which keep it and the slot count below in step.
+  // ReserveChildren, which keep its length in step with capacity (see
+  // SlotsFor in TextNode.cpp).
   std::unique_ptr<std::unique_ptr<CTextNode>[]> children;
   int32_t childCount = 0;
   int32_t capacity = 0;
@@ -107,13 +116,11 @@ class CTextNode {
   int32_t state = kStateLeafPresent;
 
  private:
-  // Gives the child array exactly slots slots, keeping the children.
-  void Reallocate(int64_t slots);
+  // Sets capacity to newCapacity, moving the children to a longer array when
+  // the new capacity needs more slots.
+  void GrowCapacity(int64_t newCapacity);
   // This node's fields and an empty child array of the same capacity.
   std::unique_ptr<CTextNode> CopyWithoutChildren(CTextNode* newParent) const;
-
-  // Slots of the child array; at least capacity.
-  int64_t slots_ = 0;
 };
 
 }  // namespace tolmeric

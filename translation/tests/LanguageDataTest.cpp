@@ -122,6 +122,38 @@ TEST(LanguageFileStore, GoldenSampleFile) {
   EXPECT_TRUE(SameTree(*expected->root, *loaded->root));
 }
 
+// Node records are written in place rather than through WriteString: their
+// texts in every length form must come out as WriteString writes them.
+TEST(LanguageFileStore, NodeTextsInEveryLengthForm) {
+  auto root = std::make_unique<CTextNode>(nullptr, u"R", u"R", kKindRoot, -1, -1);
+  CArchive expected = CArchive::ForStoring("expected.tra");
+  auto writeRecord = [&expected](const CTextNode& node) {
+    expected.WriteU32(static_cast<uint32_t>(node.childCount));
+    expected.WriteString(node.baseText);
+    expected.WriteString(node.text);
+    for (int32_t value : {node.kind, node.number1, node.number2, node.state}) {
+      expected.WriteI32(value);
+    }
+  };
+  for (size_t units : {0, 254, 255, 65533, 65534, 65535, 70000}) {
+    const auto n = static_cast<int32_t>(units);
+    std::u16string base(units, u'b');
+    for (size_t i = 0; i < units; ++i) base[i] = static_cast<char16_t>(0x100 + i % 0xD000);
+    root->AddChild(std::make_unique<CTextNode>(root.get(), base, std::u16string(units / 2, u't'),
+                                               kKindStringEntry, n, -n));
+  }
+  writeRecord(*root);
+  for (int32_t i = 0; i < root->childCount; ++i) writeRecord(*root->ChildAt(i));
+  CLanguageData data(std::move(root));
+  const Bytes stored = Store(data);
+  const Bytes& tree = expected.Bytes();
+  ASSERT_GT(stored.size(), tree.size());
+  EXPECT_EQ(Bytes(stored.end() - static_cast<ptrdiff_t>(tree.size()), stored.end()), tree);
+  auto loaded = Load(stored);
+  ASSERT_NE(loaded->root, nullptr);
+  EXPECT_TRUE(SameTree(*data.root, *loaded->root));
+}
+
 TEST(LanguageFileStore, NoTreeRoundTrip) {
   auto data = BuildSampleData(1, 1, 1);
   data->root.reset();

@@ -54,6 +54,25 @@ TEST(TextNodeGrowth, EleventhChildGrowsCapacityByTen) {
   EXPECT_EQ(copy->ChildAt(11), nullptr);
 }
 
+// Past a hundred slots the array behind capacity grows faster than capacity
+// does; added one at a time or reserved, every child stays in place.
+TEST(TextNodeGrowth, ManyChildrenKeepCapacityInStepsOfTen) {
+  CTextNode root(nullptr);
+  for (int i = 0; i < 300; ++i) {
+    root.AddChild(Leaf(&root, FromAscii(std::to_string(i)).c_str()));
+    ASSERT_EQ(root.capacity, (i / 10 + 1) * 10);
+  }
+  root.ReserveChildren(125);
+  EXPECT_EQ(root.capacity, 430);
+  for (int i = 300; i < 430; ++i) root.AddChild(Leaf(&root, FromAscii(std::to_string(i)).c_str()));
+  auto copy = root.Clone(nullptr);
+  EXPECT_EQ(copy->capacity, 430);
+  copy->AddChild(Leaf(copy.get(), u"last"));
+  EXPECT_EQ(copy->capacity, 440);
+  for (int i = 0; i < 430; ++i) EXPECT_EQ(copy->ChildAt(i)->baseText, FromAscii(std::to_string(i)));
+  EXPECT_EQ(copy->ChildAt(430)->baseText, u"last");
+}
+
 
 // Builds a node with children given as base texts; each text equals its base.
 std::unique_ptr<CTextNode> Node(CTextNode* parent, const char16_t* base,
