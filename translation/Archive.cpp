@@ -1,5 +1,6 @@
 #include "translation/Archive.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <fstream>
 #include <limits>
@@ -138,12 +139,30 @@ void CArchive::WriteU32(uint32_t value) {
 void CArchive::WriteI32(int32_t value) { WriteU32(static_cast<uint32_t>(value)); }
 
 void CArchive::WriteBytes(const uint8_t* data, size_t size) {
+  MakeRoom(size);
   if (size != 0) bytes_.insert(bytes_.end(), data, data + size);
 }
 
-void CArchive::Reserve(size_t bytes) { bytes_.reserve(bytes_.size() + bytes); }
+void CArchive::Reserve(size_t bytes) {
+  bytes_.reserve(bytes_.size() + (output_ ? std::min(bytes, kOutputPiece) : bytes));
+}
+
+void CArchive::SetOutput(std::function<void(const uint8_t* data, size_t size)> output) {
+  output_ = std::move(output);
+}
+
+void CArchive::FlushOutput() {
+  if (!output_ || bytes_.empty()) return;
+  output_(bytes_.data(), bytes_.size());
+  bytes_.clear();
+}
+
+void CArchive::MakeRoom(size_t size) {
+  if (output_ && bytes_.size() + size > kOutputPiece) FlushOutput();
+}
 
 uint8_t* CArchive::Extend(size_t size) {
+  MakeRoom(size);
   const size_t start = bytes_.size();
   bytes_.resize(start + size);
   return bytes_.data() + start;

@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <cstring>
 #include <filesystem>
+#include <functional>
 #include <limits>
 #include <string>
 #include <string_view>
@@ -66,8 +67,16 @@ class CArchive {
   void WriteString(std::u16string_view value);  // always with the Unicode marker
   void WriteBytes(const uint8_t* data, size_t size);
   // Makes room for bytes more to be written without moving what is there
-  // again (storing).
+  // again (storing); with an output, for one piece at most.
   void Reserve(size_t bytes);
+  // Storing in pieces: the bytes written are handed to output, in order,
+  // whenever about kOutputPiece of them have come together (always before
+  // a write, so that what Extend returned stays valid until the next
+  // write); Bytes() then holds only those not handed on yet, and
+  // FlushOutput hands them on.
+  static constexpr size_t kOutputPiece = size_t{1} << 20;
+  void SetOutput(std::function<void(const uint8_t* data, size_t size)> output);
+  void FlushOutput();
   // The bytes WriteString writes for a text of length units.
   static size_t StoredStringSize(size_t length);
   // Throws what WriteString throws for a text too long to be stored.
@@ -126,6 +135,9 @@ class CArchive {
   // The units, low byte first.
   static uint8_t* PutUnits(uint8_t* out, std::u16string_view units);
 
+  // With an output, hands on what is collected when size more bytes would
+  // pass a piece.
+  void MakeRoom(size_t size);
   // The next size bytes, or the end-of-file error when fewer remain.
   const uint8_t* Take(size_t size);
   uint8_t ReadU8();
@@ -139,6 +151,7 @@ class CArchive {
   size_t offset_ = 0;
   std::filesystem::path fileName_;
   IMessageSink* sink_ = nullptr;
+  std::function<void(const uint8_t*, size_t)> output_;
 };
 
 inline size_t CArchive::StoredStringSize(size_t length) {

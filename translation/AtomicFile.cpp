@@ -167,28 +167,55 @@ std::filesystem::path CreateTemporary(COutputFile& file, const std::filesystem::
   return {};
 }
 
-// Writes bytes to a new temporary file beside target and returns its name;
-// on failure no temporary file remains and CFileError is thrown.
+// A sink whose write failed: the save fails at its write step.
+struct WriteFailed {};
+
+// Hands the pieces that produce makes to file.
+void Produce(COutputFile& file, const std::function<void(const ByteSink&)>& produce) {
+  produce([&file](const uint8_t* data, size_t size) {
+    if (!file.Write(data, size)) throw WriteFailed();
+  });
+}
+
+// Writes what produce makes to a new temporary file beside target and
+// returns its name; on failure no temporary file remains and CFileError (or
+// what produce threw) is thrown.
 std::filesystem::path WriteTemporary(const std::filesystem::path& target,
-                                     const std::vector<uint8_t>& bytes, const SaveFaultHook& hook) {
+                                     const std::function<void(const ByteSink&)>& produce,
+                                     const SaveFaultHook& hook) {
   COutputFile file;
   std::filesystem::path temporary;
   errno = 0;
   if (Allowed(hook, SaveStep::kCreate)) temporary = CreateTemporary(file, target);
   if (temporary.empty()) throw CFileError(FileErrorKind::kCannotCreate, target, LastSystemError());
 
-  auto fail = [&](const char* detail) {
+  auto removeTemporary = [&] {
     file.Close();
     std::error_code ignored;
     std::filesystem::remove(temporary, ignored);
+  };
+  auto fail = [&](const char* detail) {
+    removeTemporary();
     throw CFileError(FileErrorKind::kWriteFailed, target, detail);
   };
 #ifndef _WIN32
   file.CopyPermissions(target);
 #endif
-  if (!Allowed(hook, SaveStep::kWrite) || !file.Write(bytes.data(), bytes.size())) fail("write");
+  if (!Allowed(hook, SaveStep::kWrite)) fail("write");
+  try {
+    Produce(file, produce);
+  } catch (const WriteFailed&) {
+    fail("write");
+  } catch (...) {
+    removeTemporary();
+    throw;
+  }
   if (!Allowed(hook, SaveStep::kFlush) || !file.Flush() || !file.Close()) fail("flush");
   return temporary;
+}
+
+std::function<void(const ByteSink&)> AllAtOnce(const std::vector<uint8_t>& bytes) {
+  return [&bytes](const ByteSink& write) { write(bytes.data(), bytes.size()); };
 }
 
 // Puts a written temporary file in the place of target; on failure the
@@ -201,9 +228,10 @@ void ReplaceWithTemporary(const std::filesystem::path& temporary,
   throw CFileError(FileErrorKind::kWriteFailed, target, "replace");
 }
 
-// Writes bytes straight into a device, a pipe or standard output.
-void WriteThrough(const std::filesystem::path& target, const std::vector<uint8_t>& bytes,
-                  const SaveFaultHook& hook) {
+// Writes what produce makes straight into a device, a pipe or standard
+// output.
+void WriteThrough(const std::filesystem::path& target,
+                  const std::function<void(const ByteSink&)>& produce, const SaveFaultHook& hook) {
   COutputFile file;
   errno = 0;
   const bool opened = IsStandardOutputName(target) ? file.UseStandardOutput()
@@ -211,9 +239,15 @@ void WriteThrough(const std::filesystem::path& target, const std::vector<uint8_t
   if (!Allowed(hook, SaveStep::kCreate) || !opened) {
     throw CFileError(FileErrorKind::kCannotCreate, target, LastSystemError());
   }
-  if (!Allowed(hook, SaveStep::kWrite) || !file.Write(bytes.data(), bytes.size()) || !file.Close()) {
-    throw CFileError(FileErrorKind::kWriteFailed, target, "write");
+  bool written = Allowed(hook, SaveStep::kWrite);
+  if (written) {
+    try {
+      Produce(file, produce);
+    } catch (const WriteFailed&) {
+      written = false;
+    }
   }
+  if (!written || !file.Close()) throw CFileError(FileErrorKind::kWriteFailed, target, "write");
 }
 
 void RemoveAll(const std::vector<std::filesystem::path>& temporaries, size_t from) {
@@ -257,12 +291,18 @@ bool WritesThrough(const std::filesystem::path& path) {
 
 void SaveFileAtomically(const std::filesystem::path& target, const std::vector<uint8_t>& bytes,
                         const SaveFaultHook& hook) {
+  SavePiecesAtomically(target, AllAtOnce(bytes), hook);
+}
+
+void SavePiecesAtomically(const std::filesystem::path& target,
+                          const std::function<void(const ByteSink&)>& produce,
+                          const SaveFaultHook& hook) {
   const std::filesystem::path place = FollowLinks(target);
   if (WritesThrough(place)) {
-    WriteThrough(place, bytes, hook);
+    WriteThrough(place, produce, hook);
     return;
   }
-  ReplaceWithTemporary(WriteTemporary(place, bytes, hook), place, hook);
+  ReplaceWithTemporary(WriteTemporary(place, produce, hook), place, hook);
 }
 
 void SaveFilesAtomically(const std::vector<PendingFile>& files, const SaveFaultHook& hook) {
@@ -275,7 +315,7 @@ void SaveFilesAtomically(const std::vector<PendingFile>& files, const SaveFaultH
       places.push_back(FollowLinks(file.target));
       temporaries.push_back(WritesThrough(places.back())
                                 ? std::filesystem::path()
-                                : WriteTemporary(places.back(), file.bytes, hook));
+                                : WriteTemporary(places.back(), AllAtOnce(file.bytes), hook));
     }
   } catch (const CFileError&) {
     RemoveAll(temporaries, 0);
@@ -294,7 +334,7 @@ void SaveFilesAtomically(const std::vector<PendingFile>& files, const SaveFaultH
   for (size_t i = 0; i < files.size(); ++i) {
     try {
       if (temporaries[i].empty()) {
-        WriteThrough(places[i], files[i].bytes, hook);
+        WriteThrough(places[i], AllAtOnce(files[i].bytes), hook);
       } else {
         ReplaceWithTemporary(temporaries[i], places[i], hook);
       }

@@ -36,6 +36,16 @@ bool WritesThrough(const std::filesystem::path& path);
 void SaveFileAtomically(const std::filesystem::path& target, const std::vector<uint8_t>& bytes,
                         const SaveFaultHook& hook = {});
 
+// Hands on the next piece of a file's bytes.
+using ByteSink = std::function<void(const uint8_t* data, size_t size)>;
+// SaveFileAtomically for a file made in pieces: produce hands them to the sink
+// it is given, in order, so that the whole file is never held at once. What
+// produce throws ends the save as a failure does (no temporary file
+// remains, target is untouched) and goes on to the caller.
+void SavePiecesAtomically(const std::filesystem::path& target,
+                          const std::function<void(const ByteSink&)>& produce,
+                          const SaveFaultHook& hook = {});
+
 struct PendingFile {
   std::filesystem::path target;
   std::vector<uint8_t> bytes;

@@ -315,10 +315,14 @@ void CLanguageData::SetFlagFromPixels(const uint32_t* image, int32_t imageWidth,
   }
 }
 
+// The file is written in pieces as it is stored, never held whole.
 void SaveLanguageFile(const CLanguageData& data, const std::filesystem::path& path) {
-  CArchive archive = CArchive::ForStoring(path);
-  Store(data, archive);
-  SaveFileAtomically(path, archive.Bytes());
+  SavePiecesAtomically(path, [&](const ByteSink& write) {
+    CArchive archive = CArchive::ForStoring(path);
+    archive.SetOutput(write);
+    Store(data, archive);
+    archive.FlushOutput();
+  });
 }
 
 std::unique_ptr<CLanguageData> LoadLanguageFile(const std::filesystem::path& path,

@@ -88,6 +88,27 @@ TEST_F(AtomicFileTest, FailureKeepsThePreviousFile) {
   }
 }
 
+// A file made in pieces: what the maker throws after some pieces ends the
+// save with the previous file intact and no temporary file left.
+TEST_F(AtomicFileTest, PiecesAreWrittenInOrderAndAFailingMakerKeepsThePreviousFile) {
+  fs::path target = folder_ / "demo.tra";
+  SavePiecesAtomically(target, [](const ByteSink& write) {
+    const uint8_t first[] = {1, 2};
+    const uint8_t second[] = {3};
+    write(first, 2);
+    write(second, 1);
+  });
+  EXPECT_EQ(Read(target), (Bytes{1, 2, 3}));
+  auto failing = [](const ByteSink& write) {
+    const Bytes piece(70000, 'n');
+    write(piece.data(), piece.size());
+    throw CFileError(FileErrorKind::kWriteFailed, "demo.tra", "text too long");
+  };
+  EXPECT_THROW(SavePiecesAtomically(target, failing), CFileError);
+  EXPECT_EQ(Read(target), (Bytes{1, 2, 3}));
+  EXPECT_EQ(Names(), std::vector<std::string>{"demo.tra"});
+}
+
 TEST_F(AtomicFileTest, RealFailures) {
   // A folder that does not exist: nothing can be created there.
   fs::path missing = folder_ / "no such folder" / "demo.tra";
