@@ -10,8 +10,14 @@ void CRcTextArena::StartStorage(size_t n) {
   if (blocks_.size() + blocks > (size_t{1} << (32 - kBlockBits))) {
     throw std::length_error("the token texts of one scan pass 4 G characters");
   }
-  storage_.push_back({blocks_.size(), blocks,
-                      std::make_unique_for_overwrite<char16_t[]>(blocks * kBlockSize)});
+  std::unique_ptr<char16_t[]> characters;
+  if (blocks == 1 && !spare_.empty()) {
+    characters = std::move(spare_.back());
+    spare_.pop_back();
+  } else {
+    characters = std::make_unique_for_overwrite<char16_t[]>(blocks * kBlockSize);
+  }
+  storage_.push_back({blocks_.size(), blocks, std::move(characters)});
   char16_t* base = storage_.back().characters.get();
   used_ = static_cast<uint32_t>(blocks_.size() << kBlockBits);
   for (size_t i = 0; i < blocks; ++i) blocks_.push_back(base + i * kBlockSize);
@@ -24,7 +30,11 @@ void CRcTextArena::ReleaseBefore(uint32_t offset) {
   while (released_ + 1 < storage_.size()) {
     Storage& storage = storage_[released_];
     if (storage.firstBlock + storage.blockCount > firstKeptBlock) break;
-    storage.characters.reset();
+    if (storage.blockCount == 1 && spare_.size() < kMaxSpare) {
+      spare_.push_back(std::move(storage.characters));
+    } else {
+      storage.characters.reset();
+    }
     for (size_t i = 0; i < storage.blockCount; ++i) blocks_[storage.firstBlock + i] = nullptr;
     ++released_;
   }

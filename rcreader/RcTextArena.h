@@ -41,6 +41,10 @@ class CRcTextArena {
 
   std::vector<Storage> storage_;
   size_t released_ = 0;  // storages let go, from the front
+  // Single blocks let go, kept for the next storage: a scan that lets go
+  // as it reads then takes no fresh memory for its texts.
+  static constexpr size_t kMaxSpare = 2;
+  std::vector<std::unique_ptr<char16_t[]>> spare_;
   // One entry per block of the offset space; a text longer than a block
   // has storage of its own, spread over as many consecutive entries.
   std::vector<char16_t*> blocks_;

@@ -137,7 +137,13 @@ void CRcTokenList::Append(int32_t type, std::u16string_view text, int32_t line,
   entry.line = line;
   const uint32_t slot = static_cast<uint32_t>(count_) & (kChunkSize - 1);
   if (slot == 0) {
-    chunks_.push_back({std::make_unique_for_overwrite<Entry[]>(kChunkSize), texts_.NextOffset()});
+    std::unique_ptr<Entry[]> entries;
+    if (spareChunk_) {
+      entries = std::move(spareChunk_);
+    } else {
+      entries = std::make_unique_for_overwrite<Entry[]>(kChunkSize);
+    }
+    chunks_.push_back({std::move(entries), texts_.NextOffset()});
   }
   chunks_.back().entries[slot] = entry;
   ++count_;
@@ -161,7 +167,7 @@ void CRcTokenList::ReleaseBefore(int32_t index) {
   const size_t keep = std::min<size_t>(chunks_.size(), static_cast<uint32_t>(index) >> kChunkBits);
   if (keep < 1) return;
   const size_t firstKept = keep - 1;
-  while (releasedChunks_ < firstKept) chunks_[releasedChunks_++].entries.reset();
+  while (releasedChunks_ < firstKept) spareChunk_ = std::move(chunks_[releasedChunks_++].entries);
   texts_.ReleaseBefore(chunks_[firstKept].firstText);
 }
 

@@ -153,6 +153,9 @@ class CRcTokenList {
 
   std::vector<Chunk> chunks_;
   size_t releasedChunks_ = 0;
+  // The last chunk let go, kept for the next: a list read and let go as it
+  // is read takes no fresh memory for its entries.
+  std::unique_ptr<Entry[]> spareChunk_;
   int32_t count_ = 0;
   CRcTextArena texts_;
   std::vector<Script> scripts_;
