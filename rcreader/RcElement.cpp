@@ -159,8 +159,10 @@ bool CRcElement::ReadNumber(int32_t& value) {
 // Operators are taken from left to right, as they stand.
 bool CRcElement::ReadValue(uint32_t& value, int32_t depth) {
   if (!ReadValueTerm(value, depth)) return false;
-  while (IsBinaryOperator(Current().text) && Current().type == kTokenCharacter) {
-    const char16_t op = Current().text[0];
+  for (;;) {
+    const CRcToken token = Current();
+    if (token.type != kTokenCharacter || !IsBinaryOperator(token.text)) return true;
+    const char16_t op = token.text[0];
     ++position;
     uint32_t right = 0;
     if (!ReadValueTerm(right, depth)) return false;
@@ -169,26 +171,25 @@ bool CRcElement::ReadValue(uint32_t& value, int32_t depth) {
     else if (op == u'|') value |= right;
     else value &= right;
   }
-  return true;
 }
 
 // value-term: ( "-" | "~" | "NOT" ) value-term | number | "(" value ")"
 bool CRcElement::ReadValueTerm(uint32_t& value, int32_t depth) {
   if (depth >= kMaxExpressionDepth) return false;
-  const std::u16string_view text = Current().text;
-  if (IsUnaryOperator(text) && Current().type != kTokenQuoted) {
-    const bool negate = text == u"-";
+  const CRcToken token = Current();
+  if (token.type == kTokenNumber) {
+    value = NumberValue(token.text);
+    ++position;
+    return true;
+  }
+  if (token.type != kTokenQuoted && IsUnaryOperator(token.text)) {
+    const bool negate = token.text == u"-";
     ++position;
     if (!ReadValueTerm(value, depth + 1)) return false;
     value = negate ? 0u - value : ~value;
     return true;
   }
-  if (Current().type == kTokenNumber) {
-    value = NumberValue(text);
-    ++position;
-    return true;
-  }
-  if (!CurrentIs(u"(")) return false;
+  if (!token.Is(u"(")) return false;
   ++position;
   if (!ReadValue(value, depth + 1)) return false;
   if (!CurrentIs(u")")) return false;
