@@ -77,6 +77,7 @@ class CArchive {
   static constexpr size_t kOutputPiece = size_t{1} << 20;
   void SetOutput(std::function<void(const uint8_t* data, size_t size)> output);
   void FlushOutput();
+  bool HasOutput() const { return static_cast<bool>(output_); }
   // The bytes WriteString writes for a text of length units.
   static size_t StoredStringSize(size_t length);
   // Throws what WriteString throws for a text too long to be stored.

@@ -174,15 +174,21 @@ size_t TreeSize(const CArchive& archive, const CTextNode& root) {
   return bytes;
 }
 
-// Depth first, each node before its children, without recursion. The
-// records' size is added up first, so that the buffer is sized once; each
-// record is then written in place, into room made for the whole record.
+// Depth first, each node before its children, without recursion. Into a
+// buffer, the records' size is added up first, so that the buffer is sized
+// once; written in pieces, each record's texts are checked as it comes. Each
+// record is written in place, into room made for the whole record.
 void WriteTree(CArchive& archive, const CTextNode& root) {
-  archive.Reserve(TreeSize(archive, root));
+  const bool inPieces = archive.HasOutput();
+  if (!inPieces) archive.Reserve(TreeSize(archive, root));
   std::vector<const CTextNode*> pending{&root};
   while (!pending.empty()) {
     const CTextNode* node = pending.back();
     pending.pop_back();
+    if (inPieces) {
+      archive.CheckStringLength(node->baseText);
+      archive.CheckStringLength(node->text);
+    }
     PutNodeRecord(archive.Extend(NodeRecordSize(*node)), *node);
     for (int32_t i = node->childCount - 1; i >= 0; --i) pending.push_back(node->children[i].get());
   }
