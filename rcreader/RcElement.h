@@ -69,7 +69,7 @@ class CRcElement {
   // Notes in places (when given) the script and line of the token at index
   // as those of node's text; nothing for an index below 0.
   void NotePlace(SourcePlaces* places, const CTextNode* node, int32_t index) const;
-  bool CurrentIs(const char16_t* literal) const { return Current().text == literal; }
+  bool CurrentIs(const char16_t* literal) const { return tokens->TextAt(position) == literal; }
   // Keeps a text the element made and returns a view of it; the view of an
   // empty text needs nothing kept.
   std::u16string_view Keep(std::u16string text);

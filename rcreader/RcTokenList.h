@@ -77,6 +77,14 @@ class CRcTokenList {
     if (index >= 0 && index < count_) return TokenInList(index);
     return Has(index) ? TokenInList(index) : CRcToken();
   }
+  // TokenAt(index).text, without the rest of the token.
+  std::u16string_view TextAt(int32_t index) const {
+    if (index >= 0 && (index < count_ || Has(index))) {
+      const Chunk& chunk = chunks_[static_cast<uint32_t>(index) >> kChunkBits];
+      if (chunk.entries) return TextOf(chunk.entries[static_cast<uint32_t>(index) & (kChunkSize - 1)]);
+    }
+    return {};
+  }
   // True when the list holds a token at index (let go or not).
   bool Has(int32_t index) const {
     if (index < 0) return false;
@@ -121,16 +129,18 @@ class CRcTokenList {
   // a view of its place here.
   static const char16_t* AllCharacters();
 
+  std::u16string_view TextOf(const Entry& entry) const {
+    const uint32_t length = entry.lengthAndType & ((uint32_t{1} << kTypeShift) - 1);
+    const bool single = (entry.lengthAndType >> kTypeShift) == kTokenCharacter && length == 1;
+    return {single ? AllCharacters() + entry.offset : texts_.At(entry.offset), length};
+  }
   CRcToken TokenInList(int32_t index) const {
     CRcToken token;
     const Chunk& chunk = chunks_[static_cast<uint32_t>(index) >> kChunkBits];
     if (!chunk.entries) return token;
     const Entry& entry = chunk.entries[static_cast<uint32_t>(index) & (kChunkSize - 1)];
-    const uint32_t length = entry.lengthAndType & ((uint32_t{1} << kTypeShift) - 1);
     token.type = static_cast<int32_t>(entry.lengthAndType >> kTypeShift);
-    const bool single = token.type == kTokenCharacter && length == 1;
-    token.text = std::u16string_view(
-        single ? AllCharacters() + entry.offset : texts_.At(entry.offset), length);
+    token.text = TextOf(entry);
     token.line = entry.line;
     token.file = FileOf(index);
     return token;
