@@ -677,7 +677,7 @@ void CRcPreprocessor::Conditional(OpenFile& file, const std::u16string& name,
 // define := name [ "(" parameters ")" ] body
 void CRcPreprocessor::Define(const std::u16string& rest) {
   size_t i = 0;
-  const std::u16string name = NameAt(rest, i);
+  std::u16string name = NameAt(rest, i);
   if (name.empty()) return;
   auto macro = std::make_unique<Macro>();
   if (i < rest.size() && rest[i] == u'(') {
@@ -685,7 +685,7 @@ void CRcPreprocessor::Define(const std::u16string& rest) {
   } else {
     macro->body = Lex(rest.substr(i));
   }
-  macros_[name] = std::move(macro);
+  macros_.insert_or_assign(std::move(name), std::move(macro));
 }
 
 // Object-like macros are expanded, "defined NAME" and "defined(NAME)"
