@@ -128,13 +128,6 @@ bool EndsWithBackslash(const std::u16string& line) { return !line.empty() && lin
 // ---------------------------------------------------------------------------
 // Tokens of #if expressions and macro bodies.
 
-enum class PpKind { kNumber, kName, kCharacter, kPunctuator };
-
-struct PpToken {
-  PpKind kind;
-  std::u16string text;
-};
-
 const char16_t* const kTwoCharPunctuators[] = {u"<<", u">>", u"<=", u">=", u"==",
                                                 u"!=", u"&&", u"||"};
 
@@ -413,11 +406,6 @@ std::unique_ptr<CScriptDecoder> OpenScript(const std::filesystem::path& path, in
 
 // ---------------------------------------------------------------------------
 
-struct CRcPreprocessor::Macro {
-  bool functionLike = false;
-  std::vector<PpToken> body;
-};
-
 // One branch level of #if ... #endif.
 struct ConditionalLevel {
   bool active = false;    // its lines are read
@@ -514,9 +502,7 @@ CRcPreprocessor::CRcPreprocessor(std::shared_ptr<const std::u16string> fileName,
   if (enabled_) file->decoder->LeavePragmasToCaller();
   files_.push_back(std::move(file));
   auto define = [this](const std::u16string& name, const std::u16string& value) {
-    auto macro = std::make_unique<Macro>();
-    macro->body = Lex(value);
-    macros_[name] = std::move(macro);
+    macros_.insert_or_assign(name, Macro{false, value, std::nullopt});
   };
   // The resource compiler's own macros come first, so that -D may change them.
   for (const char16_t* name : {u"RC_INVOKED", u"_WIN32"}) define(name, u"1");
@@ -679,11 +665,11 @@ void CRcPreprocessor::Define(const std::u16string& rest) {
   size_t i = 0;
   std::u16string name = NameAt(rest, i);
   if (name.empty()) return;
-  auto macro = std::make_unique<Macro>();
+  Macro macro;
   if (i < rest.size() && rest[i] == u'(') {
-    macro->functionLike = true;  // recorded for defined(), never expanded
+    macro.functionLike = true;
   } else {
-    macro->body = Lex(rest.substr(i));
+    macro.text = rest.substr(i);
   }
   macros_.insert_or_assign(std::move(name), std::move(macro));
 }
@@ -717,7 +703,7 @@ bool CRcPreprocessor::Evaluate(const std::u16string& expression, OpenFile& file,
       }
       auto found = token.kind == PpKind::kName ? macros_.find(token.text) : macros_.end();
       const bool expandable =
-          found != macros_.end() && !found->second->functionLike &&
+          found != macros_.end() && !found->second.functionLike &&
           std::none_of(expanding.begin(), expanding.end(),
                        [&token](const std::u16string* name) { return *name == token.text; });
       if (!expandable) {
@@ -728,7 +714,9 @@ bool CRcPreprocessor::Evaluate(const std::u16string& expression, OpenFile& file,
           return false;
         }
         expanding.push_back(&found->first);
-        const bool ok = expand(found->second->body);
+        Macro& macro = found->second;
+        if (!macro.body) macro.body = Lex(macro.text);
+        const bool ok = expand(*macro.body);
         expanding.pop_back();
         if (!ok) return false;
       }

@@ -63,6 +63,14 @@ class CRcWarnings {
   size_t leftOut_ = 0;
 };
 
+// A token of a preprocessor line, as #if expressions and macro bodies are
+// read.
+enum class PpKind { kNumber, kName, kCharacter, kPunctuator };
+struct PpToken {
+  PpKind kind;
+  std::u16string text;
+};
+
 class CRcPreprocessor {
  public:
   // The script's bytes as read from path (which locates its includes);
@@ -96,7 +104,13 @@ class CRcPreprocessor {
   static constexpr size_t kMaxFilesRead = 2000;
   static constexpr size_t kMaxConditionalDepth = 256;
 
-  struct Macro;
+  // A macro as defined: its body as written, read into tokens when an #if
+  // first expands it (most never are).
+  struct Macro {
+    bool functionLike = false;  // recorded for defined(), never expanded
+    std::u16string text;
+    std::optional<std::vector<PpToken>> body;
+  };
   struct OpenFile;
 
  private:
@@ -118,7 +132,7 @@ class CRcPreprocessor {
   CRcWarnings* warnings_;
   int defaultCodePage_;
   std::vector<std::unique_ptr<OpenFile>> files_;  // the innermost last
-  std::unordered_map<std::u16string, std::unique_ptr<Macro>> macros_;
+  std::unordered_map<std::u16string, Macro> macros_;
   size_t filesRead_ = 1;
   std::shared_ptr<const std::u16string> file_;
   int32_t lineNumber_ = -1;
