@@ -30,6 +30,11 @@ class CRcReader {
             int32_t end, int defaultCodePage = 0, RcGrammar grammar = RcGrammar::kClassic,
             const CPreprocessorOptions& options = {});
 
+  // The scripts' readers report their warnings to this reader as the
+  // parse goes: it stays where it was made.
+  CRcReader(const CRcReader&) = delete;
+  CRcReader& operator=(const CRcReader&) = delete;
+
   // Parse keeps only the resources of this language; without one, scripts
   // with resources of several languages give a warning naming them.
   void SelectLanguage(std::optional<uint16_t> language) { language_ = language; }
