@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "translation/BestMatchIndex.h"
+#include "translation/NodePool.h"
 #include "translation/TestMarks.h"
 
 namespace tolmeric {
@@ -57,6 +58,10 @@ void VisitSubtree(Node& node, Visit visit) {
 }
 
 }  // namespace
+
+void* CTextNode::operator new(std::size_t size) { return CNodePool::Allocate(size); }
+
+void CTextNode::operator delete(void* node) noexcept { CNodePool::Release(node); }
 
 CTextNode::CTextNode(CTextNode* parent) : parent(parent) {}
 

@@ -3,6 +3,7 @@
 // run-time module searches and merges it.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -55,6 +56,10 @@ class CTextNode final {
   CTextNode(CTextNode* parent, std::u16string_view text, int32_t kind, int32_t number1,
             int32_t number2);
   ~CTextNode();
+
+  // Nodes live in the node pool (see NodePool.h).
+  static void* operator new(std::size_t size);
+  static void operator delete(void* node) noexcept;
 
   CTextNode(const CTextNode&) = delete;
   CTextNode& operator=(const CTextNode&) = delete;

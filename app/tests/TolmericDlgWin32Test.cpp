@@ -72,20 +72,6 @@ bool Overlap(const RECT& a, const RECT& b) {
   return ::IntersectRect(&both, &a, &b) != FALSE;
 }
 
-std::vector<std::wstring> TabCaptions(HWND tabs) {
-  std::vector<std::wstring> captions;
-  for (int i = 0; i < TabCtrl_GetItemCount(tabs); ++i) {
-    wchar_t text[64] = {};
-    TCITEMW item{};
-    item.mask = TCIF_TEXT;
-    item.pszText = text;
-    item.cchTextMax = 64;
-    TabCtrl_GetItem(tabs, i, &item);
-    captions.push_back(text);
-  }
-  return captions;
-}
-
 // The tip the window gives for a tab: null when it does not answer.
 const wchar_t* TabTip(HWND dialog, HWND tabs, UINT_PTR index) {
   NMTTDISPINFOW info{};
@@ -242,7 +228,7 @@ TEST_F(TolmericDlgTest, EveryControlInPlaceAndOnlyTheAlwaysOnesEnabledWithoutPro
 }
 
 TEST_F(TolmericDlgTest, TabsShowTheirCaptionsTipsAndPages) {
-  EXPECT_EQ(TabCaptions(tabs_),
+  EXPECT_EQ(TabLabels(tabs_),
             (std::vector<std::wstring>{L"Allgemein", L"Sprach-Resourcen", L"Meldungen / Probleme"}));
   const wchar_t* tips[] = {L"Einstellungen zum Projekt", L"Erlaubt Editieren der Sprach-Resourcen",
                            L"Beim Scannen aufgetretene Probleme / Fehler"};
@@ -364,7 +350,7 @@ TEST_F(TolmericLanguageTest, LanguageCommandSwitchesTheTabCaptions) {
   });
   PostCommandAndDrive(dialog_, kLanguageCommandId, driver);
   ASSERT_TRUE(answered) << "the switch dialog did not open";
-  EXPECT_EQ(TabCaptions(tabs_),
+  EXPECT_EQ(TabLabels(tabs_),
             (std::vector<std::wstring>{L"General", L"Language Resources", L"Messages / Problems"}));
   const wchar_t* tip = TabTip(dialog_, tabs_, 0);
   ASSERT_TRUE(tip);

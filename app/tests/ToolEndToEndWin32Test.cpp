@@ -317,16 +317,8 @@ TEST_F(ToolEndToEndTest, LanguageCommandTurnsTheToolEnglish) {
 
   EXPECT_EQ(TextOf(dialog_), u"Lexivane Tolmeric - Demo.lxp *");
   HWND tabs = Item(kTabControlId);
-  const char16_t* captions[] = {u"General", u"Language Resources", u"Messages / Problems"};
-  for (int i = 0; i < 3; ++i) {
-    wchar_t text[64] = {};
-    TCITEMW item{};
-    item.mask = TCIF_TEXT;
-    item.pszText = text;
-    item.cchTextMax = 64;
-    TabCtrl_GetItem(tabs, i, &item);
-    EXPECT_EQ(FromWide(text), captions[i]);
-  }
+  EXPECT_EQ(TabLabels(tabs),
+            (std::vector<std::wstring>{L"General", L"Language Resources", L"Messages / Problems"}));
   struct Entry {
     UINT id;
     const char16_t* text;

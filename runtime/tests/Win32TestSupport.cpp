@@ -136,9 +136,8 @@ std::vector<std::wstring> MenuTexts(HMENU menu) {
   return texts;
 }
 
-std::vector<std::wstring> SheetTexts(HWND sheet) {
-  std::vector<std::wstring> texts{WindowText(sheet)};
-  HWND tabs = reinterpret_cast<HWND>(::SendMessageW(sheet, PSM_GETTABCONTROL, 0, 0));
+std::vector<std::wstring> TabLabels(HWND tabs) {
+  std::vector<std::wstring> labels;
   const int count = static_cast<int>(::SendMessageW(tabs, TCM_GETITEMCOUNT, 0, 0));
   for (int i = 0; i < count; ++i) {
     wchar_t label[4096] = {};
@@ -147,8 +146,16 @@ std::vector<std::wstring> SheetTexts(HWND sheet) {
     item.pszText = label;
     item.cchTextMax = 4096;
     ::SendMessageW(tabs, TCM_GETITEMW, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&item));
-    texts.push_back(item.pszText);
+    labels.push_back(item.pszText);
   }
+  return labels;
+}
+
+std::vector<std::wstring> SheetTexts(HWND sheet) {
+  std::vector<std::wstring> texts{WindowText(sheet)};
+  const std::vector<std::wstring> labels =
+      TabLabels(reinterpret_cast<HWND>(::SendMessageW(sheet, PSM_GETTABCONTROL, 0, 0)));
+  texts.insert(texts.end(), labels.begin(), labels.end());
   return texts;
 }
 

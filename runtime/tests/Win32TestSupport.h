@@ -67,6 +67,8 @@ std::vector<std::wstring> DialogTexts(HWND dialog);
 // A menu's items in order, one line each: two blanks of indentation per
 // submenu level, "-" for a separator.
 std::vector<std::wstring> MenuTexts(HMENU menu);
+// The labels of a tab control's tabs in order.
+std::vector<std::wstring> TabLabels(HWND tabs);
 // A property sheet's caption, then its tab labels.
 std::vector<std::wstring> SheetTexts(HWND sheet);
 

@@ -4,6 +4,7 @@
 
 #include <initializer_list>
 
+#include "translation/NodePool.h"
 #include "translation/Utf.h"
 #include "translation/tests/SampleTree.h"
 #include "translation/tests/TreeCompare.h"
@@ -71,6 +72,27 @@ TEST(TextNodeGrowth, ManyChildrenKeepCapacityInStepsOfTen) {
   EXPECT_EQ(copy->capacity, 440);
   for (int i = 0; i < 430; ++i) EXPECT_EQ(copy->ChildAt(i)->baseText, FromAscii(std::to_string(i)));
   EXPECT_EQ(copy->ChildAt(430)->baseText, u"last");
+}
+
+// Nodes come from slabs of the node pool: a freed node's slot serves the
+// next node, and the slabs go back to the heap with the last node, so a
+// process that has built and freed trees holds no node memory.
+TEST(TextNodeStorage, SlotsAreReusedAndSlabsGoBackWithTheLastNode) {
+  const size_t before = CNodePool::SlotsInUse();
+  {
+    CTextNode root(nullptr);
+    for (int i = 0; i < 5000; ++i) root.AddChild(Leaf(&root, u"x"));
+    EXPECT_EQ(CNodePool::SlotsInUse(), before + 5000);
+    EXPECT_GT(CNodePool::SlabsHeld(), 1u);
+    const size_t slabs = CNodePool::SlabsHeld();
+    root.children[7].reset();
+    root.children[7] = Leaf(&root, u"y");
+    EXPECT_EQ(CNodePool::SlabsHeld(), slabs);
+    EXPECT_EQ(root.ChildAt(7)->baseText, u"y");
+    EXPECT_EQ(root.ChildAt(8)->baseText, u"x");
+  }
+  EXPECT_EQ(CNodePool::SlotsInUse(), before);
+  if (before == 0) EXPECT_EQ(CNodePool::SlabsHeld(), 0u);
 }
 
 
