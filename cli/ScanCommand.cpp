@@ -11,7 +11,6 @@
 #include "cli/ProgressBar.h"
 #include "cli/ScanSummary.h"
 #include "runtime/StringFunctions.h"
-#include "translation/Archive.h"
 #include "translation/AtomicFile.h"
 #include "translation/LanguageData.h"
 #include "translation/Project.h"
@@ -154,9 +153,12 @@ int RunScan(const Arguments& args) {
     LoadTranslatedString(data.languageName, kStrDefaultLanguage);
   }
 
-  CArchive archive = CArchive::ForStoring(outputs[0].path);
-  data.Serialize(archive);
-  std::vector<PendingFile> files = {{outputs[0].path, archive.Bytes()}};
+  // The language file is made in pieces as it is saved: a large scan never
+  // holds the whole file beside its tree.
+  std::vector<PendingFile> files = {
+      {outputs[0].path, {}, [&](const ByteSink& write) {
+         WriteLanguageFile(data, outputs[0].path, write);
+       }}};
   if (outputs.size() > 1) {
     const std::string text = ToUtf8(log);
     files.push_back({outputs[1].path, std::vector<uint8_t>(text.begin(), text.end())});

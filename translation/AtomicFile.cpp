@@ -310,14 +310,17 @@ void SaveFilesAtomically(const std::vector<PendingFile>& files, const SaveFaultH
   // through.
   std::vector<std::filesystem::path> places;
   std::vector<std::filesystem::path> temporaries;
+  auto contentOf = [](const PendingFile& file) {
+    return file.produce ? file.produce : AllAtOnce(file.bytes);
+  };
   try {
     for (const PendingFile& file : files) {
       places.push_back(FollowLinks(file.target));
       temporaries.push_back(WritesThrough(places.back())
                                 ? std::filesystem::path()
-                                : WriteTemporary(places.back(), AllAtOnce(file.bytes), hook));
+                                : WriteTemporary(places.back(), contentOf(file), hook));
     }
-  } catch (const CFileError&) {
+  } catch (...) {
     RemoveAll(temporaries, 0);
     throw;
   }
@@ -334,11 +337,11 @@ void SaveFilesAtomically(const std::vector<PendingFile>& files, const SaveFaultH
   for (size_t i = 0; i < files.size(); ++i) {
     try {
       if (temporaries[i].empty()) {
-        WriteThrough(places[i], AllAtOnce(files[i].bytes), hook);
+        WriteThrough(places[i], contentOf(files[i]), hook);
       } else {
         ReplaceWithTemporary(temporaries[i], places[i], hook);
       }
-    } catch (const CFileError&) {
+    } catch (...) {
       RemoveAll(temporaries, i + 1);
       throw;
     }

@@ -49,6 +49,9 @@ void SavePiecesAtomically(const std::filesystem::path& target,
 struct PendingFile {
   std::filesystem::path target;
   std::vector<uint8_t> bytes;
+  // When set, makes the file in pieces instead of bytes, as for
+  // SavePiecesAtomically.
+  std::function<void(const ByteSink&)> produce = {};
 };
 
 // Saves several files as one: every file is written to its temporary file
@@ -57,7 +60,8 @@ struct PendingFile {
 // target is touched; only a replace refused for another reason (rare, as
 // the temporary file lies in the same folder), or a device or pipe that
 // refuses its bytes, can leave earlier targets replaced. No temporary file
-// remains in any case.
+// remains in any case, also when a file's produce throws (what it threw goes
+// on to the caller).
 void SaveFilesAtomically(const std::vector<PendingFile>& files, const SaveFaultHook& hook = {});
 
 }  // namespace tolmeric

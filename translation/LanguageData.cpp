@@ -322,13 +322,17 @@ void CLanguageData::SetFlagFromPixels(const uint32_t* image, int32_t imageWidth,
 }
 
 // The file is written in pieces as it is stored, never held whole.
+void WriteLanguageFile(const CLanguageData& data, const std::filesystem::path& path,
+                       const ByteSink& write) {
+  CArchive archive = CArchive::ForStoring(path);
+  archive.SetOutput(write);
+  Store(data, archive);
+  archive.FlushOutput();
+}
+
 void SaveLanguageFile(const CLanguageData& data, const std::filesystem::path& path) {
-  SavePiecesAtomically(path, [&](const ByteSink& write) {
-    CArchive archive = CArchive::ForStoring(path);
-    archive.SetOutput(write);
-    Store(data, archive);
-    archive.FlushOutput();
-  });
+  SavePiecesAtomically(path,
+                       [&](const ByteSink& write) { WriteLanguageFile(data, path, write); });
 }
 
 std::unique_ptr<CLanguageData> LoadLanguageFile(const std::filesystem::path& path,

@@ -8,6 +8,7 @@
 #include <memory>
 #include <string>
 
+#include "AtomicFile.h"
 #include "TextNode.h"
 
 #ifdef _WIN32
@@ -88,6 +89,11 @@ class CLanguageData {
 // Writes data as a language file, replacing path only once the whole file is
 // written (CFileError kCannotCreate or kWriteFailed naming path).
 void SaveLanguageFile(const CLanguageData& data, const std::filesystem::path& path);
+// The bytes of data's language file, handed to write about a megabyte at a
+// time, so that the whole file is never held at once; path names the file
+// in errors.
+void WriteLanguageFile(const CLanguageData& data, const std::filesystem::path& path,
+                       const ByteSink& write);
 // Reads a whole language file; messages such as a wrong magic go to sink,
 // which may be null. CFileError kCannotOpen, kEndOfFile or kBadData.
 std::unique_ptr<CLanguageData> LoadLanguageFile(const std::filesystem::path& path,

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <stdexcept>
+
 #include <fstream>
 #include <iterator>
 #include <string>
@@ -152,9 +154,25 @@ TEST_F(AtomicFileTest, SeveralFilesAreWrittenAllOrNone) {
   EXPECT_EQ(Read(first), (Bytes{'o', 'l', 'd'}));
   fs::remove(second);
 
-  SaveFilesAtomically({{first, {1}}, {second, {2}}});
+  // A file made in pieces whose maker fails after the first file was
+  // written: neither target changes and no temporary file is left.
+  auto failing = [](const ByteSink& write) {
+    const Bytes piece(70000, 'n');
+    write(piece.data(), piece.size());
+    throw std::length_error("text too long");
+  };
+  EXPECT_THROW(SaveFilesAtomically({{first, {1}}, {second, {}, failing}}), std::length_error);
+  EXPECT_EQ(Read(first), (Bytes{'o', 'l', 'd'}));
+  EXPECT_EQ(Names(), std::vector<std::string>{"out.tra"});
+
+  auto pieces = [](const ByteSink& write) {
+    const uint8_t bytes[] = {7, 8};
+    write(bytes, 1);
+    write(bytes + 1, 1);
+  };
+  SaveFilesAtomically({{first, {1}}, {second, {}, pieces}});
   EXPECT_EQ(Read(first), Bytes{1});
-  EXPECT_EQ(Read(second), Bytes{2});
+  EXPECT_EQ(Read(second), (Bytes{7, 8}));
 }
 
 }  // namespace

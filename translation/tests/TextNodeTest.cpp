@@ -92,7 +92,9 @@ TEST(TextNodeStorage, SlotsAreReusedAndSlabsGoBackWithTheLastNode) {
     EXPECT_EQ(root.ChildAt(8)->baseText, u"x");
   }
   EXPECT_EQ(CNodePool::SlotsInUse(), before);
-  if (before == 0) EXPECT_EQ(CNodePool::SlabsHeld(), 0u);
+  if (before == 0) {
+    EXPECT_EQ(CNodePool::SlabsHeld(), 0u);
+  }
 }
 
 
