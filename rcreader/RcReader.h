@@ -66,9 +66,11 @@ class CRcReader {
   void ParseInto(CRcFile& file, CProblemLog& log, bool withStandardSwitch,
                  const IStringSource& strings);
 
+  // The scripts' readers add to warnings_ while the list reads on (on a
+  // thread of its own), so the list goes first.
+  CRcWarnings warnings_;
   std::unique_ptr<CRcTokenList> tokenList_;
   std::optional<uint16_t> language_;
-  CRcWarnings warnings_;
 };
 
 }  // namespace tolmeric

@@ -5,13 +5,14 @@
 #include <memory>
 #include <stdexcept>
 
+#include "rcreader/RcTokenPipe.h"
 #include "rcreader/RcTokenizer.h"
 
 namespace tolmeric {
 
 struct CRcTokenList::Pending {
-  std::unique_ptr<CRcTokenizer> tokenizer;  // the script being read, or null
-  std::deque<std::unique_ptr<CRcPreprocessor>> scripts;
+  std::deque<std::unique_ptr<CRcPreprocessor>> scripts;  // not yet handed to a pipe
+  std::unique_ptr<CRcTokenPipe> pipe;                     // the scripts being read, or null
   size_t started = 0;  // scripts whose reading has begun
 };
 
@@ -67,7 +68,7 @@ void CRcTokenList::ReadScript(const std::u16string& fileName, std::string bytes,
 void CRcTokenList::ReadWhole(std::unique_ptr<CRcPreprocessor> lines) {
   ReadUpTo(INT32_MAX);  // the queued scripts come first
   CRcTokenizer tokenizer(std::move(lines));
-  ReadTokens(tokenizer, INT32_MAX);
+  ReadTokens(tokenizer);
 }
 
 void CRcTokenList::AddScript(std::unique_ptr<CRcPreprocessor> lines) {
@@ -85,35 +86,54 @@ void CRcTokenList::AddScriptFile(const std::u16string& fileName,
 // Tokens are taken as long as the reader has not met the end of input, so a
 // script whose last token is followed by white space gets one more token:
 // the single character 0, which matches nothing.
-bool CRcTokenList::ReadTokens(CRcTokenizer& tokenizer, int32_t index) {
+void CRcTokenList::ReadTokens(CRcTokenizer& tokenizer) {
   CRcTokenDraft token;
   while (!tokenizer.AtEnd()) {
-    if (count_ > index) return false;
     tokenizer.NextToken(token);
     Append(token.type, token.text, token.line, token.file);
   }
-  return true;
 }
 
 // Reading on is no change a reader of the list can see: the tokens are
 // those the list would have held had it read everything at once. It reads
 // a good way past index, so that a reader walking the list one token at a
-// time does not come here for every token.
+// time does not come here for every token. The queued scripts are read on a
+// thread of their own (see CRcTokenPipe).
 void CRcTokenList::ReadUpTo(int32_t index) const {
   constexpr int32_t kReadAhead = 1024;
   auto& self = const_cast<CRcTokenList&>(*this);
   Pending* pending = self.pending_.get();
   if (!pending) return;
   index = std::max(index, count_ > INT32_MAX - kReadAhead ? INT32_MAX : count_ + kReadAhead);
-  while (pending && count_ <= index) {
-    if (!pending->tokenizer) {
+  while (count_ <= index) {
+    if (!pending->pipe) {
       if (pending->scripts.empty()) return;
-      pending->tokenizer = std::make_unique<CRcTokenizer>(std::move(pending->scripts.front()));
-      pending->scripts.pop_front();
-      if (onScriptStart_) onScriptStart_(pending->started);
-      ++pending->started;
+      pending->pipe = std::make_unique<CRcTokenPipe>(std::move(pending->scripts), pending->started);
+      pending->scripts.clear();
     }
-    if (self.ReadTokens(*pending->tokenizer, index)) pending->tokenizer.reset();
+    const CRcTokenBatch batch = pending->pipe->Next();
+    if (batch.last || batch.error) pending->pipe.reset();
+    self.AppendBatch(batch);
+    if (batch.error) std::rethrow_exception(batch.error);
+  }
+}
+
+void CRcTokenList::AppendBatch(const CRcTokenBatch& batch) {
+  size_t nextStart = 0;
+  size_t nextFile = 0;
+  const std::shared_ptr<const std::u16string>* file = nullptr;
+  for (size_t i = 0;; ++i) {
+    for (; nextStart < batch.scriptStarts.size() && batch.scriptStarts[nextStart].first == i;
+         ++nextStart) {
+      if (onScriptStart_) onScriptStart_(batch.scriptStarts[nextStart].second);
+      ++pending_->started;
+    }
+    if (i == batch.tokens.size()) return;
+    if (nextFile < batch.files.size() && batch.files[nextFile].first == i) {
+      file = &batch.files[nextFile++].second;
+    }
+    const CRcTokenBatch::Token& token = batch.tokens[i];
+    Append(token.type, batch.TextOf(token), token.line, *file);
   }
 }
 

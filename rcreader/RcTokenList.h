@@ -18,6 +18,7 @@
 namespace tolmeric {
 
 class CRcTokenizer;
+struct CRcTokenBatch;
 
 // A script is read either at once (the constructors, ReadScript) or as its
 // tokens are asked for (AddScript): then TokenAt, Has and count read on as
@@ -157,9 +158,11 @@ class CRcTokenList {
   void ReadWhole(std::unique_ptr<CRcPreprocessor> lines);
   // Reads queued scripts until the list holds index or none is left.
   void ReadUpTo(int32_t index) const;
-  // Moves tokens of the tokenizer into the list until it holds index or
-  // the tokenizer's script has ended (true then).
-  bool ReadTokens(CRcTokenizer& tokenizer, int32_t index);
+  // Moves all tokens of the tokenizer into the list.
+  void ReadTokens(CRcTokenizer& tokenizer);
+  // Appends a batch's tokens, telling of each script whose reading begins
+  // among them.
+  void AppendBatch(const CRcTokenBatch& batch);
 
   std::vector<Chunk> chunks_;
   size_t releasedChunks_ = 0;

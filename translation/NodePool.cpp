@@ -1,9 +1,11 @@
 #include "translation/NodePool.h"
 
 #include <algorithm>
+#include <atomic>
 #include <memory>
 #include <mutex>
 #include <new>
+#include <thread>
 #include <vector>
 
 #if defined(__has_include)
@@ -28,11 +30,24 @@ struct FreeSlot {
   FreeSlot* next;
 };
 
+// Held for a few instructions at a time and nearly always free, so taking it
+// is one atomic exchange, and letting it go a plain store.
+class CSpinLock {
+ public:
+  void lock() {
+    while (held_.exchange(true, std::memory_order_acquire)) std::this_thread::yield();
+  }
+  void unlock() { held_.store(false, std::memory_order_release); }
+
+ private:
+  std::atomic<bool> held_{false};
+};
+
 // The pool's state. A freed slot is poisoned for the address sanitizer
 // (apart from while the pool reads its link), so that a node used after it
 // was freed is still reported.
 struct Pool {
-  std::mutex lock;
+  CSpinLock lock;
   std::vector<std::unique_ptr<std::byte[]>> slabs;
   FreeSlot* freeSlots = nullptr;
   std::byte* next = nullptr;  // the next uncut slot of the newest slab
@@ -85,7 +100,7 @@ Pool& ThePool() {
 
 void* CNodePool::Allocate(size_t slotSize) {
   Pool& pool = ThePool();
-  std::lock_guard<std::mutex> guard(pool.lock);
+  std::lock_guard<CSpinLock> guard(pool.lock);
   pool.slotSize = std::max(slotSize, sizeof(FreeSlot));
   void* slot = pool.freeSlots != nullptr ? pool.TakeFree() : pool.Cut(pool.slotSize);
   ++pool.inUse;
@@ -95,20 +110,20 @@ void* CNodePool::Allocate(size_t slotSize) {
 void CNodePool::Release(void* slot) noexcept {
   if (slot == nullptr) return;
   Pool& pool = ThePool();
-  std::lock_guard<std::mutex> guard(pool.lock);
+  std::lock_guard<CSpinLock> guard(pool.lock);
   --pool.inUse;
   pool.GiveBack(slot);
 }
 
 size_t CNodePool::SlotsInUse() {
   Pool& pool = ThePool();
-  std::lock_guard<std::mutex> guard(pool.lock);
+  std::lock_guard<CSpinLock> guard(pool.lock);
   return pool.inUse;
 }
 
 size_t CNodePool::SlabsHeld() {
   Pool& pool = ThePool();
-  std::lock_guard<std::mutex> guard(pool.lock);
+  std::lock_guard<CSpinLock> guard(pool.lock);
   return pool.slabs.size();
 }
 

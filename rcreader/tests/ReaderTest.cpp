@@ -2,7 +2,10 @@
 // be opened, and the language switch dialog.
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
 #include <filesystem>
+#include <fstream>
 
 #include "rcreader/ProblemLog.h"
 #include "rcreader/RcDialog.h"
@@ -70,6 +73,28 @@ TEST(Reader, AScriptThatCannotBeOpenedEndsTheScanNamingIt) {
     EXPECT_EQ(error.Kind(), FileErrorKind::kCannotOpen);
     EXPECT_EQ(error.Path(), missing);
   }
+}
+
+// Scripts are read ahead while the parse goes on: an included script that
+// cannot be read still ends the scan, naming it.
+TEST(Reader, AnIncludedScriptThatCannotBeReadEndsTheScanNamingIt) {
+  const fs::path folder =
+      fs::temp_directory_path() / ("tolmeric-include-" + std::to_string(::getpid()));
+  fs::create_directories(folder);
+  std::ofstream(folder / "main.rc") << "#include \"big.rc2\"\nSTRINGTABLE\nBEGIN\n 1 \"one\"\nEND\n";
+  std::ofstream(folder / "big.rc2").close();
+  fs::resize_file(folder / "big.rc2", (uintmax_t{256} << 20) + 1);
+  static const testing::CReaderStrings strings;
+  CRcReader reader({(folder / "main.rc").u16string()}, nullptr, 0, 60, 0, RcGrammar::kCompiler);
+  CProblemLog log(strings);
+  try {
+    reader.ParseTree(log, false, strings);
+    ADD_FAILURE() << "no error";
+  } catch (const CFileError& error) {
+    EXPECT_EQ(error.Kind(), FileErrorKind::kCannotOpen);
+    EXPECT_EQ(error.Path().filename(), "big.rc2");
+  }
+  fs::remove_all(folder);
 }
 
 TEST(Reader, WithoutScriptsTheTreeHoldsEmptyCategories) {

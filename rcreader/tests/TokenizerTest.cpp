@@ -152,6 +152,12 @@ TEST(TokenList, ReadOnDemandAndLetGoBehindKeepsEveryTokenAhead) {
   EXPECT_TRUE(list.Has(0));
   EXPECT_EQ(list.count(), 3 * kLines);
   EXPECT_EQ(started, std::vector<size_t>{0});
+  // A list let go after a few tokens, while its script is still read ahead.
+  {
+    CRcTokenList partly;
+    partly.AddScriptFile(u"lazy.rc", path);
+    EXPECT_EQ(partly.TokenAt(3).text, u"NAME1");
+  }
   std::filesystem::remove(path);
 }
 
