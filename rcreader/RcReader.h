@@ -66,8 +66,9 @@ class CRcReader {
   void ParseInto(CRcFile& file, CProblemLog& log, bool withStandardSwitch,
                  const IStringSource& strings);
 
-  // The scripts' readers add to warnings_ while the list reads on (on a
-  // thread of its own), so the list goes first.
+  // The scripts' readers add to warnings_ while the list reads on, on a
+  // thread of its own: the list is declared after it, so that it is let go
+  // (and its reading stopped) first.
   CRcWarnings warnings_;
   std::unique_ptr<CRcTokenList> tokenList_;
   std::optional<uint16_t> language_;
