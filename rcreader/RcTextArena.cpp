@@ -7,15 +7,26 @@ namespace tolmeric {
 
 void CRcTextArena::StartStorage(size_t n) {
   const size_t blocks = std::max<size_t>(1, (n + kBlockSize - 1) / kBlockSize);
-  if (blocks_.size() + blocks > (size_t{1} << (32 - kBlockBits))) {
-    throw std::length_error("the token texts of one scan pass 4 G characters");
-  }
   std::unique_ptr<char16_t[]> characters;
   if (blocks == 1 && !spare_.empty()) {
     characters = std::move(spare_.back());
     spare_.pop_back();
   } else {
     characters = std::make_unique_for_overwrite<char16_t[]>(blocks * kBlockSize);
+  }
+  AddStorage(std::move(characters), blocks);
+}
+
+uint32_t CRcTextArena::Adopt(std::unique_ptr<char16_t[]> characters, size_t blocks) {
+  AddStorage(std::move(characters), blocks);
+  const uint32_t first = used_;
+  used_ = end_;  // nothing more is stored there
+  return first;
+}
+
+void CRcTextArena::AddStorage(std::unique_ptr<char16_t[]> characters, size_t blocks) {
+  if (blocks_.size() + blocks > (size_t{1} << (32 - kBlockBits))) {
+    throw std::length_error("the token texts of one scan pass 4 G characters");
   }
   storage_.push_back({blocks_.size(), blocks, std::move(characters)});
   char16_t* base = storage_.back().characters.get();

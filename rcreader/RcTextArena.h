@@ -20,18 +20,25 @@ class CRcTextArena {
   const char16_t* At(uint32_t offset) const {
     return blocks_[offset >> kBlockBits] + (offset & (kBlockSize - 1));
   }
+  // Takes on storage of blocks whole blocks, filled by someone else, as the
+  // newest storage, and returns the offset of its first character: a text
+  // that lies at i in characters lies at that offset + i. Throws
+  // std::length_error as Append does.
+  uint32_t Adopt(std::unique_ptr<char16_t[]> characters, size_t blocks);
   // The offset the next text stored will have, or a later one.
   uint32_t NextOffset() const { return used_; }
   // Lets go of the storage that holds only texts before offset: their
   // offsets must not be read again.
   void ReleaseBefore(uint32_t offset);
 
- private:
   static constexpr uint32_t kBlockBits = 16;
   static constexpr uint32_t kBlockSize = uint32_t{1} << kBlockBits;
 
+ private:
   // Starts fresh storage of at least n characters at a block boundary.
   void StartStorage(size_t n);
+  // Makes characters, of blocks blocks, the newest storage.
+  void AddStorage(std::unique_ptr<char16_t[]> characters, size_t blocks);
   // One allocation, covering the blocks from firstBlock on.
   struct Storage {
     size_t firstBlock;

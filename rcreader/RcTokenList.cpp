@@ -108,32 +108,51 @@ void CRcTokenList::ReadUpTo(int32_t index) const {
   while (count_ <= index) {
     if (!pending->pipe) {
       if (pending->scripts.empty()) return;
-      pending->pipe = std::make_unique<CRcTokenPipe>(std::move(pending->scripts), pending->started);
+      pending->pipe = std::make_unique<CRcTokenPipe>(std::move(pending->scripts), pending->started,
+                                                     static_cast<uint32_t>(count_));
       pending->scripts.clear();
     }
-    const CRcTokenBatch batch = pending->pipe->Next();
+    CRcTokenBatch batch = pending->pipe->Next();
     if (batch.last || batch.error) pending->pipe.reset();
     self.AppendBatch(batch);
     if (batch.error) std::rethrow_exception(batch.error);
   }
 }
 
-void CRcTokenList::AppendBatch(const CRcTokenBatch& batch) {
-  size_t nextStart = 0;
-  size_t nextFile = 0;
-  const std::shared_ptr<const std::u16string>* file = nullptr;
-  for (size_t i = 0;; ++i) {
-    for (; nextStart < batch.scriptStarts.size() && batch.scriptStarts[nextStart].first == i;
-         ++nextStart) {
-      if (onScriptStart_) onScriptStart_(batch.scriptStarts[nextStart].second);
-      ++pending_->started;
+// The batch's entries become the list's as they are: its texts are taken on
+// whole as the newest text storage, and the entries' offsets moved by where
+// that storage begins. A batch that starts a chunk is that chunk.
+void CRcTokenList::AppendBatch(CRcTokenBatch& batch) {
+  for (const auto& [index, number] : batch.scriptStarts) {
+    if (onScriptStart_) onScriptStart_(number);
+    ++pending_->started;
+  }
+  if (batch.count == 0) return;
+  if (batch.count > static_cast<uint32_t>(INT32_MAX - count_)) {
+    throw std::length_error("more tokens than one scan can hold");
+  }
+  for (const auto& [index, file] : batch.files) {
+    if (scripts_.empty() || scripts_.back().fileName.get() != file.get()) {
+      scripts_.push_back(Script{count_ + static_cast<int32_t>(index), file});
     }
-    if (i == batch.tokens.size()) return;
-    if (nextFile < batch.files.size() && batch.files[nextFile].first == i) {
-      file = &batch.files[nextFile++].second;
+  }
+  const uint32_t base = texts_.Adopt(std::move(batch.texts), batch.textBlocks);
+  Entry* entries = batch.entries.get();
+  for (uint32_t i = 0; i < batch.count; ++i) {
+    if (!entries[i].Unstored()) entries[i].offset += base;
+  }
+  uint32_t slot = static_cast<uint32_t>(count_) & (kChunkSize - 1);
+  if (slot == 0) {
+    StartChunk(std::move(batch.entries), base);
+    count_ += static_cast<int32_t>(batch.count);
+    return;
+  }
+  for (uint32_t i = 0; i < batch.count; ++i, ++count_, ++slot) {
+    if (slot == kChunkSize) {
+      StartChunk(NewChunkEntries(), base);
+      slot = 0;
     }
-    const CRcTokenBatch::Token& token = batch.tokens[i];
-    Append(token.type, batch.TextOf(token), token.line, *file);
+    chunks_.back().entries[slot] = entries[i];
   }
 }
 
@@ -145,28 +164,37 @@ int32_t CRcTokenList::count() const {
 void CRcTokenList::Append(int32_t type, std::u16string_view text, int32_t line,
                           const std::shared_ptr<const std::u16string>& file) {
   if (count_ == INT32_MAX) throw std::length_error("more tokens than one scan can hold");
-  if (text.size() >= (size_t{1} << kTypeShift)) throw std::length_error("token too long");
+  Entry entry = Entry::Make(type, text, 0, line);
   if (scripts_.empty() || scripts_.back().fileName.get() != file.get()) {
     scripts_.push_back(Script{count_, file});
   }
-  const bool single = type == kTokenCharacter && text.size() == 1;
-  Entry entry;
-  entry.offset = single ? text[0] : texts_.Append(text);
-  entry.lengthAndType = static_cast<uint32_t>(text.size()) |
-                        (static_cast<uint32_t>(type) << kTypeShift);
-  entry.line = line;
   const uint32_t slot = static_cast<uint32_t>(count_) & (kChunkSize - 1);
   if (slot == 0) {
-    std::unique_ptr<Entry[]> entries;
-    if (spareChunk_) {
-      entries = std::move(spareChunk_);
-    } else {
-      entries = std::make_unique_for_overwrite<Entry[]>(kChunkSize);
-    }
-    chunks_.push_back({std::move(entries), texts_.NextOffset()});
+    StartChunk(NewChunkEntries(), texts_.NextOffset());
   }
+  if (!entry.Unstored()) entry.offset = texts_.Append(text);
   chunks_.back().entries[slot] = entry;
   ++count_;
+}
+
+std::unique_ptr<CRcTokenEntry[]> CRcTokenList::NewChunkEntries() {
+  if (spareChunk_) return std::move(spareChunk_);
+  return std::make_unique_for_overwrite<Entry[]>(kChunkSize);
+}
+
+void CRcTokenList::StartChunk(std::unique_ptr<Entry[]> entries, uint32_t firstText) {
+  chunks_.push_back({std::move(entries), firstText});
+}
+
+CRcTokenEntry CRcTokenEntry::Make(int32_t type, std::u16string_view text, uint32_t offset,
+                                  int32_t line) {
+  if (text.size() >= (size_t{1} << kTypeShift)) throw std::length_error("token too long");
+  CRcTokenEntry entry;
+  entry.lengthAndType =
+      static_cast<uint32_t>(text.size()) | (static_cast<uint32_t>(type) << kTypeShift);
+  entry.offset = text.empty() ? 0 : entry.Unstored() ? text[0] : offset;
+  entry.line = line;
+  return entry;
 }
 
 void CRcTokenList::AppendList(const CRcTokenList& other) {

@@ -101,16 +101,9 @@ class CRcTokenList {
   void ReleaseBefore(int32_t index);
 
  private:
-  // 12 bytes a token: its text's offset in texts_ (for a single character,
-  // the character itself), its length and type, and its line.
-  struct Entry {
-    uint32_t offset;
-    uint32_t lengthAndType;
-    int32_t line;
-  };
-  static constexpr uint32_t kTypeShift = 29;
-  static constexpr uint32_t kChunkBits = 12;
-  static constexpr uint32_t kChunkSize = uint32_t{1} << kChunkBits;
+  using Entry = CRcTokenEntry;
+  static constexpr uint32_t kChunkBits = kTokenChunkBits;
+  static constexpr uint32_t kChunkSize = kTokenChunkSize;
 
   // Entries in chunks of fixed size: a list of millions of tokens is never
   // moved as a whole, which keeps reading linear in the script's size.
@@ -131,16 +124,16 @@ class CRcTokenList {
   static const char16_t* AllCharacters();
 
   std::u16string_view TextOf(const Entry& entry) const {
-    const uint32_t length = entry.lengthAndType & ((uint32_t{1} << kTypeShift) - 1);
-    const bool single = (entry.lengthAndType >> kTypeShift) == kTokenCharacter && length == 1;
-    return {single ? AllCharacters() + entry.offset : texts_.At(entry.offset), length};
+    const uint32_t length = entry.length();
+    if (length == 0) return {};
+    return {entry.Unstored() ? AllCharacters() + entry.offset : texts_.At(entry.offset), length};
   }
   CRcToken TokenInList(int32_t index) const {
     CRcToken token;
     const Chunk& chunk = chunks_[static_cast<uint32_t>(index) >> kChunkBits];
     if (!chunk.entries) return token;
     const Entry& entry = chunk.entries[static_cast<uint32_t>(index) & (kChunkSize - 1)];
-    token.type = static_cast<int32_t>(entry.lengthAndType >> kTypeShift);
+    token.type = entry.type();
     token.text = TextOf(entry);
     token.line = entry.line;
     token.file = FileOf(index);
@@ -160,9 +153,14 @@ class CRcTokenList {
   void ReadUpTo(int32_t index) const;
   // Moves all tokens of the tokenizer into the list.
   void ReadTokens(CRcTokenizer& tokenizer);
-  // Appends a batch's tokens, telling of each script whose reading begins
-  // among them.
-  void AppendBatch(const CRcTokenBatch& batch);
+  // Takes on a batch's tokens, their entries and texts as they are, after
+  // telling of each script whose reading begins among them.
+  void AppendBatch(CRcTokenBatch& batch);
+  // A new chunk for the entries from count_ on, whose texts lie at
+  // firstText or later.
+  void StartChunk(std::unique_ptr<Entry[]> entries, uint32_t firstText);
+  // The entries of a chunk let go before, or new ones.
+  std::unique_ptr<Entry[]> NewChunkEntries();
 
   std::vector<Chunk> chunks_;
   size_t releasedChunks_ = 0;

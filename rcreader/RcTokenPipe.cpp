@@ -1,22 +1,25 @@
 #include "rcreader/RcTokenPipe.h"
 
+#include <algorithm>
 #include <system_error>
+
+#include "rcreader/RcTextArena.h"
 
 namespace tolmeric {
 
 namespace {
 
-// Tokens of a batch, and batches read ahead of the parse: enough that the
-// two sides seldom wait for each other, few enough that the tokens waiting
-// cost little memory.
-constexpr size_t kBatchTokens = 2048;
+// Batches read ahead of the parse: enough that the two sides seldom wait for
+// each other, few enough that the tokens waiting cost little memory.
 constexpr size_t kBatchesAhead = 3;
 
 }  // namespace
 
 CRcTokenPipe::CRcTokenPipe(std::deque<std::unique_ptr<CRcPreprocessor>> scripts,
-                           size_t firstNumber)
-    : scripts_(std::move(scripts)), nextNumber_(firstNumber) {
+                           size_t firstNumber, uint32_t firstIndex)
+    : scripts_(std::move(scripts)),
+      nextNumber_(firstNumber),
+      capacity_(kTokenChunkSize - (firstIndex & (kTokenChunkSize - 1))) {
   try {
     thread_ = std::thread([this] { Run(); });
   } catch (const std::system_error&) {
@@ -37,11 +40,7 @@ CRcTokenPipe::~CRcTokenPipe() {
 CRcTokenBatch CRcTokenPipe::Next() {
   if (!thread_.joinable()) {
     CRcTokenBatch batch;
-    try {
-      Fill(batch);
-    } catch (...) {
-      batch.error = std::current_exception();
-    }
+    FillOrFail(batch);
     return batch;
   }
   std::unique_lock<std::mutex> guard(lock_);
@@ -53,15 +52,44 @@ CRcTokenBatch CRcTokenPipe::Next() {
   return batch;
 }
 
+// A failure while reading ends the batch after the tokens read before it.
+bool CRcTokenPipe::Fill(CRcTokenBatch& batch) {
+  batch.entries = std::make_unique_for_overwrite<CRcTokenEntry[]>(kTokenChunkSize);
+  texts_.clear();
+  try {
+    batch.last = ReadTokens(batch, capacity_);
+  } catch (...) {
+    batch.error = std::current_exception();
+  }
+  capacity_ = kTokenChunkSize;
+  batch.textBlocks = std::max<size_t>(1, (texts_.size() + CRcTextArena::kBlockSize - 1) /
+                                             CRcTextArena::kBlockSize);
+  batch.texts =
+      std::make_unique_for_overwrite<char16_t[]>(batch.textBlocks * CRcTextArena::kBlockSize);
+  std::copy(texts_.begin(), texts_.end(), batch.texts.get());
+  return batch.last || batch.error;
+}
+
+// Without memory for the batch itself, its tokens are dropped: the
+// failure ends the scan.
+bool CRcTokenPipe::FillOrFail(CRcTokenBatch& batch) {
+  try {
+    return Fill(batch);
+  } catch (...) {
+    batch.count = 0;
+    batch.error = std::current_exception();
+    return true;
+  }
+}
+
 // Tokens are taken as long as the reader has not met the end of its
 // script, so a script whose last token is followed by white space gives one
 // more token: the single character 0, which matches nothing.
-bool CRcTokenPipe::Fill(CRcTokenBatch& batch) {
-  batch.tokens.reserve(kBatchTokens);
-  while (batch.tokens.size() < kBatchTokens) {
+bool CRcTokenPipe::ReadTokens(CRcTokenBatch& batch, uint32_t capacity) {
+  while (batch.count < capacity) {
     if (!tokenizer_) {
-      if (scripts_.empty()) return batch.last = true;
-      batch.scriptStarts.emplace_back(batch.tokens.size(), nextNumber_++);
+      if (scripts_.empty()) return true;
+      batch.scriptStarts.emplace_back(batch.count, nextNumber_++);
       tokenizer_ = std::make_unique<CRcTokenizer>(std::move(scripts_.front()));
       scripts_.pop_front();
     }
@@ -71,11 +99,12 @@ bool CRcTokenPipe::Fill(CRcTokenBatch& batch) {
     }
     tokenizer_->NextToken(draft_);
     if (batch.files.empty() || batch.files.back().second != draft_.file) {
-      batch.files.emplace_back(batch.tokens.size(), draft_.file);
+      batch.files.emplace_back(batch.count, draft_.file);
     }
-    batch.tokens.push_back({draft_.type, draft_.line, static_cast<uint32_t>(batch.texts.size()),
-                            static_cast<uint32_t>(draft_.text.size())});
-    batch.texts += draft_.text;
+    const CRcTokenEntry entry = CRcTokenEntry::Make(
+        draft_.type, draft_.text, static_cast<uint32_t>(texts_.size()), draft_.line);
+    if (!entry.Unstored()) texts_ += draft_.text;
+    batch.entries[batch.count++] = entry;
   }
   return false;
 }
@@ -84,12 +113,7 @@ void CRcTokenPipe::Run() {
   bool done = false;
   while (!done) {
     CRcTokenBatch batch;
-    try {
-      done = Fill(batch);
-    } catch (...) {
-      batch.error = std::current_exception();
-      done = true;
-    }
+    done = FillOrFail(batch);
     std::unique_lock<std::mutex> guard(lock_);
     changed_.wait(guard, [this] { return stop_ || ready_.size() < kBatchesAhead; });
     if (stop_) return;

@@ -11,26 +11,26 @@
 #include <memory>
 #include <mutex>
 #include <string>
-#include <string_view>
 #include <thread>
 #include <utility>
 #include <vector>
 
 #include "rcreader/RcPreprocessor.h"
+#include "rcreader/RcToken.h"
 #include "rcreader/RcTokenizer.h"
 
 namespace tolmeric {
 
-// Some thousands of tokens, with everything the list needs to take them on.
+// A chunk's worth of tokens at most, stored as the list stores them, with
+// everything the list needs to take them on as they are.
 struct CRcTokenBatch {
-  struct Token {
-    int32_t type;
-    int32_t line;
-    uint32_t textStart;  // in texts
-    uint32_t textLength;
-  };
-  std::vector<Token> tokens;
-  std::u16string texts;
+  // kTokenChunkSize slots, count of them used. The offsets of stored texts
+  // count from the start of texts.
+  std::unique_ptr<CRcTokenEntry[]> entries;
+  uint32_t count = 0;
+  // The texts, in whole blocks of the list's text storage.
+  std::unique_ptr<char16_t[]> texts;
+  size_t textBlocks = 0;
   // (index of a token, its file) wherever the file changes; the first
   // token's file always.
   std::vector<std::pair<size_t, std::shared_ptr<const std::u16string>>> files;
@@ -41,18 +41,17 @@ struct CRcTokenBatch {
   std::exception_ptr error;
   // No batch follows: every script has been read.
   bool last = false;
-
-  std::u16string_view TextOf(const Token& token) const {
-    return std::u16string_view(texts).substr(token.textStart, token.textLength);
-  }
 };
 
 class CRcTokenPipe {
  public:
-  // Reads the scripts in order; the first is script number firstNumber.
-  // Starts the reading thread; where the system gives no thread, each
-  // batch is read when it is asked for.
-  CRcTokenPipe(std::deque<std::unique_ptr<CRcPreprocessor>> scripts, size_t firstNumber);
+  // Reads the scripts in order; the first is script number firstNumber,
+  // and its first token goes to the list at firstIndex: the first batch
+  // ends where that token's chunk does, each further batch is a whole
+  // chunk. Starts the reading thread; where the system gives no thread,
+  // each batch is read when it is asked for.
+  CRcTokenPipe(std::deque<std::unique_ptr<CRcPreprocessor>> scripts, size_t firstNumber,
+               uint32_t firstIndex);
   // Stops the reading and waits for the thread.
   ~CRcTokenPipe();
   CRcTokenPipe(const CRcTokenPipe&) = delete;
@@ -62,8 +61,13 @@ class CRcTokenPipe {
   CRcTokenBatch Next();
 
  private:
-  // Reads the next batch; true when it is the last.
+  // Reads the next batch; true when no batch follows it (the last, or one
+  // that ends in a failure).
   bool Fill(CRcTokenBatch& batch);
+  bool FillOrFail(CRcTokenBatch& batch);
+  // Reads tokens into the batch until it holds capacity of them or the
+  // scripts end (true then).
+  bool ReadTokens(CRcTokenBatch& batch, uint32_t capacity);
   // The thread's loop: fills batches while there is room for them.
   void Run();
 
@@ -71,7 +75,9 @@ class CRcTokenPipe {
   std::deque<std::unique_ptr<CRcPreprocessor>> scripts_;
   std::unique_ptr<CRcTokenizer> tokenizer_;
   CRcTokenDraft draft_;
+  std::u16string texts_;  // the texts of the batch being read, storage reused
   size_t nextNumber_;
+  uint32_t capacity_;     // of the next batch
 
   // Shared by both sides.
   std::mutex lock_;

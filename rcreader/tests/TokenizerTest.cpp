@@ -122,7 +122,8 @@ TEST(TokenList, HoldsMoreThanTwoHundredThousandTokens) {
 // A list read as it is asked for, let go of behind the reader as a scan
 // does: every token ahead, and those a little way back, keep their text,
 // type, line and script, also where the texts of one token chunk share
-// storage with those of the chunk before.
+// storage with those of the chunk before, and where the list held tokens
+// of a script read whole before.
 TEST(TokenList, ReadOnDemandAndLetGoBehindKeepsEveryTokenAhead) {
   const int kLines = 20000;
   auto text = [](int line) { return "text " + std::string(line % 200, 'x'); };
@@ -132,25 +133,28 @@ TEST(TokenList, ReadOnDemandAndLetGoBehindKeepsEveryTokenAhead) {
                                      ("tolmeric-lazy-" + std::to_string(::getpid()) + ".rc");
   std::ofstream(path, std::ios::binary) << script;
   CRcTokenList list;
+  list.ReadScript(u"first.rc", "FIRST \"text\" ,\n");
+  const int32_t first = list.count();
   list.AddScriptFile(u"lazy.rc", path);
   std::vector<size_t> started;
   list.OnScriptStart([&started](size_t k) { started.push_back(k); });
   auto check = [&](int32_t i) {
-    const CRcToken token = list.TokenAt(i);
+    const CRcToken token = list.TokenAt(first + i);
     const int line = i / 3;
     ASSERT_EQ(token.line, line);
     ASSERT_EQ(token.FileName(), u"lazy.rc");
     const std::string expected[] = {"NAME" + std::to_string(line), text(line), ","};
     ASSERT_EQ(token.text, FromUtf8(expected[i % 3])) << i;
   };
+  EXPECT_EQ(list.TokenAt(first - 2).FileName(), u"first.rc");
   for (int32_t i = 0; i < 3 * kLines; ++i) {
-    list.ReleaseBefore(i);
+    list.ReleaseBefore(first + i);
     check(i);
     if (i >= 2000) check(i - 2000);
   }
   EXPECT_EQ(list.TokenAt(0).type, kTokenNone);  // let go
   EXPECT_TRUE(list.Has(0));
-  EXPECT_EQ(list.count(), 3 * kLines);
+  EXPECT_EQ(list.count(), first + 3 * kLines);
   EXPECT_EQ(started, std::vector<size_t>{0});
   // A list let go after a few tokens, while its script is still read ahead.
   {
