@@ -14,21 +14,22 @@ void CRcTextArena::StartStorage(size_t n) {
   } else {
     characters = std::make_unique_for_overwrite<char16_t[]>(blocks * kBlockSize);
   }
-  AddStorage(std::move(characters), blocks);
+  AddStorage(std::move(characters), blocks, true);
 }
 
 uint32_t CRcTextArena::Adopt(std::unique_ptr<char16_t[]> characters, size_t blocks) {
-  AddStorage(std::move(characters), blocks);
+  AddStorage(std::move(characters), blocks, false);
   const uint32_t first = used_;
   used_ = end_;  // nothing more is stored there
   return first;
 }
 
-void CRcTextArena::AddStorage(std::unique_ptr<char16_t[]> characters, size_t blocks) {
+void CRcTextArena::AddStorage(std::unique_ptr<char16_t[]> characters, size_t blocks,
+                              bool whole) {
   if (blocks_.size() + blocks > (size_t{1} << (32 - kBlockBits))) {
     throw std::length_error("the token texts of one scan pass 4 G characters");
   }
-  storage_.push_back({blocks_.size(), blocks, std::move(characters)});
+  storage_.push_back({blocks_.size(), blocks, std::move(characters), whole});
   char16_t* base = storage_.back().characters.get();
   used_ = static_cast<uint32_t>(blocks_.size() << kBlockBits);
   for (size_t i = 0; i < blocks; ++i) blocks_.push_back(base + i * kBlockSize);
@@ -41,7 +42,7 @@ void CRcTextArena::ReleaseBefore(uint32_t offset) {
   while (released_ + 1 < storage_.size()) {
     Storage& storage = storage_[released_];
     if (storage.firstBlock + storage.blockCount > firstKeptBlock) break;
-    if (storage.blockCount == 1 && spare_.size() < kMaxSpare) {
+    if (storage.whole && storage.blockCount == 1 && spare_.size() < kMaxSpare) {
       spare_.push_back(std::move(storage.characters));
     } else {
       storage.characters.reset();

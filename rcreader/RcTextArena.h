@@ -20,10 +20,11 @@ class CRcTextArena {
   const char16_t* At(uint32_t offset) const {
     return blocks_[offset >> kBlockBits] + (offset & (kBlockSize - 1));
   }
-  // Takes on storage of blocks whole blocks, filled by someone else, as the
-  // newest storage, and returns the offset of its first character: a text
-  // that lies at i in characters lies at that offset + i. Throws
-  // std::length_error as Append does.
+  // Takes on characters, filled by someone else, as the newest storage,
+  // spanning blocks blocks of offsets (its length may end inside the last),
+  // and returns the offset of its first character: a text that lies at i
+  // in characters lies at that offset + i. Throws std::length_error as
+  // Append does.
   uint32_t Adopt(std::unique_ptr<char16_t[]> characters, size_t blocks);
   // The offset the next text stored will have, or a later one.
   uint32_t NextOffset() const { return used_; }
@@ -37,13 +38,15 @@ class CRcTextArena {
  private:
   // Starts fresh storage of at least n characters at a block boundary.
   void StartStorage(size_t n);
-  // Makes characters, of blocks blocks, the newest storage.
-  void AddStorage(std::unique_ptr<char16_t[]> characters, size_t blocks);
+  // Makes characters, spanning blocks blocks, the newest storage; whole
+  // tells whether it is that long, so that it may serve again once let go.
+  void AddStorage(std::unique_ptr<char16_t[]> characters, size_t blocks, bool whole);
   // One allocation, covering the blocks from firstBlock on.
   struct Storage {
     size_t firstBlock;
     size_t blockCount;
     std::unique_ptr<char16_t[]> characters;
+    bool whole;  // blockCount whole blocks long
   };
 
   std::vector<Storage> storage_;

@@ -64,8 +64,7 @@ bool CRcTokenPipe::Fill(CRcTokenBatch& batch) {
   capacity_ = kTokenChunkSize;
   batch.textBlocks = std::max<size_t>(1, (texts_.size() + CRcTextArena::kBlockSize - 1) /
                                              CRcTextArena::kBlockSize);
-  batch.texts =
-      std::make_unique_for_overwrite<char16_t[]>(batch.textBlocks * CRcTextArena::kBlockSize);
+  batch.texts = std::make_unique_for_overwrite<char16_t[]>(std::max<size_t>(1, texts_.size()));
   std::copy(texts_.begin(), texts_.end(), batch.texts.get());
   return batch.last || batch.error;
 }

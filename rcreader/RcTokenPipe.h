@@ -28,7 +28,7 @@ struct CRcTokenBatch {
   // count from the start of texts.
   std::unique_ptr<CRcTokenEntry[]> entries;
   uint32_t count = 0;
-  // The texts, in whole blocks of the list's text storage.
+  // The texts, and the blocks of the list's text storage they span.
   std::unique_ptr<char16_t[]> texts;
   size_t textBlocks = 0;
   // (index of a token, its file) wherever the file changes; the first
