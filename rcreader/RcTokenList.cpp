@@ -123,7 +123,7 @@ void CRcTokenList::ReadUpTo(int32_t index) const {
 // whole as the newest text storage, and the entries' offsets moved by where
 // that storage begins. A batch that starts a chunk is that chunk.
 void CRcTokenList::AppendBatch(CRcTokenBatch& batch) {
-  for (const auto& [index, number] : batch.scriptStarts) {
+  for (const size_t number : batch.scriptStarts) {
     if (onScriptStart_) onScriptStart_(number);
     ++pending_->started;
   }

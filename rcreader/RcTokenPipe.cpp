@@ -88,7 +88,7 @@ bool CRcTokenPipe::ReadTokens(CRcTokenBatch& batch, uint32_t capacity) {
   while (batch.count < capacity) {
     if (!tokenizer_) {
       if (scripts_.empty()) return true;
-      batch.scriptStarts.emplace_back(batch.count, nextNumber_++);
+      batch.scriptStarts.push_back(nextNumber_++);
       tokenizer_ = std::make_unique<CRcTokenizer>(std::move(scripts_.front()));
       scripts_.pop_front();
     }

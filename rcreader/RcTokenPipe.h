@@ -34,9 +34,8 @@ struct CRcTokenBatch {
   // (index of a token, its file) wherever the file changes; the first
   // token's file always.
   std::vector<std::pair<size_t, std::shared_ptr<const std::u16string>>> files;
-  // (index of the next token, number of the script) where a script's
-  // reading begins.
-  std::vector<std::pair<size_t, size_t>> scriptStarts;
+  // The numbers of the scripts whose reading begins in this batch.
+  std::vector<size_t> scriptStarts;
   // Reading failed after the tokens of this batch.
   std::exception_ptr error;
   // No batch follows: every script has been read.
